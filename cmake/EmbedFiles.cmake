@@ -1,0 +1,23 @@
+# embed_files(<output.cpp> FUNCTION <name> BASE_DIR <dir> FILES <file>...)
+# Generates at build time a C++ source defining
+#   extern "C" const ResourceBundleData* <name>();
+# which hands out every listed file, named by its path relative to BASE_DIR.
+function(embed_files output)
+  cmake_parse_arguments(EMBED "" "FUNCTION;BASE_DIR" "FILES" ${ARGN})
+  set(list_file "${output}.files")
+  set(names "")
+  foreach(f IN LISTS EMBED_FILES)
+    file(RELATIVE_PATH rel "${EMBED_BASE_DIR}" "${f}")
+    list(APPEND names "${rel}")
+  endforeach()
+  string(REPLACE ";" "\n" names_text "${names}")
+  file(GENERATE OUTPUT "${list_file}" CONTENT "${names_text}\n")
+  add_custom_command(
+    OUTPUT "${output}"
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} -DFUNCTION=${EMBED_FUNCTION}
+            -DBASE_DIR=${EMBED_BASE_DIR} -DLIST_FILE=${list_file}
+            -P ${CMAKE_SOURCE_DIR}/cmake/EmbedFilesScript.cmake
+    DEPENDS ${EMBED_FILES} "${list_file}" ${CMAKE_SOURCE_DIR}/cmake/EmbedFilesScript.cmake
+    COMMENT "Embedding resources into ${output}"
+    VERBATIM)
+endfunction()

@@ -1,0 +1,135 @@
+#include "platform/Registry.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+constexpr const char* kKey = "Software\\Velmar\\VelmarTessaline\\Settings\\Dive";
+
+std::size_t FilesStartingWith(const std::filesystem::path& folder, const std::string& prefix) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    count += entry.path().filename().string().rfind(prefix, 0) == 0;
+  }
+  return count;
+}
+
+}  // namespace
+
+TEST(RegistryStore, LivesInTheConfigFolder) {
+  TempFolders folders;
+  EXPECT_EQ(platform::Registry().File(), folders.Config() / "Velmar" / "registry.reg");
+}
+
+TEST(RegistryStore, RoundTripsDwordAndStringValues) {
+  TempFolders folders;
+  platform::RegistryStore store(folders.Config() / "Velmar" / "registry.reg");
+  EXPECT_FALSE(store.ReadDword(kKey, "GF Low"));
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 35));
+  ASSERT_TRUE(store.WriteString(kKey, "Name", "Wreck \"Thistle\""));
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 0));
+
+  platform::RegistryStore other(store.File());
+  EXPECT_EQ(other.ReadDword(kKey, "GF Low"), 0u);
+  EXPECT_EQ(other.ReadString(kKey, "Name"), "Wreck \"Thistle\"");
+  EXPECT_FALSE(other.ReadString(kKey, "GF Low"));  // a DWORD is not a string
+  EXPECT_TRUE(other.DeleteValue(kKey, "Name"));
+  EXPECT_FALSE(store.ReadString(kKey, "Name"));
+  // No temporary or lock debris besides the lock file.
+  EXPECT_EQ(FilesStartingWith(store.File().parent_path(), "registry.reg.tmp"), 0u);
+}
+
+TEST(RegistryStore, SeesValuesWrittenByAnotherProcess) {
+  TempFolders folders;
+  platform::RegistryStore store(folders.Config() / "registry.reg");
+  ASSERT_TRUE(store.WriteDword(kKey, "A", 1));
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 1u);
+  pid_t child = fork();
+  if (child == 0) {
+    platform::RegistryStore childStore(folders.Config() / "registry.reg");
+    _exit(childStore.WriteDword(kKey, "A", 2) ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 2u);
+}
+
+TEST(RegistryStore, DamagedFileReadsEmptyAndIsKeptAsideBeforeAWrite) {
+  TempFolders folders;
+  const auto file = folders.Config() / "registry.reg";
+  static constexpr char kJunk[] = "\x7f" "ELF\x02\x01\x00\x00garbage\xff\xfe";
+  const std::string junk(kJunk, sizeof kJunk - 1);
+  WriteFileText(file, junk);
+  platform::RegistryStore store(file);
+  EXPECT_FALSE(store.ReadDword(kKey, "GF Low"));
+  EXPECT_EQ(ReadFileText(file), junk);  // reading never rewrites
+
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 30));
+  EXPECT_EQ(store.ReadDword(kKey, "GF Low"), 30u);
+  ASSERT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 1u);
+  for (const auto& entry : std::filesystem::directory_iterator(folders.Config())) {
+    if (entry.path().filename().string().rfind("registry.reg.damaged-", 0) == 0) {
+      EXPECT_EQ(ReadFileText(entry.path()), junk);
+    }
+  }
+}
+
+TEST(RegistryStore, TruncatedFileKeepsItsReadableValues) {
+  TempFolders folders;
+  const auto file = folders.Config() / "registry.reg";
+  WriteFileText(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kKey) + "]\r\n\"A\"=dword:00000005\r\n\"B\"=dwo");
+  platform::RegistryStore store(file);
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 5u);
+  ASSERT_TRUE(store.WriteDword(kKey, "C", 6));
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 5u);
+  EXPECT_EQ(store.ReadDword(kKey, "C"), 6u);
+}
+
+TEST(RegistryStore, FailedWriteLeavesTheOldFile) {
+  TempFolders folders;
+  platform::RegistryStore store(folders.Config() / "registry.reg");
+  ASSERT_TRUE(store.WriteDword(kKey, "A", 1));
+  const std::string before = ReadFileText(store.File());
+  // The temporary file cannot be made when its name is taken by a folder.
+  std::filesystem::path blocker = store.File();
+  blocker += ".tmp." + std::to_string(getpid());
+  std::filesystem::create_directories(blocker / "inside");
+  EXPECT_FALSE(store.WriteDword(kKey, "A", 2));
+  EXPECT_EQ(ReadFileText(store.File()), before);
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 1u);
+  std::filesystem::remove_all(blocker);
+}
+
+TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
+  TempFolders folders;
+  const auto file = folders.Config() / "Velmar" / "registry.reg";
+  constexpr int kValuesEach = 150;
+  pid_t children[2];
+  for (int writer = 0; writer < 2; ++writer) {
+    children[writer] = fork();
+    if (children[writer] == 0) {
+      platform::RegistryStore store(file);
+      bool ok = true;
+      for (int i = 0; i < kValuesEach; ++i) {
+        ok = store.WriteDword(kKey, "W" + std::to_string(writer) + "_" + std::to_string(i), static_cast<std::uint32_t>(i)) && ok;
+      }
+      _exit(ok ? 0 : 1);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  platform::RegistryStore store(file);
+  for (int writer = 0; writer < 2; ++writer) {
+    for (int i = 0; i < kValuesEach; ++i) {
+      EXPECT_EQ(store.ReadDword(kKey, "W" + std::to_string(writer) + "_" + std::to_string(i)), static_cast<std::uint32_t>(i));
+    }
+  }
+}
