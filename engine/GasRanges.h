@@ -1,0 +1,32 @@
+#pragma once
+// The depth ranges in which a dive breathes its travel and decompression gases, built from the
+// two gas-switch lists. A dive holds twelve of each.
+#include <array>
+
+#include "engine/GasSwitch.h"
+
+class CDebugLog;
+
+struct GasRange {
+  double switchDepthMetres = 0;  // where the gas is switched to
+  double otherDepthMetres = 0;   // where the next gas takes over
+  bool closedCircuit = false;
+  double oxygenPercent = 0;
+  double heliumPercent = 0;
+  double setPointBar = 0;
+  bool inUse = false;
+};
+
+using GasRangeList = std::array<GasRange, NO_OF_GAS_MIXES>;
+
+// The deep end of the last travel range: a travel gas is breathed to any depth.
+inline constexpr double kTravelRangeOpenEndMetres = 9999.9;
+
+// A travel gas reaches down to the next used slot's switch depth, a decompression gas up to the
+// previous used slot's (the surface for the first). Only the immediate neighbour counts, so a gap
+// in a list opens the range. Slots without a gas are marked unused and keep their old bounds.
+// The ranges are then written to the log at the gas-range category.
+void SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList, GasRangeList& travelRanges,
+                  GasRangeList& decoRanges, CDebugLog& log);
+// Writes the ranges in use when the log's debug level is at least level.
+void LogGasRanges(const GasRangeList& travelRanges, const GasRangeList& decoRanges, int level, CDebugLog& log);
