@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales openssl
 )
 
 missing=()
