@@ -22,7 +22,7 @@ class LogFileTest : public ::testing::Test {
   }
   std::string Missing() const { return (folders_.Root() / "missing.ccl").string(); }
 
-  static testlog::Bytes Golden() { return testlog::FromHex(kGoldenBinaryHex); }
+  static testlog::Bytes Golden() { return testlog::FromHex(testlog::kGoldenBinaryHex); }
   // Its records without the stream CRC.
   static testlog::Bytes GoldenStream() {
     testlog::Bytes stream = Golden();

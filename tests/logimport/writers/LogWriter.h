@@ -16,6 +16,13 @@ namespace testlog {
 
 using Bytes = std::vector<unsigned char>;
 
+// The smallest file of each record group, written by hand: a header (writer 2 version 1.2.3.4,
+// 15 March 2024 10:20:30, firmware 7.0.3), a datalog-user entry (tag 0x80, "ABC") and a DAN
+// entry ("ZDD", number 7, "12"), then the stream CRC.
+inline constexpr const char* kGoldenBinaryHex =
+    "00000000001300000001020102030418030F0A141E00070003312FA345002100000008800000000341424319C7B9C100220000000A5A44"
+    "44070000000231326661A891E267A952";
+
 Bytes FromHex(std::string_view hex);
 std::string ToHex(const Bytes& bytes);
 Bytes operator+(Bytes left, const Bytes& right);
