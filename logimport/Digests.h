@@ -60,8 +60,6 @@ class CSha2 : public CBlockDigest {
 
  private:
   void Transform(const unsigned char* block) override;
-  void Transform256(const unsigned char* block);
-  void Transform512(const unsigned char* block);
 
   std::size_t digestLength_ = 0;
   std::array<std::uint64_t, 8> state_{};  // SHA-256 uses the low halves

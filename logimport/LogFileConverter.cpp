@@ -70,26 +70,25 @@ bool CLogFileConverter::CreateHeaderLines(std::vector<std::string>& lines) const
   });
 }
 
-bool CLogFileConverter::CreateDataCompLines(std::vector<std::string>& lines, bool newFormat) const {
+template <typename Decoder, typename Build>
+bool CLogFileConverter::AddDecodedLines(std::uint16_t type, std::vector<std::string>& lines, Build build) const {
   return Succeeds([&] {
-    ForEachRecord(CStandardRecord::kDatalogComputer, [&](const CStandardRecord& record) {
-      CSRDLDataComp decoder;
+    ForEachRecord(type, [&](const CStandardRecord& record) {
+      Decoder decoder;
       decoder.SetData(record.GetData(), record.GetDataLength());
-      decoder.BuildLines(newFormat);
+      build(decoder);
       AppendLines(lines, decoder.GetLines());
     });
   });
 }
 
+bool CLogFileConverter::CreateDataCompLines(std::vector<std::string>& lines, bool newFormat) const {
+  return AddDecodedLines<CSRDLDataComp>(CStandardRecord::kDatalogComputer, lines,
+                                        [newFormat](CSRDLDataComp& decoder) { decoder.BuildLines(newFormat); });
+}
+
 bool CLogFileConverter::CreateDataUserLines(std::vector<std::string>& lines) const {
-  return Succeeds([&] {
-    ForEachRecord(CStandardRecord::kDatalogUser, [&](const CStandardRecord& record) {
-      CSRDLDataUser decoder;
-      decoder.SetData(record.GetData(), record.GetDataLength());
-      decoder.BuildLines();
-      AppendLines(lines, decoder.GetLines());
-    });
-  });
+  return AddDecodedLines<CSRDLDataUser>(CStandardRecord::kDatalogUser, lines, [](CSRDLDataUser& decoder) { decoder.BuildLines(); });
 }
 
 bool CLogFileConverter::CreateMemoryBlockLines(std::vector<std::string>& lines) const {
@@ -104,14 +103,7 @@ bool CLogFileConverter::CreateMemoryBlockLines(std::vector<std::string>& lines) 
 }
 
 bool CLogFileConverter::CreateDanDataLines(std::vector<std::string>& lines) const {
-  return Succeeds([&] {
-    ForEachRecord(CStandardRecord::kDanData, [&](const CStandardRecord& record) {
-      CSRDANData decoder;
-      decoder.SetData(record.GetData(), record.GetDataLength());
-      decoder.BuildLines();
-      AppendLines(lines, decoder.GetLines());
-    });
-  });
+  return AddDecodedLines<CSRDANData>(CStandardRecord::kDanData, lines, [](CSRDANData& decoder) { decoder.BuildLines(); });
 }
 
 bool CLogFileConverter::Convert(const std::string& path, CMemStdioFile& memoryFile, unsigned char& newFormat, int kind) {

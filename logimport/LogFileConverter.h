@@ -29,6 +29,9 @@ class CLogFileConverter {
   bool CreateDataUserLines(std::vector<std::string>& lines) const;
   bool CreateMemoryBlockLines(std::vector<std::string>& lines) const;
   bool CreateDanDataLines(std::vector<std::string>& lines) const;
+  // Appends the lines that build makes of every record of the type, in stream order.
+  template <typename Decoder, typename Build>
+  bool AddDecodedLines(std::uint16_t type, std::vector<std::string>& lines, Build build) const;
   // Calls visit with every record of the type, in stream order.
   template <typename Visit>
   void ForEachRecord(std::uint16_t type, Visit visit) const;

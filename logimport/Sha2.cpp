@@ -42,6 +42,59 @@ Word ReadBE(const unsigned char* bytes) {
   return value;
 }
 
+// The two compressions differ only in word size, round count and rotation amounts.
+template <typename Word>
+struct Shape;
+
+template <>
+struct Shape<std::uint32_t> {
+  static constexpr int kRounds = 64;
+  static constexpr int kSum0[3] = {2, 13, 22};
+  static constexpr int kSum1[3] = {6, 11, 25};
+  static constexpr int kSigma0[3] = {7, 18, 3};
+  static constexpr int kSigma1[3] = {17, 19, 10};
+  static std::uint32_t Constant(int t) { return static_cast<std::uint32_t>(kRound[t] >> 32); }
+};
+
+template <>
+struct Shape<std::uint64_t> {
+  static constexpr int kRounds = 80;
+  static constexpr int kSum0[3] = {28, 34, 39};
+  static constexpr int kSum1[3] = {14, 18, 41};
+  static constexpr int kSigma0[3] = {1, 8, 7};
+  static constexpr int kSigma1[3] = {19, 61, 6};
+  static std::uint64_t Constant(int t) { return kRound[t]; }
+};
+
+template <typename Word>
+Word Sum(Word x, const int (&r)[3]) {
+  return std::rotr(x, r[0]) ^ std::rotr(x, r[1]) ^ std::rotr(x, r[2]);
+}
+
+template <typename Word>
+Word Sigma(Word x, const int (&r)[3]) {
+  return std::rotr(x, r[0]) ^ std::rotr(x, r[1]) ^ (x >> r[2]);
+}
+
+template <typename Word>
+void Compress(std::array<std::uint64_t, 8>& state, const unsigned char* block) {
+  using S = Shape<Word>;
+  Word w[S::kRounds];
+  for (int t = 0; t < 16; ++t) w[t] = ReadBE<Word>(block + sizeof(Word) * static_cast<std::size_t>(t));
+  for (int t = 16; t < S::kRounds; ++t) w[t] = w[t - 16] + Sigma(w[t - 15], S::kSigma0) + w[t - 7] + Sigma(w[t - 2], S::kSigma1);
+  Word v[8];
+  for (int i = 0; i < 8; ++i) v[i] = static_cast<Word>(state[i]);
+  for (int t = 0; t < S::kRounds; ++t) {
+    const Word choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
+    const Word t1 = v[7] + Sum(v[4], S::kSum1) + choice + S::Constant(t) + w[t];
+    const Word majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
+    for (int i = 7; i > 0; --i) v[i] = v[i - 1];
+    v[4] += t1;
+    v[0] = t1 + Sum(v[0], S::kSum0) + majority;
+  }
+  for (int i = 0; i < 8; ++i) state[i] = static_cast<Word>(state[i] + v[i]);
+}
+
 }  // namespace
 
 int CSha2::Init(int size) {
@@ -63,56 +116,10 @@ int CSha2::Init(int size) {
 
 void CSha2::Transform(const unsigned char* block) {
   if (digestLength_ == 32) {
-    Transform256(block);
+    Compress<std::uint32_t>(state_, block);
   } else if (digestLength_ != 0) {
-    Transform512(block);
+    Compress<std::uint64_t>(state_, block);
   }
-}
-
-void CSha2::Transform256(const unsigned char* block) {
-  std::uint32_t w[64];
-  for (int t = 0; t < 16; ++t) w[t] = ReadBE<std::uint32_t>(block + 4 * t);
-  for (int t = 16; t < 64; ++t) {
-    const std::uint32_t s0 = std::rotr(w[t - 15], 7) ^ std::rotr(w[t - 15], 18) ^ (w[t - 15] >> 3);
-    const std::uint32_t s1 = std::rotr(w[t - 2], 17) ^ std::rotr(w[t - 2], 19) ^ (w[t - 2] >> 10);
-    w[t] = w[t - 16] + s0 + w[t - 7] + s1;
-  }
-  std::uint32_t v[8];
-  for (int i = 0; i < 8; ++i) v[i] = static_cast<std::uint32_t>(state_[i]);
-  for (int t = 0; t < 64; ++t) {
-    const std::uint32_t s1 = std::rotr(v[4], 6) ^ std::rotr(v[4], 11) ^ std::rotr(v[4], 25);
-    const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
-    const std::uint32_t t1 = v[7] + s1 + choice + static_cast<std::uint32_t>(kRound[t] >> 32) + w[t];
-    const std::uint32_t s0 = std::rotr(v[0], 2) ^ std::rotr(v[0], 13) ^ std::rotr(v[0], 22);
-    const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-    for (int i = 7; i > 0; --i) v[i] = v[i - 1];
-    v[4] += t1;
-    v[0] = t1 + s0 + majority;
-  }
-  for (int i = 0; i < 8; ++i) state_[i] = static_cast<std::uint32_t>(state_[i] + v[i]);
-}
-
-void CSha2::Transform512(const unsigned char* block) {
-  std::uint64_t w[80];
-  for (int t = 0; t < 16; ++t) w[t] = ReadBE<std::uint64_t>(block + 8 * t);
-  for (int t = 16; t < 80; ++t) {
-    const std::uint64_t s0 = std::rotr(w[t - 15], 1) ^ std::rotr(w[t - 15], 8) ^ (w[t - 15] >> 7);
-    const std::uint64_t s1 = std::rotr(w[t - 2], 19) ^ std::rotr(w[t - 2], 61) ^ (w[t - 2] >> 6);
-    w[t] = w[t - 16] + s0 + w[t - 7] + s1;
-  }
-  std::uint64_t v[8];
-  for (int i = 0; i < 8; ++i) v[i] = state_[i];
-  for (int t = 0; t < 80; ++t) {
-    const std::uint64_t s1 = std::rotr(v[4], 14) ^ std::rotr(v[4], 18) ^ std::rotr(v[4], 41);
-    const std::uint64_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
-    const std::uint64_t t1 = v[7] + s1 + choice + kRound[t] + w[t];
-    const std::uint64_t s0 = std::rotr(v[0], 28) ^ std::rotr(v[0], 34) ^ std::rotr(v[0], 39);
-    const std::uint64_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-    for (int i = 7; i > 0; --i) v[i] = v[i - 1];
-    v[4] += t1;
-    v[0] = t1 + s0 + majority;
-  }
-  for (int i = 0; i < 8; ++i) state_[i] += v[i];
 }
 
 std::vector<unsigned char> CSha2::Final() {

@@ -234,6 +234,16 @@ TEST_F(BinaryFileTest, FilesThatDoNotOpen) {
   EXPECT_EQ(reader.GetErrorText().rfind("Secured file load initial SHA256 check failed - CheckSHA256 Unable to open source file: ", 0), 0u);
 }
 
+TEST_F(BinaryFileTest, FilesTooLargeToHoldAreRefused) {
+  const std::string path = Write("huge.ccl", Golden());
+  std::filesystem::resize_file(path, (256u << 20) + 1);  // sparse: nothing is written
+  CBraskBinaryFile reader;
+  EXPECT_FALSE(reader.Load(path, kBinary));
+  EXPECT_EQ(reader.GetErrorText(), "Binary file load inital CRC32 check failed - Unable to allocate memory");
+  EXPECT_FALSE(reader.CheckSHA256(path));
+  EXPECT_EQ(reader.GetErrorText(), "Unable to allocate memory");
+}
+
 TEST_F(BinaryFileTest, EveryTruncationAndBitFlipIsRefused) {
   Bytes plainStream = GoldenStream() + testlog::Record(16, testlog::MemoryBlockData(FromHex("01020304"), 176, 1, 0x10000, Bytes(20, 0x5A))) +
                 testlog::Record(32, FromHex("00000001") + Bytes(40, 0x77));

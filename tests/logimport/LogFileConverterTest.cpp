@@ -1,6 +1,7 @@
 #include "logimport/LogFileConverter.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "tests/logimport/LogFileFixture.h"
 
@@ -40,6 +41,13 @@ TEST_F(ConverterTest, KindsFromTheFirstThreeBytes) {
   EXPECT_EQ(pauses_.Count(), 8 + 9);
   EXPECT_EQ(converter.CheckFileFormat(folders_.Root().string()), 0);
   EXPECT_NE(converter.GetErrorText().find("m_cause 5"), std::string::npos);
+
+  // A pipe is refused at once instead of waiting for a writer.
+  const auto pipe = folders_.Root() / "pipe.ccl";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(converter.CheckFileFormat(pipe.string()), 0);
+  EXPECT_EQ(converter.GetErrorText(),
+            "Unable to open source file: Not a regular file - m_cause 5, m_lOsError 0, m_strFileName " + pipe.string());
 }
 
 TEST_F(ConverterTest, HandWrittenFileGivesItsFiveLines) {
