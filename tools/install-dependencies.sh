@@ -3,9 +3,9 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang
+  build-essential cmake pkg-config clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales openssl
 )
 
 missing=()

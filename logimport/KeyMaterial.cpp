@@ -1,0 +1,110 @@
+#include "logimport/KeyMaterial.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "engine/support/DebugLog.h"
+#include "platform/UserFolders.h"
+
+namespace logimport {
+
+namespace {
+
+// Placeholders only: files enciphered or scrambled by a real device need the maker's values.
+// Each is built from its own running byte so that none of them is all zeros.
+template <std::size_t N>
+std::array<unsigned char, N> PlaceholderBytes(unsigned start, unsigned step) {
+  std::array<unsigned char, N> bytes{};
+  unsigned value = start;
+  for (unsigned char& byte : bytes) {
+    byte = static_cast<unsigned char>(value);
+    value = value * 5 + step;
+  }
+  return bytes;
+}
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+int HexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+
+template <std::size_t N>
+bool ParseHexLine(const std::string& line, std::array<unsigned char, N>& bytes) {
+  if (line.size() != 2 * N) return false;
+  for (char c : line) {
+    if (!IsHexDigit(c)) return false;
+  }
+  for (std::size_t i = 0; i < N; ++i) bytes[i] = static_cast<unsigned char>(HexValue(line[2 * i]) * 16 + HexValue(line[2 * i + 1]));
+  return true;
+}
+
+std::string Trimmed(const std::string& line) {
+  const auto first = line.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+KeyMaterial LoadFromFile() {
+  const std::filesystem::path path = KeyMaterialFilePath();
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    TheDebugLog().LogText("Log key material: no file " + path.string() + ", using the built-in placeholders");
+    return PlaceholderKeyMaterial();
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  std::string reason;
+  if (auto material = ParseKeyMaterial(text.str(), reason)) return *material;
+  TheDebugLog().LogText("Log key material: " + path.string() + " ignored (" + reason + "), using the built-in placeholders");
+  return PlaceholderKeyMaterial();
+}
+
+std::optional<KeyMaterial>& Loaded() {
+  static std::optional<KeyMaterial> material;
+  return material;
+}
+
+}  // namespace
+
+KeyMaterial PlaceholderKeyMaterial() {
+  KeyMaterial material;
+  material.aesKey = PlaceholderBytes<32>(0x3A, 0x71);
+  material.digestFill = PlaceholderBytes<32>(0xC5, 0x2F);
+  material.keystreamSeed = PlaceholderBytes<16>(0x5D, 0x93);
+  return material;
+}
+
+std::filesystem::path KeyMaterialFilePath() { return platform::ConfigFolder() / "Velmar" / "LogKeyMaterial.txt"; }
+
+std::optional<KeyMaterial> ParseKeyMaterial(const std::string& text, std::string& reason) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) {
+    line = Trimmed(line);
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  }
+  if (lines.size() != 3) {
+    reason = "expected three lines of hex digits, found " + std::to_string(lines.size());
+    return std::nullopt;
+  }
+  KeyMaterial material;
+  if (!ParseHexLine(lines[0], material.aesKey)) {
+    reason = "the key must be 64 hex digits";
+  } else if (!ParseHexLine(lines[1], material.digestFill)) {
+    reason = "the fill value must be 64 hex digits";
+  } else if (!ParseHexLine(lines[2], material.keystreamSeed)) {
+    reason = "the seed must be 32 hex digits";
+  } else {
+    return material;
+  }
+  return std::nullopt;
+}
+
+const KeyMaterial& CurrentKeyMaterial() {
+  if (!Loaded()) Loaded() = LoadFromFile();
+  return *Loaded();
+}
+
+void ReloadKeyMaterial() { Loaded() = LoadFromFile(); }
+
+}  // namespace logimport

@@ -1,0 +1,52 @@
+// The committed fuzz corpus, replayed through the fuzz targets' own code in every test build,
+// and the seeds checked to be the logs they are meant to be.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "logimport/LogFileConverter.h"
+#include "tests/fuzz/LogFuzzHarness.h"
+#include "tests/logimport/LogFileFixture.h"
+
+namespace {
+
+using FuzzCorpusTest = LogFileTest;
+
+std::vector<std::filesystem::path> CorpusFiles(const std::string& target) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(VT_FUZZ_CORPUS_DIR) / target)) {
+    files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+}  // namespace
+
+TEST_F(FuzzCorpusTest, EveryInputRunsThroughBothTargets) {
+  for (const std::string target : {"log_reader", "log_converter"}) {
+    const auto files = CorpusFiles(target);
+    EXPECT_GE(files.size(), 8u) << target;
+    for (const auto& file : files) {
+      const testlog::Bytes input = ReadFileBytes(file);
+      logfuzz::RunReader(input.data(), input.size());
+      logfuzz::RunConverter(input.data(), input.size());
+    }
+  }
+}
+
+TEST_F(FuzzCorpusTest, SeedsAreLogsThatConvert) {
+  for (const auto& file : CorpusFiles("log_converter")) {
+    if (file.filename() == "text-log") continue;  // a text log is not converted
+    const testlog::Bytes input = ReadFileBytes(file);
+    logfuzz::Mode mode = logfuzz::kRaw;
+    const std::string path = Write("seed.ccl", logfuzz::FileForInput(input.data(), input.size(), mode));
+    CLogFileConverter converter;
+    CMemStdioFile text;
+    unsigned char newFormat = 0;
+    EXPECT_TRUE(converter.Convert(path, text, newFormat, converter.CheckFileFormat(path)))
+        << file.filename() << ": " << converter.GetErrorText();
+    EXPECT_GT(text.GetLength(), 0u) << file.filename();
+  }
+}
