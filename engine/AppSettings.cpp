@@ -75,6 +75,10 @@ CAppSettings& AppSettings() {
   return settings;
 }
 
+UnitSystem DisplayUnits() {
+  return AppSettings().general.units.Get() == 1 ? UnitSystem::kImperial : UnitSystem::kMetric;
+}
+
 void LoadRegistrySettings() {
   CAppSettings& settings = AppSettings();
   settings = CAppSettings();

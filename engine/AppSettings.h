@@ -146,6 +146,8 @@ class CAppSettings {
 
 // The process-wide settings.
 CAppSettings& AppSettings();
+// The "General\Units" setting; any value other than 1 reads as metric.
+UnitSystem DisplayUnits();
 // Rebuilds every setting from the registry (start-up, before anything reads a setting), turns a
 // stored algorithm 0 into 1, and hands the debug level to the diagnostic log.
 void LoadRegistrySettings();

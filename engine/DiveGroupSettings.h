@@ -1,0 +1,10 @@
+#pragma once
+// What a dive reads from the plan group that owns it. The plan group implements it; a dive
+// without a group uses the group's defaults.
+
+class CDiveGroupSettings {
+ public:
+  virtual ~CDiveGroupSettings() = default;
+  // The coefficient set: 0 ZH-L16A, 1 ZH-L16C, 2 custom.
+  virtual int GetAlgorithm() const = 0;
+};

@@ -1,0 +1,435 @@
+#pragma once
+// One dive of a plan group: its settings, its point lists, its calculated profile and the
+// results that pages, graphs and tables read.
+//
+// The class is large, so its members live in one source file per concern:
+//   DivePlan.cpp                construction, defaults, clearing, engine constants
+//   DivePlanSettings.cpp        the setters of the dive and bailout settings
+//   DivePlanGetters.cpp         the read-only interface over the point lists and steps
+//   DivePlanValidation.cpp      checking a new point against the gas limits
+//   DivePlanRecords.cpp         the dive's plan-file records and its summary text
+//   DivePlanReview.cpp          points and tensions handed over by the log review
+//   DivePlanBailoutSupport.cpp  small helpers of the bailout planner
+//   DivePlanLog.cpp             the plan's lines in the diagnostic log
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/AppSettings.h"
+#include "engine/DiveGroupSettings.h"
+#include "engine/DiveSegment.h"
+#include "engine/Gas.h"
+#include "engine/GasRanges.h"
+#include "engine/GasSwitch.h"
+#include "engine/GasUsage.h"
+#include "engine/PlanPoint.h"
+#include "engine/PredictionPoint.h"
+#include "engine/Zhl16Coefficients.h"
+#include "engine/support/DebugLog.h"
+#include "engine/support/PerfTimer.h"
+
+class CDivePlan {
+ public:
+  static constexpr double kWaterVapourMbar = 56.7;
+  static constexpr double kInitialDecoLimitMbar = 1600.0;
+  static constexpr int kCnsTableSize = 14;
+
+  // One gas the bailout planner may choose from the diver's bailout gas list; pressures are
+  // ambient pressures in bar.
+  struct BailoutListGasMix {
+    double oxygenPercent = 0;
+    double heliumPercent = 0;
+    double ppo2Lim = 0;   // where the gas reaches the PPO2 limit
+    double eadLim = 0;    // where its EAD reaches the bailout maximum EAD
+    double pEadZero = 0;  // where its EAD is 0
+    double maxPamb = 0;   // deepest usable
+    double minPamb = 0;   // shallowest usable
+  };
+
+  // The limits and rates of the dive, and separately of its bailout.
+  struct DecoLimits {
+    double gfLowPercent;
+    double gfHighPercent;
+    double sacRateLitresPerMin;
+    double maxPpo2Bar;
+    double maxEadMetres;
+    double descentRateMetresPerMin;
+    double ascentRateMetresPerMin;
+    double lastStopMetres;
+  };
+
+  CDivePlan();
+
+  // Copies the registry settings of the dive and bailout groups into the dive.
+  void LoadDefaults();
+  void SetPlanGroup(const CDiveGroupSettings* group) { planGroup_ = group; }
+  const CDiveGroupSettings* GetPlanGroup() const { return planGroup_; }
+
+  const std::string& GetName() const { return name_; }
+  void SetName(std::string_view name) { name_ = name; }
+  int GetDiveIndex() const { return diveIndex_; }
+  void SetDiveIndex(int index) { diveIndex_ = index; }
+  const std::string& GetBailoutGasList() const { return bailoutGasList_; }
+  CGas GetBellGas() const { return bellGas_; }
+
+  // --- Clearing: each empties one list. ---
+  void ClearUserPlanPoints() { userPoints_.clear(); }
+  void ClearPlanPlusPoints() { planPlusPoints_.clear(); }
+  void ClearProfilePoints() { profilePoints_.clear(); }
+  // Also clears the counter-diffusion latch and the steps-computed flag.
+  void ClearSteps();
+  void ClearSegments() { segments_.clear(); }
+  void ClearBailoutPlanPoints() { bailoutPoints_.clear(); }
+  void ClearBailoutInitialPlanPoints() { bailoutInitialPoints_.clear(); }
+  void ClearGasWarnings() { gasWarnings_.clear(); }
+
+  // --- Engine constants: the coefficients of the group's algorithm (ZH-L16C for an unknown
+  // value), the per-second and per-minute rate factors and the CNS table. ---
+  void InitConstants();
+  const CompartmentValues& GetNitrogenHalfTimes() const { return nitrogenHalfTimeMin_; }
+  const CompartmentValues& GetHeliumHalfTimes() const { return heliumHalfTimeMin_; }
+  const CompartmentValues& GetNitrogenRatePerSecond() const { return nitrogenRatePerSecond_; }
+  const CompartmentValues& GetHeliumRatePerSecond() const { return heliumRatePerSecond_; }
+  const CompartmentValues& GetNitrogenRatePerMinute() const { return nitrogenRatePerMinute_; }
+  const CompartmentValues& GetHeliumRatePerMinute() const { return heliumRatePerMinute_; }
+
+  // --- Dive settings ---
+  double GetSurfacePressure() const { return surfacePressureMbar_; }
+  // The surface pressure less the "Deco Surface Offset" setting: the model's surface.
+  double GetModelSurfacePressure() const { return modelSurfaceMbar_; }
+  double GetGfLow() const { return diveLimits_.gfLowPercent; }
+  double GetGfHigh() const { return diveLimits_.gfHighPercent; }
+  double GetSacRate() const { return diveLimits_.sacRateLitresPerMin; }
+  double GetMaxPpo2() const { return diveLimits_.maxPpo2Bar; }
+  double GetMaxEad() const { return diveLimits_.maxEadMetres; }
+  int GetSurfaceInterval() const { return surfaceIntervalSec_; }
+  double GetDescentRate() const { return diveLimits_.descentRateMetresPerMin; }
+  double GetAscentRate() const { return diveLimits_.ascentRateMetresPerMin; }
+  double GetLastStopDepth() const { return diveLimits_.lastStopMetres; }
+  bool IsBellExcursion() const { return bellExcursion_; }
+  double GetBellDepth() const { return bellDepthMetres_; }
+
+  // Each setter stores a value that differs from the stored one and reports whether it did.
+  bool SetSurfacePressure(double mbar);
+  bool SetGfLow(double percent);
+  bool SetGfHigh(double percent);
+  bool SetSacRate(double litresPerMin);
+  bool SetMaxPpo2(double bar);
+  bool SetMaxEad(double metres);
+  bool SetSurfaceInterval(int seconds);
+  bool SetDescentRate(double metresPerMin);
+  bool SetAscentRate(double metresPerMin);
+  bool SetLastStopDepth(double metres);
+  bool SetBellExcursion(bool on);
+  bool SetBellDepth(double metres);
+  // Compared by the gases' long names.
+  bool SetBellGas(double oxygenPercent, double heliumPercent);
+
+  // --- Bailout settings ---
+  int GetBailoutGasSwitchCount() const { return bailoutGasSwitchCount_; }
+  double GetBailoutGfLow() const { return bailoutLimits_.gfLowPercent; }
+  double GetBailoutGfHigh() const { return bailoutLimits_.gfHighPercent; }
+  double GetBailoutSacRate() const { return bailoutLimits_.sacRateLitresPerMin; }
+  double GetBailoutMaxPpo2() const { return bailoutLimits_.maxPpo2Bar; }
+  double GetBailoutMaxEad() const { return bailoutLimits_.maxEadMetres; }
+  double GetBailoutMaxCns() const { return bailoutMaxCnsPercent_; }
+  double GetBailoutDescentRate() const { return bailoutLimits_.descentRateMetresPerMin; }
+  double GetBailoutAscentRate() const { return bailoutLimits_.ascentRateMetresPerMin; }
+  double GetBailoutLastStopDepth() const { return bailoutLimits_.lastStopMetres; }
+  bool IsUseBailoutGasList() const { return useBailoutGasList_; }
+  bool IsIgnoreIcd() const { return ignoreIcd_; }
+  bool IsIgnoreCns() const { return ignoreCns_; }
+
+  bool SetBailoutGasSwitchCount(int count);
+  bool SetBailoutGfLow(double percent);
+  bool SetBailoutGfHigh(double percent);
+  bool SetBailoutSacRate(double litresPerMin);
+  bool SetBailoutMaxPpo2(double bar);
+  bool SetBailoutMaxEad(double metres);
+  bool SetBailoutMaxCns(double percent);
+  bool SetBailoutDescentRate(double metresPerMin);
+  bool SetBailoutAscentRate(double metresPerMin);
+  bool SetBailoutLastStopDepth(double metres);
+  bool SetUseBailoutGasList(bool on);
+  bool SetIgnoreIcd(bool on);
+  bool SetIgnoreCns(bool on);
+  bool SetBailoutGasList(std::string_view text);
+
+  // --- Flags ---
+  bool IsModified() const { return modified_; }
+  void ClearModified() { modified_ = false; }
+  bool IsBailoutMode() const { return bailoutMode_; }
+  void SetBailoutMode(bool on) { bailoutMode_ = on; }
+  bool IsReviewDive() const { return reviewDive_; }
+  void SetReviewDive(bool on) { reviewDive_ = on; }
+  bool IsPointSelected() const { return pointSelected_; }
+  const CPlanPoint& GetEditBuffer() const { return editBuffer_; }
+  const GasSwitchList& GetBailoutGasSwitches() const { return bailoutSwitches_; }
+  void SetBailoutGasSwitches(const GasSwitchList& switches) { bailoutSwitches_ = switches; }
+
+  // --- Counts. The names of the profile-point getters are historical: the "PlanPlus" getters
+  // read the calculated profile points and GetProfilePointCount counts the bailout plan points.
+  int GetUserPlanPointCount() const { return static_cast<int>(userPoints_.size()); }
+  int GetPlanPlusListCount() const { return static_cast<int>(planPlusPoints_.size()); }
+  int GetPlanPlusPointCount() const { return static_cast<int>(profilePoints_.size()); }
+  int GetProfilePointCount() const { return static_cast<int>(bailoutPoints_.size()); }
+  int GetStepCount() const { return static_cast<int>(steps_.size()); }
+  int GetSegmentCount() const { return static_cast<int>(segments_.size()); }
+  int GetGasWarningCount() const { return static_cast<int>(gasWarnings_.size()); }
+
+  // Every getter below takes any index: outside its list it gives the sentinel of its family.
+  // User points: null, 0 for values and flags, -1 for the duration.
+  const CPlanPoint* GetUserPlanPoint(int index) const;
+  double GetUserPlanPointDepth(int index) const;  // metres x 100
+  double GetUserPlanPointOxygen(int index) const;
+  double GetUserPlanPointHelium(int index) const;
+  double GetUserPlanPointSetPoint(int index) const;
+  bool IsUserPlanPointClosedCircuit(int index) const;
+  bool IsUserPlanPointNoClearSurface(int index) const;
+  int GetUserPlanPointDuration(int index) const;
+
+  // Calculated profile points: -1 for values, 0 for flags.
+  double GetPlanPlusRawDepth(int index) const;  // metres x 100
+  double GetPlanPlusDepth(int index) const;     // metres, never below 0
+  int GetPlanPlusStartTime(int index) const;
+  int GetPlanPlusEndTime(int index) const;
+  int GetPlanPlusDuration(int index) const;
+  double GetPlanPlusOxygen(int index) const;
+  double GetPlanPlusHelium(int index) const;
+  double GetPlanPlusPpo2(int index) const;
+  double GetPlanPlusCeiling(int index) const;  // the logged ceiling
+  bool IsPlanPlusClosedCircuit(int index) const;
+  bool IsPlanPlusNoClearSurface(int index) const;
+
+  // Bailout plan points: null, -1 for values, 0 for flags.
+  const CPlanPoint* GetProfilePoint(int index) const;
+  double GetProfilePointDepth(int index) const;  // metres x 100
+  double GetProfilePointOxygen(int index) const;
+  double GetProfilePointHelium(int index) const;
+  double GetProfilePointSetPoint(int index) const;
+  int GetProfilePointDuration(int index) const;
+  bool IsProfilePointClosedCircuit(int index) const;
+  bool IsProfilePointNoClearSurface(int index) const;
+  bool IsProfilePointBailout(int index) const;
+
+  // Steps: -1 for values, 0 for flags and warning bits, "Error" for the warning text. Depths,
+  // ceilings and EAD in metres.
+  int GetStepTime(int step) const;
+  double GetStepDepth(int step) const;
+  double GetStepCeiling(int step) const;
+  double GetStepMaxCeiling(int step) const;
+  double GetStepPigt(int step) const;
+  double GetStepMaxPigt(int step) const;
+  double GetStepGradientFactor(int step) const;
+  double GetStepLoggedCeiling(int step) const;
+  double GetStepLoggedGradientFactor(int step) const;
+  double GetStepPpo2(int step) const;
+  double GetStepOxygen(int step) const;
+  double GetStepHelium(int step) const;
+  bool IsStepClosedCircuit(int step) const;
+  double GetStepCns(int step) const;
+  double GetStepOtu(int step) const;
+  double GetStepEad(int step) const;
+  double GetStepInspiredNitrogen(int step) const;
+  double GetStepInspiredHelium(int step) const;
+  double GetStepTissueNitrogen(int step, int compartment) const;
+  double GetStepTissueHelium(int step, int compartment) const;
+  double GetStepMinPpo2(int step) const;
+  // The limits in force when the step's warnings were last evaluated.
+  double GetStepMaxPpo2(int step) const;
+  double GetStepMaxEad(int step) const;
+  bool IsStepWarningFree(int step) const;
+  int GetStepWarningFlags(int step) const;
+  std::string GetStepWarningText(int step) const;
+
+  // First and last step; 0 without steps.
+  double GetInitialCns() const;
+  double GetFinalCns() const;
+  double GetInitialOtu() const;
+  double GetFinalOtu() const;
+  int GetLastStepTime() const;
+
+  // Segments: -1 for values and warning bits, 0 for flags.
+  double GetSegmentDepth(int index) const;
+  int GetSegmentDuration(int index) const;
+  int GetSegmentRunTime(int index) const;
+  int GetSegmentType(int index) const;
+  double GetSegmentOxygen(int index) const;
+  double GetSegmentHelium(int index) const;
+  double GetSegmentPpo2(int index) const;
+  int GetSegmentWarningFlags(int index) const;
+  bool IsSegmentClosedCircuit(int index) const;
+  bool IsSegmentNoClearSurface(int index) const;
+  bool IsSegmentFirstAscent(int index) const;
+  bool IsSegmentAscentToSurface(int index) const;
+  bool IsSegmentBottomDepth(int index) const;
+
+  // The entry's text, "Invalid" outside the list.
+  std::string GetGasWarningText(int index) const;
+
+  // Bailout plan points exist.
+  bool HasProfile() const { return !bailoutPoints_.empty(); }
+  bool HasClosedCircuitPoint() const;
+  // "Max Depth 40.0 (m), Duration 10:00 (mm:ss)" of the first deepest user point; empty
+  // without points or when the deepest is at the surface.
+  std::string FormatDepth() const;
+  // End time of the profile point before the first one that starts after t; -1 with fewer than
+  // two points or when even the first point starts after t.
+  int GetPointEndBefore(int timeSec) const;
+
+  // Copies the user point (the bailout plan point in bailout mode) into the edit buffer; false
+  // for an index outside the list.
+  bool CopyPlanPoint(int index);
+
+  // Refuses, with a message box, a point whose gas is invalid, hypoxic or hyperoxic at its
+  // depth, or above the maximum EAD. bailout: check against the bailout limits.
+  bool ValidatePoint(double depthMetres, double oxygenPercent, double heliumPercent, bool closedCircuit,
+                     double setPointBar, bool bailout) const;
+
+  // Appends the dive's records for the plan file, each ending with a line feed.
+  void WriteDiveRecords(std::string& text) const;
+  // Appends a point of a plan-file row 100 (user points) or 110 (bailout plan points) as it
+  // stands; false for any other row or one with too few fields.
+  bool AddPointFromRecord(std::string_view record);
+
+  // --- Log review: points and start tensions taken from a dive-computer log. ---
+  void AddReviewPoint(int startSec, int durationSec, double depthMbar, double oxygenPercent, double heliumPercent,
+                      double setPointBar, bool presetTensions);
+  void AddEmptyReviewPoint(int startSec);
+  bool SetReviewPointLoggedCeiling(int index, double ceiling);
+  bool SetReviewPointLoggedGradientFactor(int index, double gradientFactor);
+  // Refused unless every value is a finite number and every compartment holds inert gas.
+  bool SetPresetTensions(const CompartmentValues& nitrogenMbar, const CompartmentValues& heliumMbar);
+  bool HasPresetTensions() const { return presetTensionsGiven_; }
+
+  // --- Steps ---
+  // Appends a step at the time and returns its index.
+  int AddStep(int timeSec);
+  void MarkStepBailout(int step);
+
+  // --- Helpers of the bailout planner ---
+  // The index before the first unused switch, the first at the depth (within 0.001 m) or the
+  // last slot; -1 when the first slot is unused or at the depth.
+  int FindBailoutSwitchAtDepth(double depthMetres) const;
+  // -1 outside bailout mode; the first bailout plan point with the bailout flag, 999 when none.
+  int GetFirstBailoutPointIndex() const;
+  // The EAD at switch k's profile point plus the switch's margin over the ceiling there, capped
+  // at the bailout maximum EAD (which is also the answer when no point matches).
+  double CalcBailoutSwitchEad(int switchIndex) const;
+  static void SortBailoutGasesByOxygen(std::vector<BailoutListGasMix>& list, bool ascending, bool lowerHeliumFirst);
+  static void SortBailoutGasesByMaxAmbient(std::vector<BailoutListGasMix>& list, bool ascending,
+                                           bool lowerHeliumFirst);
+
+  // --- Plan log ---
+  void LogUserPoints(LogCategory category) const;
+  void LogPlanPlusPoints(LogCategory category) const;
+  void LogProfilePoints(LogCategory category) const;
+  void LogBailout(std::string_view text, LogCategory category) const;
+  void LogBailoutSwitches(LogCategory category) const;
+
+ private:
+  static void LogPoints(const std::vector<CPlanPoint>& points, const char* heading, const char* prefix,
+                        LogCategory category);
+  template <typename Value>
+  static bool ChangeSetting(Value& field, const Value& value);
+  static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
+  int Algorithm() const;
+  const CPredictionPoint* Step(int step) const;
+  const CPlanPoint* ProfilePointAt(int index) const;
+  const CDiveSegment* Segment(int index) const;
+
+  // Point lists.
+  std::vector<CPlanPoint> userPoints_;
+  std::vector<CPlanPoint> planPlusPoints_;
+  std::vector<CPlanPoint> profilePoints_;
+  std::vector<CPredictionPoint> steps_;
+  std::vector<CDiveSegment> segments_;
+  std::vector<CPlanPoint> bailoutPoints_;
+  std::vector<CPlanPoint> bailoutInitialPoints_;
+  std::vector<CDiveGasWarning> gasWarnings_;
+  CPlanPoint editBuffer_;
+
+  CPerfTimer planTimer_;
+  CPerfTimer planPlusTimer_;
+
+  // Gas-switch schedule and the ranges built from it; gas used per open-circuit gas.
+  GasSwitchList travelSwitches_;
+  GasSwitchList decoSwitches_;
+  GasRangeList travelRanges_{};
+  GasRangeList decoRanges_{};
+  GasUsageList gasUsage_{};
+
+  bool modified_ = false;
+  bool calculationCompleted_ = false;
+  bool stopped_ = false;
+  bool extendedPlanningAccepted_ = false;
+  bool sixHourAnswerRemembered_ = false;
+  bool sixHourAnswer_ = false;
+  bool generatedTable_ = false;
+  bool stepsComputed_ = false;
+  bool allStepsWarningFree_ = false;
+  bool pointSelected_ = false;
+  bool gasUsed_ = false;
+  bool diveOpenCircuitUsed_ = false;
+  bool bailoutOpenCircuitUsed_ = false;
+  bool reviewDive_ = false;
+  bool reviewSteps_ = false;
+  bool presetTensionsGiven_ = false;
+  bool bellExcursion_ = false;
+
+  // Dive settings.
+  double surfacePressureMbar_ = 1000.0;
+  double modelSurfaceMbar_ = 1000.0;
+  DecoLimits diveLimits_{20.0, 80.0, 30.0, 1.6, 35.0, 20.0, 10.0, 6.0};
+  int surfaceIntervalSec_ = 0;
+  double bellDepthMetres_ = 0;
+  CGas bellGas_;
+
+  // Bailout settings.
+  DecoLimits bailoutLimits_{100.0, 100.0, 30.0, 1.6, 40.0, 20.0, 10.0, 6.0};
+  int bailoutGasSwitchCount_ = 2;
+  double bailoutMaxCnsPercent_ = 100.0;
+  bool useBailoutGasList_ = false;
+  bool ignoreIcd_ = false;
+  bool ignoreCns_ = false;
+  std::string bailoutGasList_;
+
+  // Engine constants.
+  CompartmentValues nitrogenHalfTimeMin_{};
+  CompartmentValues heliumHalfTimeMin_{};
+  CompartmentValues nitrogenAMbar_{};
+  CompartmentValues nitrogenB_{};
+  CompartmentValues heliumAMbar_{};
+  CompartmentValues heliumB_{};
+  CompartmentValues nitrogenRatePerSecond_{};
+  CompartmentValues heliumRatePerSecond_{};
+  CompartmentValues nitrogenRatePerMinute_{};
+  CompartmentValues heliumRatePerMinute_{};
+  std::array<double, kCnsTableSize> cnsTablePpo2Bar_{};
+  std::array<double, kCnsTableSize> cnsTableLimitMin_{};
+
+  double decoLimitMbar_ = kInitialDecoLimitMbar;
+  double maxPigtMbar_ = 0;
+  CompartmentValues presetNitrogenMbar_{};
+  CompartmentValues presetHeliumMbar_{};
+  const CDiveGroupSettings* planGroup_ = nullptr;
+  std::string name_;
+  // The bailout as written to the plan file.
+  int bailoutStartStep_ = 0;
+  double bailoutDepthMetres_ = 0;
+  double bailoutCeilingMetres_ = 0;
+  double bailoutEadMetres_ = 0;
+  GasSwitchList bailoutSwitches_;
+  bool counterDiffusionLatch_ = false;
+  bool bailoutMode_ = false;
+  bool bailoutTriggered_ = false;
+  int bailoutRecord058_ = -1;  // kept only to be written back to the plan file
+  bool gasSwitchSchedule_ = false;
+  int gasSwitchesUsed_ = 0;
+  int diveIndex_ = 0;
+  std::int64_t calculationTime_ = 0;
+  // The limits of the dive (0) and of its bailout (1) at the last warning evaluation.
+  std::array<StepWarningLimits, 2> evaluatedLimits_{};
+};

@@ -1,0 +1,44 @@
+#include "engine/PredictionPoint.h"
+
+#include "engine/NumberText.h"
+#include "engine/support/Rounding.h"
+
+namespace {
+
+constexpr double kPpo2Step = 0.01;
+constexpr double kEadStep = 1;
+
+double RoundedPpo2(double ppo2Bar) { return RoundToStep(ppo2Bar, kPpo2Step); }
+
+}  // namespace
+
+StepWarningLimits StepWarningLimits::Rounded(double maxPpo2Bar, double maxEadMetres) {
+  return {RoundedPpo2(maxPpo2Bar), RoundToStep(maxEadMetres, kEadStep)};
+}
+
+bool CPredictionPoint::EvaluateWarnings(const StepWarningLimits& limits) {
+  int bits = 0;
+  if (cns > 1.0) bits |= kWarningCns;
+  if (otu > 300) bits |= kWarningOtu;
+  if (limits.maxEadMetres < eadMetres) bits |= kWarningEad;
+  const double ppo2 = RoundedPpo2(ppo2Bar);
+  if (ppo2 > limits.maxPpo2Bar) bits |= kWarningHighPpo2;
+  else if (ppo2 < RoundedPpo2(kMinimumPpo2Bar)) bits |= kWarningLowPpo2;
+  if (counterDiffusionRisk) bits |= kWarningCounterDiffusion;
+  warningBits = bits;
+  warningFree = bits == 0;
+  return warningFree;
+}
+
+std::string CPredictionPoint::GetWarningText(UnitSystem units) const {
+  const bool feet = units == UnitSystem::kImperial;
+  std::string text;
+  if (warningBits & kWarningCns) text += FormatC("CNS %0.1f%%#", cns * 100);
+  if (warningBits & kWarningOtu) text += FormatC("OTU %0.1f%%#", otu / 300 * 100);
+  if (warningBits & kWarningEad) {
+    text += FormatC("Max EAD %0.1f%s#", feet ? eadMetres * kFeetPerMetre : eadMetres, feet ? "ft" : "m");
+  }
+  if (warningBits & (kWarningHighPpo2 | kWarningLowPpo2)) text += FormatC("PPO2 %0.2f#", RoundedPpo2(ppo2Bar));
+  if (warningBits & kWarningCounterDiffusion) text += "Isobaric Counter Diffusion Risk#";
+  return text;
+}
