@@ -8,7 +8,7 @@ CColorListCtrl::CColorListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& p
 wxColour CColorListCtrl::RowTextColour(long data) { return data == 1 ? wxColour(50, 205, 50) : wxColour(0, 0, 0); }
 
 bool CColorListCtrl::SetRowData(long item, long data) {
-  if (!SetItemData(item, data)) return false;
+  if (item < 0 || item >= GetItemCount() || !SetItemData(item, data)) return false;
   SetItemTextColour(item, RowTextColour(data));
   return true;
 }

@@ -9,6 +9,8 @@ class HelpPopup : public wxPopupTransientWindow {
  public:
   HelpPopup(wxWindow* parent, const wxString& text);
   const wxString& Text() const { return text_; }
+  // Closes the pop-up as a click elsewhere does.
+  void Close() { DismissAndNotify(); }
   // The pop-up on the screen now, if any.
   static HelpPopup* Current();
 

@@ -24,13 +24,13 @@ void EnsureHandlers() {
 
 }  // namespace
 
-wxImage DecodeImage(std::string_view bytes, wxBitmapType type) {
+wxImage DecodeImage(std::string_view bytes, wxBitmapType type, int index) {
   EnsureHandlers();
   wxImage image;
   if (bytes.size() < 6) return image;
   wxLogNull quiet;  // a damaged file is reported by the invalid image, not by a log box
   wxMemoryInputStream stream(bytes.data(), bytes.size());
-  if (!image.LoadFile(stream, type) || !image.IsOk() || image.GetWidth() <= 0 || image.GetHeight() <= 0) {
+  if (!image.LoadFile(stream, type, index) || !image.IsOk() || image.GetWidth() <= 0 || image.GetHeight() <= 0) {
     return wxImage();
   }
   return image;
@@ -46,7 +46,7 @@ wxBitmap LoadResourceBitmap(int id) {
 wxIcon LoadResourceIcon(int id) {
   std::optional<std::string> bytes = ImageBytes(platform::ImageKind::Icon, id);
   if (!bytes) return wxIcon();
-  wxImage image = DecodeImage(*bytes, wxBITMAP_TYPE_ICO);
+  wxImage image = DecodeImage(*bytes, wxBITMAP_TYPE_ICO, 0);  // the first image is the button size
   if (!image.IsOk()) return wxIcon();
   wxIcon icon;
   icon.CopyFromBitmap(wxBitmap(image));

@@ -14,12 +14,13 @@ namespace framework {
 // The colour of toolbar strips that stands for "transparent".
 constexpr unsigned char kStripKeyRed = 192, kStripKeyGreen = 192, kStripKeyBlue = 192;
 
-// Reads BMP, ICO or CUR bytes; an invalid image for damaged or empty data (nothing is logged).
-wxImage DecodeImage(std::string_view bytes, wxBitmapType type);
+// Reads BMP, ICO or CUR bytes (index: the image of an icon file, -1 the largest); an invalid
+// image for damaged or empty data (nothing is logged).
+wxImage DecodeImage(std::string_view bytes, wxBitmapType type, int index = -1);
 
 // Invalid objects when the id is unknown or its file damaged.
 wxBitmap LoadResourceBitmap(int id);
-wxIcon LoadResourceIcon(int id);  // the first (smallest) image of the icon file
+wxIcon LoadResourceIcon(int id);  // the first image of the icon file
 wxCursor LoadResourceCursor(int id);
 
 struct ToolbarImages {

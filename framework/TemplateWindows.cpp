@@ -48,6 +48,11 @@ bool TemplateDialog::Create() {
   if (auto* button = dynamic_cast<wxButton*>(defaultButton_)) button->SetDefault();
   Bind(wxEVT_INIT_DIALOG, [](wxInitDialogEvent&) {});  // OnInitDialog below does the first exchange
   Bind(wxEVT_CHAR_HOOK, &TemplateDialog::OnCharHook, this);
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    // The close box of a modal dialog cancels it, as the Cancel button does.
+    if (IsModal()) Cancel();
+    else event.Skip();
+  });
   CentreOnParent();
   OnInitDialog();
   return true;
@@ -77,8 +82,24 @@ bool TemplateDialog::UpdateData(bool save) {
 bool TemplateDialog::TransferDataToWindow() { return UpdateData(false); }
 bool TemplateDialog::TransferDataFromWindow() { return UpdateData(true); }
 
+void TemplateDialog::Cancel() {
+  wxWindow* cancel = FindWindow(kIdCancel);
+  if (cancel != nullptr && !cancel->IsEnabled()) return;
+  if (cancel != nullptr) {
+    wxCommandEvent click(wxEVT_BUTTON, kIdCancel);
+    click.SetEventObject(cancel);
+    cancel->GetEventHandler()->ProcessEvent(click);
+  } else if (IsModal()) {
+    EndModal(kIdCancel);
+  }
+}
+
 void TemplateDialog::OnCharHook(wxKeyEvent& event) {
   const int key = event.GetKeyCode();
+  if (key == WXK_ESCAPE && !event.HasAnyModifiers()) {
+    Cancel();
+    return;
+  }
   if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && defaultButton_ != nullptr && defaultButton_->IsEnabled() &&
       !event.HasAnyModifiers()) {
     wxWindow* focus = FindFocus();

@@ -41,6 +41,7 @@ class TemplateDialog : public wxDialog {
 
  private:
   void OnCharHook(wxKeyEvent& event);
+  void Cancel();
 
   int templateId_;
   wxWindow* parent_;
