@@ -48,6 +48,7 @@ bool TemplateDialog::Create() {
   if (auto* button = dynamic_cast<wxButton*>(defaultButton_)) button->SetDefault();
   Bind(wxEVT_INIT_DIALOG, [](wxInitDialogEvent&) {});  // OnInitDialog below does the first exchange
   Bind(wxEVT_CHAR_HOOK, &TemplateDialog::OnCharHook, this);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialog(kIdCancel); }, kIdCancel);  // wx would end with its own id
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     // The close box of a modal dialog cancels it, as the Cancel button does.
     if (IsModal()) Cancel();
