@@ -1,3 +1,25 @@
+# resource_script_files(<script> <out_var>)
+# Sets out_var to the files that the script's BITMAP, ICON and CURSOR statements name, as full
+# paths beside the script. Fails the configuration when one is missing; a change of the script
+# configures again.
+function(resource_script_files script out_var)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${script}")
+  file(STRINGS "${script}" lines REGEX "^[ \t]*[A-Za-z0-9_]+[ \t]+(BITMAP|ICON|CURSOR)[ \t]")
+  get_filename_component(folder "${script}" DIRECTORY)
+  set(files "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "\"([^\"]+)\"")
+      string(REPLACE "\\\\" "/" name "${CMAKE_MATCH_1}")
+      if(NOT EXISTS "${folder}/${name}")
+        message(FATAL_ERROR "${script} names ${name}, which does not exist")
+      endif()
+      list(APPEND files "${folder}/${name}")
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES files)
+  set(${out_var} ${files} PARENT_SCOPE)
+endfunction()
+
 # embed_files(<output.cpp> FUNCTION <name> BASE_DIR <dir> FILES <file>...)
 # Generates at build time a C++ source defining
 #   extern "C" const ResourceBundleData* <name>();

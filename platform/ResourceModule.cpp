@@ -55,6 +55,14 @@ std::unique_ptr<ResourceModule> ResourceModule::FromBundle(const ResourceBundleD
   };
   ResourceParseResult parsed = ParseResourceScript(FileText(*scriptFile), scriptFile->name, resolve);
   if (!parsed.ok) return fail(parsed.error);
+  for (ImageKind kind : {ImageKind::Bitmap, ImageKind::Icon, ImageKind::Cursor}) {
+    for (const auto& [id, name] : parsed.script.ImageFiles(kind)) {
+      if (!resolve(name)) {
+        return fail(std::string(scriptFile->name) + ": resource " + std::to_string(id) + " names the file \"" + name +
+                    "\", which the bundle does not hold");
+      }
+    }
+  }
   return std::unique_ptr<ResourceModule>(new ResourceModule(bundle, std::move(parsed.script)));
 }
 
@@ -66,6 +74,13 @@ std::optional<std::string> ResourceModule::String(int id) const {
 
 const VersionBlock* ResourceModule::Version() const {
   return script_.version ? &*script_.version : nullptr;
+}
+
+std::optional<std::string_view> ResourceModule::ImageFile(ImageKind kind, int id) const {
+  const auto& files = script_.ImageFiles(kind);
+  auto found = files.find(id);
+  if (found == files.end()) return std::nullopt;
+  return File(found->second);
 }
 
 std::optional<std::string_view> ResourceModule::File(std::string_view name) const {
@@ -137,6 +152,53 @@ std::string LoadResourceFormat(int id) {
     }
   }
   return own.value_or(std::string());
+}
+
+namespace {
+
+// The first answer of the language module, else of the program's.
+template <typename Lookup>
+auto FromModules(Lookup&& lookup) -> decltype(lookup(std::declval<const ResourceModule&>())) {
+  for (const auto& module : {LanguageResourceModule(), ProgramResourceModule()}) {
+    if (!module) continue;
+    if (auto found = lookup(*module)) return found;
+  }
+  return std::nullopt;
+}
+
+template <typename T>
+std::optional<T> Copy(const T* found) {
+  return found != nullptr ? std::optional<T>(*found) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> FindDialogTemplate(int id) {
+  return FromModules([id](const ResourceModule& module) { return Copy(module.Dialog(id)); });
+}
+
+std::optional<Menu> FindMenu(int id) {
+  return FromModules([id](const ResourceModule& module) { return Copy(module.Menu(id)); });
+}
+
+std::optional<std::vector<Accelerator>> FindAccelerators(int id) {
+  return FromModules([id](const ResourceModule& module) { return Copy(module.Accelerators(id)); });
+}
+
+std::optional<ToolbarResource> FindToolbar(int id) {
+  return FromModules([id](const ResourceModule& module) -> std::optional<ToolbarResource> {
+    const Toolbar* toolbar = module.Toolbar(id);
+    std::optional<std::string_view> strip = module.ImageFile(ImageKind::Bitmap, id);
+    if (toolbar == nullptr || !strip) return std::nullopt;
+    return ToolbarResource{*toolbar, std::string(*strip)};
+  });
+}
+
+std::optional<std::string> FindImageFile(ImageKind kind, int id) {
+  return FromModules([kind, id](const ResourceModule& module) -> std::optional<std::string> {
+    if (auto bytes = module.ImageFile(kind, id)) return std::string(*bytes);
+    return std::nullopt;
+  });
 }
 
 }  // namespace platform

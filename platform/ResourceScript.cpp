@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-#include "platform/ResourceConstants.h"
 #include "platform/ResourceLexer.h"
+#include "platform/ResourceStatements.h"
+#include "platform/ResourceTokenReader.h"
 
 namespace platform {
 namespace {
@@ -12,128 +13,28 @@ using rc::Token;
 
 class Parser {
  public:
-  Parser(std::vector<Token> tokens, ResourceScript& script) : tokens_(std::move(tokens)), script_(script) {}
+  Parser(std::vector<Token> tokens, ResourceScript& script) : reader_(std::move(tokens), script.defines), script_(script) {}
 
   bool Run() {
-    while (!AtEnd()) {
+    while (!reader_.AtEnd()) {
       if (!Statement()) return false;
     }
     return true;
   }
 
-  const std::string& Error() const { return error_; }
+  const std::string& Error() const { return reader_.Error(); }
 
  private:
-  const Token& Peek(std::size_t ahead = 0) const {
-    std::size_t index = pos_ + ahead;
-    return index < tokens_.size() ? tokens_[index] : tokens_.back();
-  }
-  bool AtEnd() const { return Peek().kind == Token::Kind::End; }
-  const Token& Next() {
-    const Token& token = Peek();
-    if (!AtEnd()) ++pos_;
-    return token;
-  }
-  bool IsWord(const Token& token, std::string_view word) const {
-    return token.kind == Token::Kind::Identifier && token.text == word;
-  }
-  bool IsPunctuation(const Token& token, char c) const {
-    return token.kind == Token::Kind::Punctuation && token.text.size() == 1 && token.text[0] == c;
-  }
-  bool Fail(const Token& at, const std::string& what) {
-    if (error_.empty()) {
-      error_ = (at.file != nullptr ? *at.file : std::string("?")) + "(" + std::to_string(at.line) + "): " + what;
-    }
-    return false;
-  }
-  bool Expect(std::string_view word) {
-    if (!IsWord(Peek(), word)) return Fail(Peek(), "expected " + std::string(word));
-    Next();
-    return true;
-  }
-  void SkipComma() {
-    if (IsPunctuation(Peek(), ',')) Next();
-  }
-
-  // expression := unary { ('|' | '+' | '-' | '&') ['NOT'] unary }
-  bool Expression(long& value) {
-    if (!Unary(value)) return false;
-    for (;;) {
-      const Token& op = Peek();
-      if (!(IsPunctuation(op, '|') || IsPunctuation(op, '+') || IsPunctuation(op, '-') || IsPunctuation(op, '&'))) {
-        return true;
-      }
-      char c = op.text[0];
-      Next();
-      bool negate = false;
-      if (IsWord(Peek(), "NOT")) {
-        Next();
-        negate = true;
-      }
-      long right = 0;
-      if (!Unary(right)) return false;
-      if (negate) value &= ~right;
-      else if (c == '|') value |= right;
-      else if (c == '+') value += right;
-      else if (c == '-') value -= right;
-      else value &= right;
-    }
-  }
-
-  bool Unary(long& value) {
-    const Token& token = Peek();
-    if (IsPunctuation(token, '-') || IsPunctuation(token, '~')) {
-      Next();
-      if (!Unary(value)) return false;
-      value = token.text[0] == '-' ? -value : ~value;
-      return true;
-    }
-    if (IsWord(token, "NOT")) {  // a leading NOT clears bits from nothing
-      Next();
-      long ignored = 0;
-      if (!Unary(ignored)) return false;
-      value = 0;
-      return true;
-    }
-    if (IsPunctuation(token, '(')) {
-      Next();
-      if (!Expression(value)) return false;
-      if (!IsPunctuation(Peek(), ')')) return Fail(Peek(), "expected )");
-      Next();
-      return true;
-    }
-    if (token.kind == Token::Kind::Number) {
-      value = token.number;
-      Next();
-      return true;
-    }
-    if (token.kind == Token::Kind::Identifier) {
-      if (auto defined = script_.defines.find(token.text); defined != script_.defines.end()) {
-        value = defined->second;
-      } else if (auto builtIn = rc::BuiltInConstant(token.text)) {
-        value = *builtIn;
-      } else {
-        return Fail(token, "unknown identifier " + token.text);
-      }
-      Next();
-      return true;
-    }
-    return Fail(token, "expected a number");
-  }
-
-  // Skips a BEGIN ... END block with everything nested in it.
-  bool SkipBlock() {
-    const Token& start = Peek();
-    if (!Expect("BEGIN")) return false;
-    int depth = 1;
-    while (depth > 0) {
-      if (AtEnd()) return Fail(start, "BEGIN without END");
-      const Token& token = Next();
-      if (IsWord(token, "BEGIN")) ++depth;
-      else if (IsWord(token, "END")) --depth;
-    }
-    return true;
-  }
+  const Token& Peek(std::size_t ahead = 0) const { return reader_.Peek(ahead); }
+  const Token& Next() { return reader_.Next(); }
+  bool AtEnd() const { return reader_.AtEnd(); }
+  bool IsWord(const Token& token, std::string_view word) const { return reader_.IsWord(token, word); }
+  bool IsPunctuation(const Token& token, char c) const { return reader_.IsPunctuation(token, c); }
+  bool Fail(const Token& at, const std::string& what) { return reader_.Fail(at, what); }
+  bool Expect(std::string_view word) { return reader_.Expect(word); }
+  void SkipComma() { reader_.SkipComma(); }
+  bool Expression(long& value) { return reader_.Expression(value); }
+  bool SkipBlock() { return reader_.SkipBlock(); }
 
   bool Statement() {
     const Token& first = Peek();
@@ -152,12 +53,59 @@ class Parser {
         first.kind != Token::Kind::String) {
       return Fail(first, "unexpected '" + first.text + "'");
     }
-    Next();
+    const Token& name = Next();
     const Token& type = Peek();
     if (type.kind != Token::Kind::Identifier) return Fail(type, "expected a resource type after the name");
     Next();
     if (type.text == "VERSIONINFO") return VersionInfo();
-    return SkipUnknownResource(type);
+    if (!IsKnownType(type.text)) return SkipUnknownResource(type);
+    long id = 0;
+    if (name.kind == Token::Kind::String || (name.kind == Token::Kind::Identifier && !NameValue(name, id))) {
+      return Fail(name, type.text + " " + name.text + " needs a numeric id");
+    }
+    if (name.kind == Token::Kind::Number) id = name.number;
+    return TypedResource(type, static_cast<int>(id));
+  }
+
+  static bool IsKnownType(std::string_view type) {
+    for (std::string_view known : {"DIALOG", "DIALOGEX", "MENU", "ACCELERATORS", "TOOLBAR", "BITMAP", "ICON", "CURSOR"}) {
+      if (type == known) return true;
+    }
+    return false;
+  }
+
+  bool NameValue(const Token& name, long& id) const {
+    auto defined = script_.defines.find(name.text);
+    if (defined == script_.defines.end()) return false;
+    id = defined->second;
+    return true;
+  }
+
+  template <typename Map, typename Body>
+  bool AddOnce(Map& map, const Token& type, int id, Body&& parse) {
+    if (map.count(id) != 0) return Fail(type, "duplicate " + type.text + " " + std::to_string(id));
+    typename Map::mapped_type value{};
+    if (!parse(value)) return false;
+    map.emplace(id, std::move(value));
+    return true;
+  }
+
+  bool TypedResource(const Token& type, int id) {
+    const std::string& kind = type.text;
+    if (kind == "DIALOG" || kind == "DIALOGEX") {
+      return AddOnce(script_.dialogs, type, id,
+                     [&](DialogTemplate& dialog) { return rc::ParseDialog(reader_, kind == "DIALOGEX", dialog); });
+    }
+    if (kind == "MENU") return AddOnce(script_.menus, type, id, [&](Menu& menu) { return rc::ParseMenu(reader_, menu); });
+    if (kind == "ACCELERATORS") {
+      return AddOnce(script_.acceleratorTables, type, id,
+                     [&](std::vector<Accelerator>& table) { return rc::ParseAccelerators(reader_, table); });
+    }
+    if (kind == "TOOLBAR") {
+      return AddOnce(script_.toolbars, type, id, [&](Toolbar& toolbar) { return rc::ParseToolbar(reader_, toolbar); });
+    }
+    auto& files = kind == "BITMAP" ? script_.bitmaps : kind == "ICON" ? script_.icons : script_.cursors;
+    return AddOnce(files, type, id, [&](std::string& file) { return rc::ParseFileReference(reader_, file); });
   }
 
   bool SkipUnknownResource(const Token& type) {
@@ -282,10 +230,8 @@ class Parser {
     return true;
   }
 
-  std::vector<Token> tokens_;
-  std::size_t pos_ = 0;
+  rc::TokenReader reader_;
   ResourceScript& script_;
-  std::string error_;
 };
 
 }  // namespace

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev
+  xvfb xauth
   locales openssl
 )
 

@@ -79,3 +79,44 @@ TEST(ResourceModule, BundlesWithoutAGoodScriptAreRefused) {
   EXPECT_FALSE(platform::ResourceModule::FromBundle(broken.Data(), &error));
   EXPECT_EQ(error, "lang.rc(3): expected the string of id 1");
 }
+
+TEST(ResourceModule, ABundleMissingANamedFileIsRefused) {
+  std::string error;
+  TestBundle missing(TestBundle::Files{{"lang.rc", "110 BITMAP \"res/strip.bmp\"\n"}, {"res/other.bmp", "BM"}});
+  EXPECT_FALSE(platform::ResourceModule::FromBundle(missing.Data(), &error));
+  EXPECT_EQ(error, "lang.rc: resource 110 names the file \"res/strip.bmp\", which the bundle does not hold");
+}
+
+TEST(ResourceModule, LooksUpTemplatesMenusToolbarsAndImagesWithFallback) {
+  ProgramResources();
+  LanguageModuleGuard guard;
+  TestBundle language(TestBundle::Files{
+      {"lang.rc",
+       "70 DIALOG 0, 0, 100, 40\nCAPTION \"Muestra\"\nBEGIN\n PUSHBUTTON \"Aceptar\", 1, 5, 5, 40, 14\nEND\n"
+       "110 TOOLBAR 16, 15\nBEGIN\n BUTTON 4061\nEND\n110 BITMAP \"strip.bmp\"\n"
+       "21 ACCELERATORS\nBEGIN\n \"Q\", 4002, VIRTKEY, CONTROL\nEND\n"},
+      {"strip.bmp", "BM-language"}});
+  std::string error;
+  std::shared_ptr<const platform::ResourceModule> module = platform::ResourceModule::FromBundle(language.Data(), &error);
+  ASSERT_TRUE(module) << error;
+  platform::SetLanguageResourceModule(module);
+
+  std::optional<platform::DialogTemplate> dialog = platform::FindDialogTemplate(70);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->caption, "Muestra");
+  std::optional<platform::ToolbarResource> toolbar = platform::FindToolbar(110);
+  ASSERT_TRUE(toolbar);
+  EXPECT_EQ(toolbar->toolbar.buttons, std::vector<int>{4061});
+  EXPECT_EQ(toolbar->strip, "BM-language");
+  ASSERT_TRUE(platform::FindAccelerators(21));
+  EXPECT_EQ(platform::FindAccelerators(21)->at(0).command, 4002);
+  // What the language does not hold comes from the program.
+  std::optional<platform::Menu> menu = platform::FindMenu(100);
+  ASSERT_TRUE(menu);
+  EXPECT_EQ(menu->items.at(0).items.at(0).id, 4060);
+  std::optional<std::string> cursor = platform::FindImageFile(platform::ImageKind::Cursor, 50);
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ(cursor->substr(0, 4), std::string("\0\0\2\0", 4));  // a cursor file's header
+  EXPECT_FALSE(platform::FindDialogTemplate(9999));
+  EXPECT_FALSE(platform::FindImageFile(platform::ImageKind::Icon, 9999));
+}

@@ -103,7 +103,7 @@ TEST(ResourceScript, ErrorsNameTheFileAndLine) {
       {"STRINGTABLE\nBEGIN\n  1 \"open\nEND\n", "test.rc(3): unterminated string"},
       {"#include \"missing.h\"\n", "test.rc(1): cannot open include file \"missing.h\""},
       {"\n\nSTRINGTABLE\nBEGIN\n 1 \"a\"\n", "test.rc(6): STRINGTABLE without END"},
-      {"X DIALOGEX 0, 0, 10, 10\nBEGIN\n  BEGIN\nEND\n", "test.rc(2): BEGIN without END"},
+      {"X DLGINIT\nBEGIN\n  BEGIN\nEND\n", "test.rc(2): BEGIN without END"},
       {"#ifdef X\n", "test.rc(1): #if without #endif"},
       {"#endif\n", "test.rc(1): #endif without #if"},
       {"/* open comment\n\n", "test.rc(1): unterminated comment"},

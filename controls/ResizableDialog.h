@@ -1,0 +1,42 @@
+#pragma once
+// Resizable dialogs: the frame and the size grip resize them, the children follow their anchors,
+// the template size is the smallest size, and the placement can be saved under a name.
+#include <memory>
+#include <string>
+
+#include "controls/AnchorLayout.h"
+#include "controls/HelpDlg.h"
+#include "controls/SizeGrip.h"
+
+namespace controls {
+
+class CResizableDialog : public CHelpDlg {
+ public:
+  CResizableDialog(int templateId, wxWindow* parent);
+  ~CResizableDialog() override;
+
+  // Remembers the name, restores the saved placement at once and saves it when the dialog goes.
+  void EnableSaveRestore(const std::string& name, bool rectOnly = false);
+
+  CAnchorLayout& Anchors() { return layout_; }
+  CSizeGrip* Grip() const { return grip_; }
+  const wxRect& NormalRect() const { return normalRect_; }
+
+ protected:
+  long FrameStyle(const platform::DialogTemplate& dialog) const override;
+  bool OnInitDialog() override;
+  void AddAnchor(int childId, Anchor topLeft, Anchor bottomRight) { layout_.AddAnchor(childId, topLeft, bottomRight); }
+
+ private:
+  void OnSize(wxSizeEvent& event);
+  void RememberNormalRect();
+
+  CAnchorLayout layout_;
+  CSizeGrip* grip_ = nullptr;
+  bool saveEnabled_ = false;
+  bool rectOnly_ = false;
+  std::string placementName_;
+  wxRect normalRect_;
+};
+
+}  // namespace controls

@@ -1,0 +1,92 @@
+#include "controls/core/LayoutGeometry.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+namespace controls {
+
+AnchoredPlace AnchorChild(const Box& child, int clientWidth, int clientHeight, Anchor topLeft, Anchor bottomRight) {
+  AnchoredPlace place;
+  place.topLeft = topLeft;
+  place.bottomRight = bottomRight;
+  place.marginLeft = child.left - topLeft.xPercent * clientWidth / 100;
+  place.marginTop = child.top - topLeft.yPercent * clientHeight / 100;
+  place.marginRight = child.right - bottomRight.xPercent * clientWidth / 100;
+  place.marginBottom = child.bottom - bottomRight.yPercent * clientHeight / 100;
+  return place;
+}
+
+Box PlaceChild(const AnchoredPlace& place, const Box& client) {
+  const int w = client.Width();
+  const int h = client.Height();
+  return Box{client.left + w * place.topLeft.xPercent / 100 + place.marginLeft,
+             client.top + h * place.topLeft.yPercent / 100 + place.marginTop,
+             client.left + w * place.bottomRight.xPercent / 100 + place.marginRight,
+             client.top + h * place.bottomRight.yPercent / 100 + place.marginBottom};
+}
+
+std::string FormatPlacement(const WindowPlacement& p) {
+  char text[128];
+  std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d,%d,%d", p.normal.left, p.normal.top, p.normal.right,
+                p.normal.bottom, p.showCommand, p.flags, p.minimisedX, p.minimisedY);
+  return text;
+}
+
+std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
+  std::vector<int> numbers;
+  std::size_t pos = 0;
+  for (;;) {
+    std::size_t comma = text.find(',', pos);
+    std::string field(text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
+    const char* start = field.c_str();
+    while (*start == ' ') ++start;
+    if (*start == '\0') return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    long value = std::strtol(start, &end, 10);
+    while (*end == ' ') ++end;
+    if (*end != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
+    numbers.push_back(static_cast<int>(value));
+    if (numbers.size() > 8) return std::nullopt;
+    if (comma == std::string_view::npos) break;
+    pos = comma + 1;
+  }
+  if (numbers.size() != 8) return std::nullopt;
+  return WindowPlacement{Box{numbers[0], numbers[1], numbers[2], numbers[3]}, numbers[4], numbers[5], numbers[6],
+                         numbers[7]};
+}
+
+WindowPlacement PlacementToRestore(const WindowPlacement& saved, bool rectOnly) {
+  WindowPlacement restored = saved;
+  const bool maximised = saved.showCommand == show::kMaximised && !rectOnly;
+  restored.showCommand = maximised ? show::kMaximised : show::kNormal;
+  if (rectOnly) restored.flags = 0;
+  restored.minimisedX = 0;
+  restored.minimisedY = 0;
+  return restored;
+}
+
+std::optional<Box> FitOnDisplays(const Box& rect, const std::vector<Box>& workAreas) {
+  if (rect.Width() <= 0 || rect.Height() <= 0 || workAreas.empty()) return std::nullopt;
+  const Box* best = &workAreas.front();
+  long long bestOverlap = 0;
+  for (const Box& area : workAreas) {
+    long long w = std::max(0, std::min(rect.right, area.right) - std::max(rect.left, area.left));
+    long long h = std::max(0, std::min(rect.bottom, area.bottom) - std::max(rect.top, area.top));
+    if (w * h > bestOverlap) {
+      bestOverlap = w * h;
+      best = &area;
+    }
+  }
+  if (best->Width() <= 0 || best->Height() <= 0) return std::nullopt;
+  const int width = std::min(rect.Width(), best->Width());
+  const int height = std::min(rect.Height(), best->Height());
+  const int left = std::clamp(rect.left, best->left, best->right - width);
+  const int top = std::clamp(rect.top, best->top, best->bottom - height);
+  return Box{left, top, left + width, top + height};
+}
+
+}  // namespace controls

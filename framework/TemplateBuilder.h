@@ -1,0 +1,48 @@
+#pragma once
+// Turns a dialog template into child windows: each control at its template place (dialog units
+// converted through the parent's real font), its id the control id.
+#include <functional>
+
+#include <wx/window.h>
+
+#include "platform/ResourceScript.h"
+
+namespace framework {
+
+// Window style bits of the templates that the builder reads.
+namespace style {
+constexpr std::uint32_t kChild = 0x40000000;
+constexpr std::uint32_t kVisible = 0x10000000;
+constexpr std::uint32_t kDisabled = 0x08000000;
+constexpr std::uint32_t kBorder = 0x00800000;
+constexpr std::uint32_t kVScroll = 0x00200000;
+constexpr std::uint32_t kHScroll = 0x00100000;
+constexpr std::uint32_t kThickFrame = 0x00040000;
+constexpr std::uint32_t kGroup = 0x00020000;
+constexpr std::uint32_t kDefaultButton = 0x1;
+constexpr std::uint32_t kButtonTypeMask = 0xF;
+constexpr std::uint32_t kStaticTypeMask = 0x1F;
+constexpr std::uint32_t kExClientEdge = 0x200;
+constexpr std::uint32_t kExStaticEdge = 0x20000;
+constexpr std::uint32_t kExContextHelp = 0x400;
+}  // namespace style
+
+// Makes one control; nullptr lets the builder make its standard one.
+using ControlCreator = std::function<wxWindow*(wxWindow* parent, const platform::DialogControl& control,
+                                               const wxPoint& position, const wxSize& size)>;
+
+// The pixel rectangle of a template rectangle on this parent.
+wxRect TemplateRectToPixels(wxWindow* parent, int x, int y, int width, int height);
+
+// The standard control for a template control.
+wxWindow* CreateStandardControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
+                                const wxSize& size);
+
+// Makes every control of the template in order (the order is the tab order), asking creator
+// first. Returns the control with the default-button style, if any.
+wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate& dialog, const ControlCreator& creator);
+
+// The template text of a control with its '&' mnemonic as the toolkit shows it.
+wxString TemplateText(const std::string& text);
+
+}  // namespace framework

@@ -1,0 +1,47 @@
+#pragma once
+// The up-down control of the dialog templates: two small arrows stacked in a slot of about
+// 10 × 14 dialog units (GTK's own spin button is a wide +/- pair that does not fit there).
+// Clicking or holding an arrow, or the arrow keys, step the position within the range and
+// send wxEVT_SPIN_UP / wxEVT_SPIN_DOWN (which a handler may veto) and then wxEVT_SPIN.
+#include <wx/control.h>
+#include <wx/timer.h>
+
+namespace framework {
+
+class UpDownControl : public wxControl {
+ public:
+  UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool wrap, bool arrowKeys);
+
+  void SetRange(int minimum, int maximum);
+  int GetMin() const { return minimum_; }
+  int GetMax() const { return maximum_; }
+  void SetValue(int value);
+  int GetValue() const { return value_; }
+  // A window whose text follows the position (the template's "set buddy int" style).
+  void SetBuddy(wxWindow* buddy) { buddy_ = buddy; }
+
+  // One step up (+1) or down (−1), as a click on that arrow does.
+  void Step(int direction);
+
+ protected:
+  wxSize DoGetBestClientSize() const override;
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnLeftUp(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnRepeat(wxTimerEvent& event);
+  void StopRepeat();
+
+  int minimum_ = 0;
+  int maximum_ = 100;
+  int value_ = 0;
+  bool wrap_;
+  bool arrowKeys_;
+  int heldDirection_ = 0;
+  wxWindow* buddy_ = nullptr;
+  wxTimer repeat_;
+};
+
+}  // namespace framework

@@ -1,0 +1,68 @@
+#include "tests/gui/GuiTestSupport.h"
+
+#include <chrono>
+#include <thread>
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+
+void Settle(int milliseconds) {
+  SettleUntil([] { return false; }, milliseconds);
+}
+
+bool SettleUntil(const std::function<bool()>& done, int milliseconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  bool finished = false;
+  do {
+    wxTheApp->ProcessPendingEvents();
+    while (wxTheApp->Pending()) wxTheApp->Dispatch();
+    wxTheApp->ProcessIdle();
+    finished = done();
+    if (!finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  } while (!finished && std::chrono::steady_clock::now() < end);
+  return finished;
+}
+
+bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point) {
+  const wxSize size = notebook.GetSize();
+  for (int y = 2; y < std::min(size.y, 60); y += 3) {
+    for (int x = 2; x < size.x; x += 3) {
+      if (notebook.HitTest(wxPoint(x, y)) == page) {
+        point = wxPoint(x + 6, y + 3);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+wxBitmap CaptureWindow(wxWindow& window) {
+  const wxRect rect = window.GetScreenRect();
+  wxBitmap bitmap(rect.GetSize());
+  wxMemoryDC memory(bitmap);
+  wxScreenDC screen;
+  memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+  memory.SelectObject(wxNullBitmap);
+  return bitmap;
+}
+
+wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render) {
+  wxBitmap bitmap(size);
+  wxMemoryDC dc(bitmap);
+  render(dc);
+  dc.SelectObject(wxNullBitmap);
+  return bitmap;
+}
+
+int Brightness(const wxImage& image, const wxRect& area) {
+  long long sum = 0;
+  long long count = 0;
+  for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
+    for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+      sum += image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y);
+      ++count;
+    }
+  }
+  return count > 0 ? static_cast<int>(sum / (3 * count)) : 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels.
+#include <functional>
+
+#include <wx/bitmap.h>
+#include <wx/notebook.h>
+#include <wx/window.h>
+
+// Runs the event loop until nothing is pending, and a little longer for the X server.
+void Settle(int milliseconds = 50);
+// Runs the event loop until done() or the time is up; the last answer of done().
+bool SettleUntil(const std::function<bool()>& done, int milliseconds = 2000);
+// A point in the notebook's client coordinates that lies on the tab of page, if one is found.
+bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point);
+// What the window looks like on the screen now.
+wxBitmap CaptureWindow(wxWindow& window);
+// A bitmap of the window painted by render.
+wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render);
+int Brightness(const wxImage& image, const wxRect& area);

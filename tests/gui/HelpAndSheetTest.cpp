@@ -1,0 +1,187 @@
+// Help keys and pop-ups of dialogs and sheets; the notices that sheets give about tab changes.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include "controls/HelpDlg.h"
+#include "controls/HelpPopup.h"
+#include "controls/TabSheet.h"
+#include "framework/Help.h"
+#include "framework/Messages.h"
+#include "framework/PrivateMessages.h"
+#include "framework/TemplateWindows.h"
+#include "tests/gui/GuiTestSupport.h"
+
+namespace {
+
+class HelpTopics {
+ public:
+  HelpTopics() {
+    framework::SetHelpTopicHandler([this](int context) { shown.push_back(context); });
+  }
+  ~HelpTopics() { framework::SetHelpTopicHandler(nullptr); }
+  std::vector<int> shown;
+};
+
+void SendHelpRequest(wxWindow* control) {
+  wxHelpEvent request(wxEVT_HELP, control->GetId(), control->GetScreenRect().GetPosition() + wxPoint(5, 5));
+  request.SetEventObject(control);
+  control->GetEventHandler()->ProcessEvent(request);
+}
+
+wxString PopupText() { return controls::HelpPopup::Current() != nullptr ? controls::HelpPopup::Current()->Text() : ""; }
+
+void ClosePopup() {
+  if (controls::HelpPopup::Current() != nullptr) controls::HelpPopup::Current()->Close();
+  Settle();
+}
+
+}  // namespace
+
+TEST(HelpDialog, F1OpensTheDialogTopicWithoutReachingTheControl) {
+  HelpTopics topics;
+  controls::CHelpDlg dialog(9001, nullptr);
+  ASSERT_TRUE(dialog.Create());
+  dialog.Show();
+  Settle();
+  bool controlSawF1 = false;
+  dialog.FindWindow(9101)->Bind(wxEVT_KEY_DOWN, [&](wxKeyEvent& event) {
+    controlSawF1 |= event.GetKeyCode() == WXK_F1;
+    event.Skip();
+  });
+  dialog.FindWindow(9101)->SetFocus();
+  Settle();
+  wxUIActionSimulator().Char(WXK_F1);
+  ASSERT_TRUE(SettleUntil([&] { return !topics.shown.empty(); }));
+  EXPECT_EQ(topics.shown, std::vector<int>{0x20000 + 9001});
+  EXPECT_FALSE(controlSawF1);
+}
+
+TEST(HelpDialog, AHelpRequestShowsTheControlsStringAndNothingWithoutOne) {
+  controls::CHelpDlg dialog(9001, nullptr);
+  ASSERT_TRUE(dialog.Create());
+  dialog.Show();
+  Settle();
+  SendHelpRequest(dialog.FindWindow(9101));
+  Settle();
+  EXPECT_EQ(PopupText(), "Type the name of the sample");
+  ClosePopup();
+  SendHelpRequest(dialog.FindWindow(9102));  // no string 9102
+  Settle();
+  EXPECT_EQ(controls::HelpPopup::Current(), nullptr);
+  EXPECT_TRUE(dialog.IsShown());
+}
+
+TEST(HelpDialog, ShiftF1EntersContextHelpAndTheNextClickAsksForThatControl) {
+  controls::CHelpDlg dialog(9001, nullptr);
+  ASSERT_TRUE(dialog.Create());
+  dialog.Show();
+  Settle(100);
+  dialog.FindWindow(9101)->SetFocus();
+  Settle();
+  wxWindow* load = dialog.FindWindow(9103);
+  const wxPoint target = load->GetScreenRect().GetPosition() + wxPoint(10, 8);
+  // Fires inside context-help mode: one click on the Load button.
+  wxTimer click;
+  click.Bind(wxEVT_TIMER, [target](wxTimerEvent&) {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(target);
+    mouse.MouseClick();
+  });
+  click.StartOnce(500);
+  wxUIActionSimulator().KeyDown(WXK_F1, wxMOD_SHIFT);
+  wxUIActionSimulator().KeyUp(WXK_F1, wxMOD_SHIFT);
+  EXPECT_TRUE(SettleUntil([] { return controls::HelpPopup::Current() != nullptr; }, 3000));
+  EXPECT_EQ(PopupText(), "Load a sample from a file");
+  ClosePopup();
+}
+
+TEST(HelpSheet, OnlyAUsersTabChangePostsOneNoticeToTheParent) {
+  wxFrame frame(nullptr, wxID_ANY, "Sheet", wxDefaultPosition, wxSize(500, 360));
+  auto* page = new wxPanel(&frame);
+  int notices = 0;
+  framework::BindMessage(*page, framework::wmu::kSettingsPageChanged, [&](std::intptr_t w, std::intptr_t l) {
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(l, 0);
+    ++notices;
+    return std::intptr_t{0};
+  });
+  auto* sheet = new controls::CHelpPrpSheet("Settings", page, 0);
+  sheet->SetSize(0, 0, 480, 300);
+  for (int id : {9002, 9003}) {
+    auto* tab = new framework::TemplatePanel(id);
+    ASSERT_TRUE(tab->Create(sheet));
+    sheet->AddPage(tab, tab->Caption(), true);
+  }
+  frame.Show();
+  Settle(100);
+  sheet->SetActivePage(0);
+  sheet->SetSelection(1);
+  Settle(100);
+  EXPECT_EQ(notices, 0);
+  EXPECT_EQ(sheet->GetSelection(), 1);
+
+  wxPoint tab;
+  ASSERT_TRUE(FindTabPoint(*sheet, 0, tab));
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(sheet->ClientToScreen(tab));
+  Settle();
+  mouse.MouseClick();
+  ASSERT_TRUE(SettleUntil([&] { return notices > 0; }));
+  Settle(100);
+  EXPECT_EQ(sheet->GetSelection(), 0);
+  EXPECT_EQ(notices, 1);
+}
+
+TEST(HelpSheet, F1OpensTheTopicOfTheActivePage) {
+  HelpTopics topics;
+  wxFrame frame(nullptr, wxID_ANY, "Sheet", wxDefaultPosition, wxSize(500, 360));
+  auto* sheet = new controls::CHelpPrpSheet("Preferences", &frame, 1);
+  for (int id : {9002, 9003}) {
+    auto* tab = new framework::TemplatePanel(id);
+    ASSERT_TRUE(tab->Create(sheet));
+    sheet->AddPage(tab, tab->Caption());
+  }
+  EXPECT_EQ(sheet->GetSelection(), 1);  // the first page asked for
+  frame.Show();
+  Settle(100);
+  sheet->SetFocus();
+  Settle();
+  wxUIActionSimulator().Char(WXK_F1);
+  ASSERT_TRUE(SettleUntil([&] { return !topics.shown.empty(); }));
+  EXPECT_EQ(topics.shown, std::vector<int>{0x20000 + 9003});
+}
+
+TEST(ResizableSheet, TellsTheMainWindowAboutTabSelectionAndRightClicks) {
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "Dives", wxDefaultPosition, wxSize(500, 360));
+  wxTheApp->SetTopWindow(frame);
+  std::vector<unsigned> received;
+  for (unsigned message : {framework::wmu::kDiveTabSelected, framework::wmu::kDiveTabRightClick}) {
+    framework::BindMessage(*frame, message, [&received, message](std::intptr_t, std::intptr_t) {
+      received.push_back(message);
+      return std::intptr_t{0};
+    });
+  }
+  auto* sheet = new controls::CResizableSheet("Dives", frame);
+  for (const char* name : {"Dive 1", "Dive 2"}) sheet->AddPage(new wxPanel(sheet), name);
+  frame->Show();
+  Settle(100);
+  EXPECT_TRUE(received.empty());
+
+  wxPoint tab;
+  ASSERT_TRUE(FindTabPoint(*sheet, 1, tab));
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(sheet->ClientToScreen(tab));
+  Settle();
+  mouse.MouseClick();
+  ASSERT_TRUE(SettleUntil([&] { return !received.empty(); }));
+  mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+  SettleUntil([&] { return received.size() >= 2; });
+  EXPECT_EQ(received, (std::vector<unsigned>{framework::wmu::kDiveTabSelected, framework::wmu::kDiveTabRightClick}));
+  wxTheApp->SetTopWindow(nullptr);
+  frame->Destroy();
+  Settle();
+}

@@ -1,0 +1,404 @@
+#!/usr/bin/env python3
+"""Draws the program's icons, cursor and toolbar strips and writes them into resources/res/.
+
+Everything is drawn here from simple shapes; run it again after changing a drawing and commit
+the files it writes. Standard library only.
+"""
+import math
+import os
+import struct
+import sys
+
+KEY = (192, 192, 192)          # toolbar strips: this colour is transparent
+CLEAR = (0, 0, 0, 0)
+
+
+class Canvas:
+    def __init__(self, width, height, fill=CLEAR):
+        self.width, self.height = width, height
+        fill = fill if len(fill) == 4 else fill + (255,)
+        self.pixels = [[fill] * width for _ in range(height)]
+
+    def put(self, x, y, colour):
+        x, y = int(round(x)), int(round(y))
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = colour if len(colour) == 4 else colour + (255,)
+
+    def rect(self, x0, y0, x1, y1, colour, fill=None):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                edge = x in (x0, x1) or y in (y0, y1)
+                if edge:
+                    self.put(x, y, colour)
+                elif fill is not None:
+                    self.put(x, y, fill)
+
+    def line(self, x0, y0, x1, y1, colour, width=1):
+        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
+        for i in range(steps + 1):
+            t = i / steps
+            x, y = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t
+            for dy in range(width):
+                for dx in range(width):
+                    self.put(x + dx - (width - 1) / 2, y + dy - (width - 1) / 2, colour)
+
+    def disc(self, cx, cy, r, colour, outline=None):
+        for y in range(self.height):
+            for x in range(self.width):
+                d = math.hypot(x - cx, y - cy)
+                if d <= r:
+                    self.put(x, y, outline if outline is not None and d > r - 1 else colour)
+
+    def ring(self, cx, cy, r, colour):
+        for y in range(self.height):
+            for x in range(self.width):
+                if r - 1 < math.hypot(x - cx, y - cy) <= r:
+                    self.put(x, y, colour)
+
+    def polygon(self, points, colour):
+        for y in range(self.height):
+            crossings = []
+            for (xa, ya), (xb, yb) in zip(points, points[1:] + points[:1]):
+                if (ya <= y + 0.5 < yb) or (yb <= y + 0.5 < ya):
+                    crossings.append(xa + (y + 0.5 - ya) * (xb - xa) / (yb - ya))
+            crossings.sort()
+            for a, b in zip(crossings[::2], crossings[1::2]):
+                for x in range(int(math.ceil(a - 0.5)), int(math.floor(b - 0.5)) + 1):
+                    self.put(x, y, colour)
+
+    def art(self, x0, y0, rows, palette):
+        for y, row in enumerate(rows):
+            for x, ch in enumerate(row):
+                if ch in palette:
+                    self.put(x0 + x, y0 + y, palette[ch])
+
+    def blit(self, other, x0, y0):
+        for y in range(other.height):
+            for x in range(other.width):
+                if other.pixels[y][x][3]:
+                    self.put(x0 + x, y0 + y, other.pixels[y][x])
+
+
+# ---- file writers -----------------------------------------------------------------------------
+
+def bmp_24(canvas):
+    row = (canvas.width * 3 + 3) & ~3
+    body = bytearray()
+    for y in reversed(range(canvas.height)):
+        line = bytearray()
+        for r, g, b, a in canvas.pixels[y]:
+            line += bytes((b, g, r)) if a else bytes(KEY[::-1])
+        body += line + bytes(row - len(line))
+    header = struct.pack('<IiiHHIIiiII', 40, canvas.width, canvas.height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
+    return b'BM' + struct.pack('<IHHI', 14 + len(header) + len(body), 0, 0, 14 + len(header)) + header + body
+
+
+def dib_32_with_mask(canvas):
+    """The image of an icon or cursor entry: 32-bit colour with alpha, then the AND mask."""
+    colour = bytearray()
+    for y in reversed(range(canvas.height)):
+        for r, g, b, a in canvas.pixels[y]:
+            colour += bytes((b, g, r, a))
+    mask_row = ((canvas.width + 31) // 32) * 4
+    mask = bytearray()
+    for y in reversed(range(canvas.height)):
+        bits = bytearray(mask_row)
+        for x, (_, _, _, a) in enumerate(canvas.pixels[y]):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    header = struct.pack('<IiiHHIIiiII', 40, canvas.width, canvas.height * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
+    return header + colour + mask
+
+
+def icon_file(images, kind=1, hotspots=None):
+    """kind 1 writes an icon, 2 a cursor (whose entries carry their hot spot)."""
+    data = [dib_32_with_mask(image) for image in images]
+    out = struct.pack('<HHH', 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    for index, (image, blob) in enumerate(zip(images, data)):
+        first, second = (1, 32) if kind == 1 else hotspots[index]
+        out += struct.pack('<BBBBHHII', image.width % 256, image.height % 256, 0, 0, first, second, len(blob), offset)
+        offset += len(blob)
+    return out + b''.join(data)
+
+
+# ---- drawings ---------------------------------------------------------------------------------
+
+BLACK, WHITE = (0, 0, 0), (255, 255, 255)
+GREEN, DARK_GREEN = (40, 170, 60), (20, 110, 35)
+RED, DARK_RED = (215, 45, 40), (140, 20, 20)
+BLUE, DARK_BLUE = (40, 110, 210), (20, 60, 140)
+ORANGE, YELLOW = (240, 140, 20), (250, 210, 40)
+GREY, DARK_GREY = (130, 130, 130), (70, 70, 70)
+PAPER = (250, 250, 245)
+
+
+def tick(c, s, colour, shade):
+    k = s / 16
+    c.line(3 * k, 8 * k, 6.5 * k, 12 * k, shade, max(2, int(3 * k)))
+    c.line(6.5 * k, 12 * k, 13 * k, 3.5 * k, shade, max(2, int(3 * k)))
+    c.line(3 * k, 7.5 * k, 6.5 * k, 11.5 * k, colour, max(1, int(2 * k)))
+    c.line(6.5 * k, 11.5 * k, 13 * k, 3 * k, colour, max(1, int(2 * k)))
+
+
+def cross(c, s, colour, shade, inset=3.5):
+    k = s / 16
+    for off, col in ((0.5, shade), (0, colour)):
+        c.line(inset * k, (inset + off) * k, (16 - inset) * k, (16 - inset + off) * k, col, max(2, int(2.5 * k)))
+        c.line((16 - inset) * k, (inset + off) * k, inset * k, (16 - inset + off) * k, col, max(2, int(2.5 * k)))
+
+
+def table_grid(c, s):
+    k = s / 16
+    c.rect(int(1 * k), int(2 * k), int(14 * k), int(13 * k), DARK_BLUE, PAPER)
+    c.rect(int(1 * k), int(2 * k), int(14 * k), int(4 * k), DARK_BLUE, BLUE)
+    for x in (5, 10):
+        c.line(x * k, 4 * k, x * k, 13 * k, GREY)
+    for y in (7, 10):
+        c.line(1 * k, y * k, 14 * k, y * k, GREY)
+
+
+def icon_ok(s):
+    c = Canvas(s, s)
+    tick(c, s, GREEN, DARK_GREEN)
+    return c
+
+
+def icon_cancel(s):
+    c = Canvas(s, s)
+    cross(c, s, RED, DARK_RED)
+    return c
+
+
+def icon_done(s):
+    c = Canvas(s, s)
+    k = s / 16
+    c.disc(7.5 * k, 7.5 * k, 7.2 * k, BLUE, DARK_BLUE)
+    c.line(4 * k, 8 * k, 6.5 * k, 10.5 * k, WHITE, max(1, int(2 * k)))
+    c.line(6.5 * k, 10.5 * k, 11 * k, 5 * k, WHITE, max(1, int(2 * k)))
+    return c
+
+
+def icon_generate(s):
+    c = Canvas(s, s)
+    table_grid(c, s)
+    k = s / 16
+    c.disc(12 * k, 12 * k, 3.5 * k, GREEN, DARK_GREEN)
+    return c
+
+
+def icon_generate_warning(s):
+    c = Canvas(s, s)
+    table_grid(c, s)
+    k = s / 16
+    c.polygon([(11.5 * k, 6.5 * k), (16 * k, 15.5 * k), (7 * k, 15.5 * k)], DARK_GREY)
+    c.polygon([(11.5 * k, 8 * k), (15 * k, 15 * k), (8 * k, 15 * k)], YELLOW)
+    c.line(11.5 * k, 10 * k, 11.5 * k, 12.5 * k, BLACK)
+    c.put(11.5 * k, 14 * k, BLACK)
+    return c
+
+
+HAND = [
+    "       ##               ",
+    "      #..#              ",
+    "      #..#              ",
+    "      #..#              ",
+    "      #..#              ",
+    "      #..###            ",
+    "      #..#..###         ",
+    "      #..#..#..##       ",
+    "      #..#..#..#.#      ",
+    "  ### #..#..#..#..#     ",
+    "  #..##........#..#     ",
+    "  #...#...........#     ",
+    "   #..#...........#     ",
+    "    #.............#     ",
+    "    #.............#     ",
+    "     #............#     ",
+    "     #...........#      ",
+    "      #..........#      ",
+    "      #.........#       ",
+    "       #........#       ",
+    "       #........#       ",
+    "       ##########       ",
+]
+
+
+def hand_cursor():
+    c = Canvas(32, 32)
+    c.art(0, 0, HAND, {'#': BLACK, '.': WHITE})
+    return c
+
+
+def cell():
+    return Canvas(16, 15)
+
+
+def page(c, x, y, colour=DARK_GREY):
+    c.rect(x, y, x + 6, y + 8, colour, PAPER)
+    c.line(x + 2, y + 3, x + 4, y + 3, GREY)
+    c.line(x + 2, y + 5, x + 4, y + 5, GREY)
+
+
+def arrow(c, x0, y0, x1, y1, colour, head=3):
+    c.line(x0, y0, x1, y1, colour, 2)
+    angle = math.atan2(y1 - y0, x1 - x0)
+    left = (x1 - head * math.cos(angle - 0.6), y1 - head * math.sin(angle - 0.6))
+    right = (x1 - head * math.cos(angle + 0.6), y1 - head * math.sin(angle + 0.6))
+    c.polygon([(x1 + math.cos(angle), y1 + math.sin(angle)), left, right], colour)
+
+
+def magnifier(c, sign):
+    c.ring(6, 6, 4.5, DARK_GREY)
+    c.disc(6, 6, 3.5, (210, 230, 250))
+    c.line(9, 9, 13.5, 13.5, DARK_GREY, 2)
+    if sign:
+        c.line(4, 6, 8, 6, BLACK)
+        if sign == '+':
+            c.line(6, 4, 6, 8, BLACK)
+
+
+def profile(c, colour=BLUE):
+    for (x0, y0), (x1, y1) in zip([(1, 2), (4, 11), (10, 11), (14, 3)], [(4, 11), (10, 11), (14, 3), (15, 3)]):
+        c.line(x0, y0, x1, y1, colour)
+
+
+def strip(drawings):
+    c = Canvas(16 * len(drawings), 15, KEY)
+    for index, draw in enumerate(drawings):
+        one = cell()
+        draw(one)
+        c.blit(one, 16 * index, 0)
+    return c
+
+
+def cut(c):
+    c.ring(4, 11, 2.5, DARK_GREY)
+    c.ring(11, 11, 2.5, DARK_GREY)
+    c.line(5, 9, 11, 1, GREY, 2)
+    c.line(10, 9, 4, 1, GREY, 2)
+
+
+def copy(c):
+    page(c, 2, 1)
+    page(c, 7, 5, DARK_BLUE)
+
+
+def paste(c):
+    c.rect(2, 2, 11, 14, (120, 80, 30), (190, 140, 70))
+    c.rect(4, 1, 9, 3, DARK_GREY, GREY)
+    page(c, 7, 5, DARK_BLUE)
+
+
+def delete(c):
+    cross(c, 16, RED, DARK_RED, 4)
+
+
+def add_dive(c):
+    profile(c)
+    c.line(11, 6, 11, 12, GREEN, 2)
+    c.line(8, 9, 14, 9, GREEN, 2)
+
+
+def delete_dive(c):
+    profile(c)
+    c.line(8, 9, 14, 9, RED, 2)
+
+
+def rename_dive(c):
+    c.line(3, 12, 12, 3, (200, 150, 40), 3)
+    c.line(2, 13, 3, 12, BLACK)
+    c.line(11, 2, 13, 4, RED, 2)
+    c.line(1, 14, 15, 14, DARK_GREY)
+
+
+def sort_dives(c):
+    arrow(c, 4, 13, 4, 2, DARK_BLUE)
+    arrow(c, 11, 2, 11, 13, DARK_GREEN)
+
+
+def import_dive(c):
+    c.rect(1, 9, 14, 14, DARK_GREY, (210, 210, 200))
+    arrow(c, 8, 0, 8, 10, GREEN)
+
+
+def export_dive(c):
+    c.rect(1, 9, 14, 14, DARK_GREY, (210, 210, 200))
+    arrow(c, 8, 11, 8, 1, ORANGE)
+
+
+def zoom(c):
+    magnifier(c, '+')
+
+
+def pan(c):
+    for x1, y1 in ((7.5, 0.5), (7.5, 13.5), (0.5, 7), (14.5, 7)):
+        arrow(c, 7.5, 7, x1, y1, DARK_BLUE, 3)
+
+
+def graph_cursor(c):
+    profile(c, GREY)
+    c.line(8, 0, 8, 14, RED)
+
+
+def persistent_cursor(c):
+    profile(c, GREY)
+    c.line(8, 3, 8, 14, RED)
+    c.disc(8, 2.5, 2.2, RED)
+
+
+def reset(c):
+    c.rect(4, 4, 11, 10, DARK_GREY, PAPER)
+    arrow(c, 4, 4, 0.5, 0.5, DARK_BLUE, 2.5)
+    arrow(c, 11, 10, 14.5, 13.5, DARK_BLUE, 2.5)
+
+
+def bailout_cursor(c):
+    profile(c, GREY)
+    c.line(6, 0, 6, 14, RED)
+    arrow(c, 6, 11, 6, 2, ORANGE)
+
+
+def bailout_segment(c):
+    profile(c, GREY)
+    arrow(c, 12, 12, 12, 1, ORANGE)
+
+
+def reset_zoom(c):
+    magnifier(c, '-')
+
+
+def return_to_dive(c):
+    profile(c, GREY)
+    arrow(c, 14, 7, 2, 7, BLUE)
+
+
+def clear_bailout(c):
+    arrow(c, 5, 13, 5, 2, ORANGE)
+    cross(c, 16, RED, DARK_RED, 8)
+
+
+def main():
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'res')
+    os.makedirs(folder, exist_ok=True)
+    files = {
+        'ok.ico': icon_file([icon_ok(16), icon_ok(32)]),
+        'cancel.ico': icon_file([icon_cancel(16), icon_cancel(32)]),
+        'done.ico': icon_file([icon_done(16), icon_done(32)]),
+        'generate.ico': icon_file([icon_generate(16), icon_generate(32)]),
+        'generate-warning.ico': icon_file([icon_generate_warning(16), icon_generate_warning(32)]),
+        'hand.cur': icon_file([hand_cursor()], kind=2, hotspots=[(7, 0)]),
+        'point-list.bmp': bmp_24(strip([cut, copy, paste, delete])),
+        'dives.bmp': bmp_24(strip([add_dive, delete_dive, rename_dive, sort_dives, import_dive, export_dive])),
+        'graph.bmp': bmp_24(strip([zoom, pan, graph_cursor, persistent_cursor, reset])),
+        'graph-bailout.bmp': bmp_24(strip([bailout_cursor, bailout_segment, reset_zoom, return_to_dive, clear_bailout])),
+    }
+    for name, data in files.items():
+        with open(os.path.join(folder, name), 'wb') as out:
+            out.write(data)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
