@@ -21,10 +21,12 @@ double SurfaceOr(double mbar, const CKorrinLog& log) { return mbar >= 600 && mba
 }  // namespace
 
 bool CKorrinLogLineReader::Dispatch(int lineType, std::string_view line) {
-  if (log_.timeStamped_) {
-    DispatchTimeStamped(lineType, line);
-  } else {
-    DispatchPlain(lineType, line);
+  if (!DispatchShared(lineType, line)) {
+    if (log_.timeStamped_) {
+      DispatchTimeStamped(lineType, line);
+    } else {
+      DispatchPlain(lineType, line);
+    }
   }
   return !solenoidsFull_ && log_.samples_.size() <= CKorrinLog::kMaxSamples && log_.dives_.size() <= CKorrinLog::kMaxDives;
 }
@@ -110,6 +112,34 @@ void CKorrinLogLineReader::Rebase(const CLogDateTime& date, double stamp, double
   lineTimeSec = *seconds;
 }
 
+bool CKorrinLogLineReader::DispatchShared(int lineType, std::string_view line) {
+  switch (lineType) {
+    case 1:
+    case 2:
+      ParseDive(lineType, line);
+      if (!diveOpen_) log_.ReadSurfacePressure(lineType, line);
+      return true;
+    case 9:
+      ParseSampleExtended(lineType, line, k9);
+      log_.gasList_.Parse(lineType, line);
+      return true;
+    case 10: ParseSampleExtended(lineType, line, k10); return true;
+    case 12: ParseSampleExtended(lineType, line, k12); return true;
+    case 13: ParseSampleExtended(lineType, line, k13); return true;
+    case 64: ParseSampleExtended(lineType, line, k64); return true;
+    case 19: ParseDive(lineType, line); return true;
+    default: break;
+  }
+  if (IsIn(lineType, 128, 142)) {
+    log_.header_.Parse(lineType, line);
+  } else if (IsIn(lineType, 160, 172)) {
+    log_.gasList_.Parse(lineType, line);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 void CKorrinLogLineReader::DispatchTimeStamped(int lineType, std::string_view line) {
   const double stamp = logline::Stamp(line);
   double lineTimeSec = stamp + timeBaseSec_;
@@ -128,11 +158,6 @@ void CKorrinLogLineReader::DispatchTimeStamped(int lineType, std::string_view li
       inDive_ = true;
       break;
     }
-    case 1:
-    case 2:
-      ParseDive(lineType, line);
-      if (!diveOpen_) log_.ReadSurfacePressure(lineType, line);
-      break;
     case kDiveStart:
       if (diveState_ == 0) {
         diveState_ = 1;
@@ -173,15 +198,6 @@ void CKorrinLogLineReader::DispatchTimeStamped(int lineType, std::string_view li
       }
       diveOpen_ = false;
       break;
-    case 9:
-      ParseSampleExtended(lineType, line, k9);
-      log_.gasList_.Parse(lineType, line);
-      break;
-    case 10: ParseSampleExtended(lineType, line, k10); break;
-    case 12: ParseSampleExtended(lineType, line, k12); break;
-    case 13: ParseSampleExtended(lineType, line, k13); break;
-    case 64: ParseSampleExtended(lineType, line, k64); break;
-    case 19: ParseDive(lineType, line); break;
     case 20:
       ParseSampleExtended(lineType, line, k20);
       if (dive_ && !type20SinceDive_) {
@@ -205,13 +221,7 @@ void CKorrinLogLineReader::DispatchTimeStamped(int lineType, std::string_view li
       MakeTimeStampedSample(lineTimeSec, caches_[k6]).diveMark = 0;
       break;
     default:
-      if (IsIn(lineType, 33, 38)) {
-        if (sample_) sample_->ParseExtended(lineType, line);
-      } else if (IsIn(lineType, 128, 142)) {
-        log_.header_.Parse(lineType, line);
-      } else if (IsIn(lineType, 160, 172)) {
-        log_.gasList_.Parse(lineType, line);
-      }
+      if (IsIn(lineType, 33, 38) && sample_) sample_->ParseExtended(lineType, line);
       break;
   }
 }
@@ -233,27 +243,16 @@ void CKorrinLogLineReader::DispatchPlain(int lineType, std::string_view line) {
       }
       break;
     }
-    case 1:
-    case 2:
-      ParseDive(lineType, line);
-      if (!diveOpen_) log_.ReadSurfacePressure(lineType, line);
-      break;
     case 4:
     case 20:
       ParseSampleExtended(lineType, line, k4);
       if (type6SinceDive_ < 2) ParseDive(lineType, line);
       break;
-    case 9:
     case 25:
-      ParseSampleExtended(lineType, line, lineType == 9 ? k9 : k25);
+      ParseSampleExtended(lineType, line, k25);
       log_.gasList_.Parse(lineType, line);
       break;
-    case 10: ParseSampleExtended(lineType, line, k10); break;
     case 26: ParseSampleExtended(lineType, line, k26); break;
-    case 12: ParseSampleExtended(lineType, line, k12); break;
-    case 13: ParseSampleExtended(lineType, line, k13); break;
-    case 64: ParseSampleExtended(lineType, line, k64); break;
-    case 19:
     case 32:
     case 66:
     case kDiveClosing: ParseDive(lineType, line); break;
@@ -274,10 +273,6 @@ void CKorrinLogLineReader::DispatchPlain(int lineType, std::string_view line) {
         HandlePlainTime(lineType, line);
       } else if (IsIn(lineType, 48, 51)) {
         solenoidsFull_ = !log_.AddSolenoidSamples(lineType, line, timeSec_) || solenoidsFull_;
-      } else if (IsIn(lineType, 128, 142)) {
-        log_.header_.Parse(lineType, line);
-      } else if (IsIn(lineType, 160, 172)) {
-        log_.gasList_.Parse(lineType, line);
       }
       break;
   }

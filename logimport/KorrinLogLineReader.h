@@ -25,6 +25,8 @@ class CKorrinLogLineReader {
   // The latest line of each type that samples take their extended readings from.
   enum Cache { k4, k6, k7, k9, k10, k12, k13, k20, k25, k26, k64, kCacheCount };
 
+  // The lines both layouts read alike; false for any other.
+  bool DispatchShared(int lineType, std::string_view line);
   void DispatchTimeStamped(int lineType, std::string_view line);
   void DispatchPlain(int lineType, std::string_view line);
   void HandlePlainTime(int lineType, std::string_view line);
