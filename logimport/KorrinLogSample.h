@@ -46,9 +46,9 @@ class CKorrinLogSample {
   unsigned char UpdateDiveState(unsigned char previous);
 
   int GetTime() const { return timeSec_; }
-  // Whether a dive section was open when the sample was made: the sample then carries the
-  // dive's surface pressure and compartment loadings.
-  bool IsDiveOpen() const { return diveOpen_ != 0; }
+  // Whether the sample carries the dive's surface pressure and compartment loadings: a dive
+  // section was open when it was made.
+  bool CarriesSurfacePressureAndTissues() const { return diveOpen_ != 0; }
   double GetSurfacePressure() const { return surfacePressureMbar_; }
   double GetAmbientPressure() const { return readings_.ambientPressureMbar; }
   double GetO2Percent() const { return gasO2_; }

@@ -43,7 +43,7 @@ std::vector<SampleView> Samples(const CKorrinLog& log) {
   for (int i = 0; i < log.GetSampleCount(); ++i) {
     const CKorrinLogSample& s = *log.GetSample(i);
     views.push_back({s.GetTime(), s.GetAmbientPressure(), s.GetSurfacePressure(), s.GetValue(3), s.GetO2Percent(),
-                     s.GetHePercent(), s.GetGfLow(), s.GetGfHigh(), s.IsDiveOpen(), s.IsInsideDive(), s.diveMark});
+                     s.GetHePercent(), s.GetGfLow(), s.GetGfHigh(), s.CarriesSurfacePressureAndTissues(), s.IsInsideDive(), s.diveMark});
   }
   return views;
 }
