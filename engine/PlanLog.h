@@ -18,3 +18,9 @@ inline bool PlanLogEnabled(LogCategory category) { return TheDebugLog().IsEnable
 inline void PlanLog(LogCategory category, std::string_view text) {
   if (PlanLogEnabled(category)) TheDebugLog().LogText(text);
 }
+
+// Formats and writes a line only when its category is enabled.
+template <typename... Args>
+void PlanLogFormat(LogCategory category, const char* format, Args... args) {
+  if (PlanLogEnabled(category)) TheDebugLog().Log(format, args...);
+}
