@@ -56,7 +56,7 @@ bool CDivePlan::CheckCalculationInput() const {
     message = IDS_MSG_INVALID_PLAN_VALUES;
   }
   if (message == 0) return true;
-  TheDebugLog().LogText(EscapePercent(ResourceString(message)));
+  PlanLog(kPlanLogConstruction, ResourceString(message));
   if (!generatedTable_) platform::AskUser(ResourceString(message), platform::mb::kOk | platform::mb::kIconExclamation);
   return false;
 }
@@ -402,12 +402,14 @@ void CDivePlan::CalcGasConsumption() {
   int slot = -1;
   double slotOxygen = NAN;
   double slotHelium = NAN;
+  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000.
+  const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
+  const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
   for (std::size_t i = 1; i < steps_.size(); ++i) {
     const CPredictionPoint& step = steps_[i];
     if (step.closedCircuit) continue;
     const bool bailoutStep = bailoutMode_ && static_cast<int>(i) > bailoutStartStepIndex_;
     (bailoutStep ? bailoutOpenCircuitUsed_ : diveOpenCircuitUsed_) = true;
-    const double sac = bailoutStep ? bailoutLimits_.sacRateLitresPerMin : diveLimits_.sacRateLitresPerMin;
     if (step.oxygenPercent != slotOxygen || step.heliumPercent != slotHelium) {
       slot = FindGasUsageSlot(step.oxygenPercent, step.heliumPercent);
       slotOxygen = step.oxygenPercent;
@@ -415,7 +417,7 @@ void CDivePlan::CalcGasConsumption() {
     }
     if (slot < 0) continue;
     GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
-    usage.litres += (step.depthMbar + modelSurfaceMbar_) / 1000 * sac / 60;
+    usage.litres += (step.depthMbar + modelSurfaceMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
     usage.seconds += 1;
   }
   gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });

@@ -8,6 +8,15 @@
 #include "engine/NumberText.h"
 #include "engine/PlanLog.h"
 
+// The compartment loops run on two compartments at once everywhere and on four where the
+// processor has AVX2; the choice is made once when the program starts, so one build runs on
+// every x86-64 processor.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define VT_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#else
+#define VT_WIDE_VECTORS
+#endif
+
 namespace {
 
 constexpr double kAirNitrogen = 0.79;
@@ -49,7 +58,7 @@ double DepthChangePerSecond(double fromMbar, double toMbar, int startSec, int en
 
 // Haldane's step for every compartment; the arrays never overlap, which lets the compiler
 // work on several compartments at once.
-void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
+VT_WIDE_VECTORS void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
                       double* __restrict next) {
   for (int c = 0; c < kCompartmentCount; ++c) next[c] = previous[c] + (inspired - previous[c]) * rate[c];
 }
@@ -121,10 +130,11 @@ GasLines CDivePlan::LinesOf(const CPlanPoint& gas) const {
 
 const CDivePlan::LegConstants& CDivePlan::LegOf(int pointIndex) {
   const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
-  const double fromDepth = pointIndex > 0 ? profilePoints_[static_cast<std::size_t>(pointIndex - 1)].depthMbar : 0;
-  // Legs grow and shrink in place while the ascent is planned, so more than the index counts.
-  if (leg_.point != pointIndex || leg_.startSec != point.startSec || leg_.endSec != point.GetEndTime() ||
-      leg_.toDepthMbar != point.depthMbar || leg_.fromDepthMbar != fromDepth) {
+  // The last leg grows and shrinks in place while the ascent is planned, so its end and depth
+  // count as well as its index; nothing changes the points before it.
+  if (leg_.point != pointIndex || leg_.endSec != point.GetEndTime() || leg_.toDepthMbar != point.depthMbar) {
+    const double fromDepth =
+        pointIndex > 0 ? profilePoints_[static_cast<std::size_t>(pointIndex - 1)].depthMbar : 0;
     leg_.point = pointIndex;
     leg_.startSec = point.startSec;
     leg_.endSec = point.GetEndTime();
@@ -289,15 +299,16 @@ double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientM
 // B (P^2 - GF A) / (P (GF P + B (1 - GF))), whose divisor is above 0 for any GF from 0 up:
 // one division instead of four, which matters at one step per second. A compartment without
 // inert gas has no ceiling.
-CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step, double gf) const {
+VT_WIDE_VECTORS CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
+                                                                                   double gf) const {
   const double* __restrict nitrogen = step.nitrogenMbar.data();
   const double* __restrict helium = step.heliumMbar.data();
   const double* __restrict nitrogenA = nitrogenAMbar_.data();
   const double* __restrict heliumA = heliumAMbar_.data();
   const double* __restrict nitrogenB = nitrogenB_.data();
   const double* __restrict heliumB = heliumB_.data();
-  alignas(16) double ceilings[kCompartmentCount];
-  alignas(16) double inerts[kCompartmentCount];
+  alignas(32) double ceilings[kCompartmentCount];
+  alignas(32) double inerts[kCompartmentCount];
   for (int c = 0; c < kCompartmentCount; ++c) {
     const double inert = nitrogen[c] + helium[c];
     const double holdsGas = static_cast<double>(inert > 0);

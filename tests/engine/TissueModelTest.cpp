@@ -394,3 +394,18 @@ TEST_F(TissueModelTest, PointLookupAgreesWithAScanFromTheFirstPoint) {
     ASSERT_EQ(dive.FindProfilePointAtTime(time + 1), scan(time + 1)) << time + 1;
   }
 }
+
+TEST_F(TissueModelTest, CompartmentsWithoutInertGasHaveNoCeiling) {
+  // A predecessor that left no tensions, and no interval to load them: every compartment is
+  // empty at step 0, and its ceiling is left out instead of dividing 0 by 0.
+  CDivePlan dive = MadeDive();
+  AddUserPoint(dive, 20, 600);
+  ASSERT_TRUE(Calculate(dive, 1, {}));
+  EXPECT_EQ(dive.GetStepPigt(0), 0);
+  EXPECT_NEAR(dive.GetStepCeiling(0), -9.7, 1e-12);  // 0 mbar absolute, 9.7 m above the surface
+  for (int step = 0; step < dive.GetStepCount(); ++step) {
+    ASSERT_TRUE(std::isfinite(dive.GetStepCeiling(step))) << step;
+    ASSERT_TRUE(std::isfinite(dive.GetStepGradientFactor(step))) << step;
+  }
+  EXPECT_GT(dive.GetStepTissueNitrogen(1, 0), 0);
+}
