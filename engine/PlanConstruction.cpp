@@ -93,7 +93,7 @@ void CDivePlan::ConstructPlanPlus() {
   }
   LogUserPoints(kPlanLogConstruction);
   LogPlanPlusPoints(kPlanLogConstruction);
-  PlanLog(kPlanLogConstruction, FormatC("Construct Plan Plus - No of gas switches used - %d", gasSwitchesUsed_));
+  PlanLogFormat(kPlanLogConstruction, "Construct Plan Plus - No of gas switches used - %d", gasSwitchesUsed_);
   planPlusTimer_.Stop();
-  PlanLog(kPlanLogTiming, FormatC("Construct Plan Plus - Finished in %.6f seconds", planPlusTimer_.Elapsed()));
+  PlanLogFormat(kPlanLogTiming, "Construct Plan Plus - Finished in %.6f seconds", planPlusTimer_.Elapsed());
 }

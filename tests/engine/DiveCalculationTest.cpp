@@ -311,3 +311,25 @@ TEST_F(DiveCalculationTest, TravelTimeAndWholeMinutes) {
   EXPECT_EQ(CDivePlan::GetNextWholeMinute(59), 60);
   EXPECT_EQ(CDivePlan::GetNextWholeMinute(60), 120);
 }
+
+TEST_F(DiveCalculationTest, ThePlanLogWritesNumbersWithADecimalPoint) {
+  TheDebugLog().SetDebugLevel(4);
+  CDivePlan dive = MadeDive();
+  AddUserPoint(dive, 12, 1200);
+  ASSERT_TRUE(Calculate(dive));
+  const std::string log = LogText();
+  EXPECT_NE(log.find("Started in dive 0\nInitialsing Constants\nConstruct Plan Plus - Started\n"), std::string::npos);
+  EXPECT_NE(log.find("Construct Plan Plus - Zero depth copy segment,               Depth   0.00, Duration     0, Gas "
+                     "Air, PPO2 0.70\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("Construct Profile - Adding Deco Travel Segment    , Depth   0.00, Start 20:01, Finish 21:12, "
+                     "Duration    72, Gas Air, PPO2 0.70, Source 1.01\n"),
+            std::string::npos);
+  EXPECT_NE(log.find("Processing, Segmenting - Bottom Depth             , Segment   2, Depth  12.00, Duration  1164\n"),
+            std::string::npos);
+  const std::size_t completed = log.find("Completed in ");
+  ASSERT_NE(completed, std::string::npos);
+  const std::string line = log.substr(completed, log.find('\n', completed) - completed);
+  EXPECT_NE(line.find('.'), std::string::npos) << line;
+  EXPECT_EQ(line.find(','), std::string::npos) << line;
+}
