@@ -7,4 +7,7 @@ class CDiveGroupSettings {
   virtual ~CDiveGroupSettings() = default;
   // The coefficient set: 0 ZH-L16A, 1 ZH-L16C, 2 custom.
   virtual int GetAlgorithm() const = 0;
+  // How tissues off-gas between dives: 0 delayed surface desaturation, otherwise the Buhlmann
+  // equation.
+  virtual int GetSurfaceIntervalMethod() const = 0;
 };
