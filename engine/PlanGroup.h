@@ -8,6 +8,7 @@
 //   PlanGroup.cpp             the dives, the group settings and the modified state
 //   PlanGroupCalculation.cpp  calculating one dive, its bailout plan, or the plan in order
 //   PlanGroupQueries.cpp      what the table generator reads of a dive
+//   PlanGroupReview.cpp       a dive-computer log turned into a review dive
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -72,6 +73,13 @@ class CPlanGroup : public CDiveGroupSettings {
   // Leaves the group with one new dive and no file path, not modified.
   bool CreateDefaultPlan();
   const std::string& GetFileName() const { return filePath_; }
+
+  // --- Log review ---
+  // Appends a review dive whose points follow the samples of the ".ccl" log's dive, with the
+  // log's surface pressure, gradient factors and tissue tensions, and posts WMU_PLAN_LOADED with
+  // its index. A log that cannot be read or holds no samples in its dive gets message 1228; at 30
+  // dives nothing is shown. On false the plan is unchanged.
+  bool ReviewLogFile(const std::string& path);
 
   // --- Group settings ---
   // Reads the four settings from the registry and gives every dive the registry's defaults.
