@@ -363,6 +363,52 @@ class CDivePlan {
   static void SortBailoutGasesByMaxAmbient(std::vector<BailoutListGasMix>& list, bool ascending,
                                            bool lowerHeliumFirst);
 
+  // --- Bailout planning: from a moment of a closed-circuit dive, the ascent on open circuit
+  // with planned gas switches. The bailout plan points run through the ordinary calculation. ---
+  // Enters bailout mode at the cursor time, or at the end of the profile point under it, and
+  // keeps the depth, ceiling and EAD there. A time outside the profile is taken to its nearest
+  // end. False, with nothing changed, for a dive without a calculated profile.
+  bool ChooseBailoutMoment(int cursorSec, bool atSegmentEnd);
+  // Plans and calculates the bailout from the state the dive starts from (the previous dive's
+  // final state, or the surface). False when no plan can be made; the user has been told why.
+  bool CalculateBailout(const PreviousDiveState& previous, bool startAtSurface);
+  // The last bailout calculation succeeded (kept in the plan file as the bailout-triggered flag).
+  bool IsBailoutPlanPresent() const { return bailoutTriggered_; }
+  int GetBailoutTime() const { return bailoutStartStep_; }
+  double GetBailoutDepth() const { return bailoutDepthMetres_; }
+  double GetBailoutCeiling() const { return bailoutCeilingMetres_; }
+  double GetBailoutEad() const { return bailoutEadMetres_; }
+  // Time left in the planned segment at the bailout; -1 until found.
+  int GetRemainingPlannedTime() const { return remainingPlannedSec_; }
+  double GetDeepestPostBailoutDepth() const { return deepestPostBailoutMetres_; }
+  int GetInitialBailoutPointCount() const { return static_cast<int>(bailoutInitialPoints_.size()); }
+
+  // The most gas switches an ascent from this depth may use, 1 to NO_OF_GAS_MIXES.
+  static int GetMaxBailoutGasSwitches(double depthMetres);
+  // (ambient pressure at the deepest post-bailout depth / pressure)^(1 / switches); 1000 when
+  // there is no switch to share the ratio.
+  double GetBailoutPressureRatio(double pressureBar, int switches) const;
+  // Switch 0 at the deepest post-bailout depth, the others at a constant pressure ratio on the
+  // 3 m grid, none shallower than 6 m. False when the user declines a change of the number of
+  // switches or more than NO_OF_GAS_MIXES would be needed.
+  bool CalcBailoutSwitchDepths();
+  // The gas of every used switch; later targets fall by the ratio. False when a switch gets a
+  // gas that cannot be breathed.
+  bool CalcBailoutSwitchGases(double firstPpo2Bar, double ratio);
+  // The richest gas within the ppO2 target and the EAD limits at a switch depth; under the
+  // counter-diffusion rule a later gas never holds more nitrogen than the one before.
+  CGas CalcBestBailoutGas(double depthMetres, double previousNitrogenPercent, bool first, double ppo2Bar) const;
+  // Puts the switch gases into the bailout plan points from the bailout point on and inserts a
+  // point at every switch passed; false when a point has no switch in force at its depth.
+  bool AddBailoutGasSwitches();
+  // Only re-assigns the gases of the existing bailout plan points.
+  bool UpdateBailoutGasSwitches();
+  // Deletes the points after the bailout point, except No Clear Surface points.
+  void RemoveBailoutGasSwitches();
+  void RestoreInitialBailoutPoints() { bailoutPoints_ = bailoutInitialPoints_; }
+  // The gases from the diver's bailout gas list, from the start state CalculateBailout keeps.
+  bool CalculateBailoutFromGasList(double ppo2Bar);
+
   // --- Gas-switch schedule: the dive is planned from the bottom point of the user points and
   // these two lists instead of the user points themselves. ---
   void SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList);
@@ -505,6 +551,30 @@ class CDivePlan {
   void CollectWarningsOf(const CPlanPoint& point, int& bits, std::string& icd, std::string& ead, std::string& high,
                          std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
+  // Bailout planning.
+  struct CalculationStart {
+    int diveIndex = 0;
+    PreviousDiveState previous;
+    bool startAtSurface = true;
+  };
+  bool RecalculateOwnProfile(const CalculationStart& start);
+  bool InitialiseBailoutPoints();
+  bool BuildInitialBailoutPoints();
+  void LogBailoutPoints(const char* heading) const;
+  bool CalculateRuleBasedBailout();
+  void OptimiseBailoutForCounterDiffusion();
+  const char* OptimiseBailoutSwitch(int switchIndex);
+  bool CheckBailoutCns();
+  bool RunBailoutCalculation();
+  bool AskToChangeSwitchCount(int messageId, int count) const;
+  bool PlanOnListSwitches();
+  int FindBailoutSwitchInForce(double depthMetres) const;
+  bool AssignBailoutSwitchGases();
+  int CountBailoutSwitches() const;
+  int FirstBailoutIndex() const;
+  // The profile step where switch k takes place: the start of the first bailout profile point
+  // at the switch's depth with its gas.
+  const CPredictionPoint* FindBailoutSwitchStep(int switchIndex) const;
   int Algorithm() const;
   const CPredictionPoint* Step(int step) const;
   const CPlanPoint* ProfilePointAt(int index) const;
@@ -592,6 +662,11 @@ class CDivePlan {
   double bailoutCeilingMetres_ = 0;
   double bailoutEadMetres_ = 0;
   GasSwitchList bailoutSwitches_;
+  int remainingPlannedSec_ = -1;
+  double deepestPostBailoutMetres_ = 0;
+  // The start the last calculation was given, and the start of the bailout being planned.
+  CalculationStart lastCalculationStart_;
+  CalculationStart bailoutStart_;
   bool counterDiffusionLatch_ = false;
   bool bailoutMode_ = false;
   bool bailoutTriggered_ = false;
