@@ -23,7 +23,7 @@ void AddPoint(CDivePlan& dive, double depthMetres, int durationSec, double oxyge
 }
 
 void RunCalculations(benchmark::State& state, const std::function<void(CDivePlan&)>& plan) {
-  const Zhl16cGroup group;
+  Zhl16cGroup group;
   CDivePlan dive;
   dive.SetPlanGroup(&group);
   plan(dive);

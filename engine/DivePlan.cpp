@@ -70,6 +70,13 @@ void CDivePlan::ClearSteps() {
   stepsComputed_ = false;
 }
 
+void CDivePlan::DiscardResults() {
+  ClearSteps();
+  ClearSegments();
+  ClearGasWarnings();
+  calculationCompleted_ = false;
+}
+
 void CDivePlan::ClearProfilePoints() {
   profilePoints_.clear();
   pointCache_ = -1;

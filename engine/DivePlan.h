@@ -5,6 +5,10 @@
 // The class is large, so its members live in one source file per concern:
 //   DivePlan.cpp                construction, defaults, clearing, engine constants
 //   DivePlanSettings.cpp        the setters of the dive and bailout settings
+//   DivePlanEditing.cpp         point editing, the modified flag and recalculation requests
+//   DivePlanBailout.cpp         the moment of a bailout, its plan points and the rule-based plan
+//   DivePlanBailoutSwitches.cpp the bailout's gas switches and their points
+//   DivePlanBailoutGasList.cpp  the bailout planned on the diver's bailout gas list
 //   DivePlanGetters.cpp         the read-only interface over the point lists and steps
 //   DivePlanValidation.cpp      checking a new point against the gas limits
 //   DivePlanRecords.cpp         the dive's plan-file records and its summary text
@@ -34,6 +38,16 @@
 #include "engine/Zhl16Coefficients.h"
 #include "engine/support/DebugLog.h"
 #include "engine/support/PerfTimer.h"
+
+// What the dive waits for or last went through; a request differs from every result, so a new
+// request always runs.
+enum DiveState {
+  kDiveIdle = 0,  // also: the last calculation failed
+  kDiveCalculationRequested = 1,
+  kDiveBailoutRequested = 2,
+  kDiveCalculated = 3,
+  kDiveBailoutCalculated = 4,
+};
 
 class CDivePlan {
  public:
@@ -81,8 +95,8 @@ class CDivePlan {
 
   // Copies the registry settings of the dive and bailout groups into the dive.
   void LoadDefaults();
-  void SetPlanGroup(const CDiveGroupSettings* group) { planGroup_ = group; }
-  const CDiveGroupSettings* GetPlanGroup() const { return planGroup_; }
+  void SetPlanGroup(CDiveGroupSettings* group) { planGroup_ = group; }
+  CDiveGroupSettings* GetPlanGroup() const { return planGroup_; }
 
   const std::string& GetName() const { return name_; }
   void SetName(std::string_view name) { name_ = name; }
@@ -128,7 +142,10 @@ class CDivePlan {
   bool IsBellExcursion() const { return bellExcursion_; }
   double GetBellDepth() const { return bellDepthMetres_; }
 
-  // Each setter stores a value that differs from the stored one and reports whether it did.
+  // Each setter stores a value that differs from the stored one, marks the dive modified and
+  // requests its recalculation (the bailout setters, and the surface pressure in bailout mode:
+  // of the bailout plan). It reports whether the value changed; an unchanged value does nothing.
+  // No range is checked: the pages and readers that call them keep values in range.
   bool SetSurfacePressure(double mbar);
   bool SetGfLow(double percent);
   bool SetGfHigh(double percent);
@@ -177,6 +194,18 @@ class CDivePlan {
   // --- Flags ---
   bool IsModified() const { return modified_; }
   void ClearModified() { modified_ = false; }
+  // Stores the flag and lets the group recompute its own modified state; nothing without a
+  // group.
+  void MarkModified(bool modified);
+  int GetState() const { return state_; }
+  // Stores a request and runs it through the group: 1 calculates the dive, 2 its bailout plan;
+  // the dive then ends in 3 or 4 on success and 0 on failure. Any other state is only stored.
+  // Nothing happens without a group or when the state is already the stored one; a dive of the
+  // table generator only stores it. Returns the state the dive ends in.
+  int SetState(int state, bool forced);
+  // Add and insert store points without validating them.
+  void SetSkipValidation(bool on) { skipValidation_ = on; }
+  bool IsSkipValidation() const { return skipValidation_; }
   bool IsBailoutMode() const { return bailoutMode_; }
   void SetBailoutMode(bool on) { bailoutMode_ = on; }
   bool IsReviewDive() const { return reviewDive_; }
@@ -320,9 +349,26 @@ class CDivePlan {
   // two points or when even the first point starts after t.
   int GetPointEndBefore(int timeSec) const;
 
-  // Copies the user point (the bailout plan point in bailout mode) into the edit buffer; false
-  // for an index outside the list.
+  // --- Point editing. Each acts on the user points, in bailout mode on the bailout plan points,
+  // and requests a recalculation of the dive when it changes them. Depths in metres x 100.
+  // Validates the point (unless validation is skipped) and inserts it before the index, or
+  // appends it for an index past the end; the new point's index, or -1 when it was refused.
+  int AddUserPlanPoint(int index, int durationSec, double depthMbar, bool closedCircuit, double oxygenPercent,
+                       double heliumPercent, double setPointBar, bool noClearSurface);
+  // Validates the point and overwrites the one at the index with it (its time and type stay);
+  // false when refused or when no point has that index.
+  bool UpdateUserPlanPoint(int index, int durationSec, double depthMbar, bool closedCircuit, double oxygenPercent,
+                           double heliumPercent, double setPointBar, bool noClearSurface);
+  // Deletes the point at the index; false when there is none. Requests a recalculation either
+  // way.
+  bool DeleteUserPlanPoint(int index);
+  // Copies the point into the edit buffer; false for an index outside the list.
   bool CopyPlanPoint(int index);
+  bool CopyPoint(int index) { return CopyPlanPoint(index); }
+  // Inserts a copy of the copied point like AddUserPlanPoint, without validation; -1 when
+  // nothing was copied or the index is negative.
+  int PastePlanPoint(int index);
+  int PastePoint(int index) { return PastePlanPoint(index); }
 
   // Refuses, with a message box, a point whose gas is invalid, hypoxic or hyperoxic at its
   // depth, or above the maximum EAD. bailout: check against the bailout limits.
@@ -365,6 +411,17 @@ class CDivePlan {
 
   // --- Bailout planning: from a moment of a closed-circuit dive, the ascent on open circuit
   // with planned gas switches. The bailout plan points run through the ordinary calculation. ---
+  // Shows the dive as its bailout plan: the kept plan is calculated again, or without one the
+  // empty bailout view is announced (WMU_DIVE_CALCULATED).
+  void TriggerBailout();
+  // Plans the bailout at the cursor time or at the end of the profile point under it; false,
+  // with nothing changed, for a dive without a calculated profile.
+  bool BailoutFromCursor(int cursorSec, bool atSegmentEnd);
+  // Back to the dive: EndBailout discards the bailout plan, ReturnToDive (also named
+  // ClearBailout by the pages) keeps it for the next TriggerBailout.
+  void EndBailout();
+  void ReturnToDive();
+  void ClearBailout() { ReturnToDive(); }
   // Enters bailout mode at the cursor time, or at the end of the profile point under it, and
   // keeps the depth, ceiling and EAD there. A time outside the profile is taken to its nearest
   // end. False, with nothing changed, for a dive without a calculated profile.
@@ -451,6 +508,8 @@ class CDivePlan {
   bool FindCounterDiffusionGas(CGas& gas) const;
 
   // --- Calculation ---
+  // Forgets the calculated steps, segments and gas warnings.
+  void DiscardResults();
   // Calculates the dive from the previous dive's final state (ignored for dive 0 and with
   // startAtSurface). False when the calculation stopped (a declined six-hour extension, the
   // 24-hour limit) or its input cannot be calculated; a dive of the table generator keeps a
@@ -491,8 +550,17 @@ class CDivePlan {
  private:
   static void LogPoints(const std::vector<CPlanPoint>& points, const char* heading, const char* prefix,
                         LogCategory category);
+  // Stores a changed value and requests the state; false for an unchanged value.
   template <typename Value>
-  static bool ChangeSetting(Value& field, const Value& value);
+  bool ChangeSetting(Value& field, const Value& value, int state);
+  // Every change to the dive ends here: marks it modified and requests the state.
+  void RequestRecalculation(int state);
+  // The end of every point edit; changed: the points are not what they were.
+  void PointsEdited(bool changed);
+  std::vector<CPlanPoint>& EditedPoints() { return bailoutMode_ ? bailoutPoints_ : userPoints_; }
+  // Whether a point at the index lies after the bailout point, so that the bailout limits apply.
+  bool IsAfterBailoutPoint(int index, bool replacing) const;
+  int InsertPoint(int index, const CPlanPoint& point);
   // The running values of one calculation.
   struct Run {
     int runTimeSec = 1;
@@ -558,6 +626,8 @@ class CDivePlan {
     bool startAtSurface = true;
   };
   bool RecalculateOwnProfile(const CalculationStart& start);
+  void ReadBailoutMoment();
+  void DropBailoutPlan();
   bool InitialiseBailoutPoints();
   bool BuildInitialBailoutPoints();
   void LogBailoutPoints(const char* heading) const;
@@ -602,6 +672,8 @@ class CDivePlan {
   GasUsageList gasUsage_{};
 
   bool modified_ = false;
+  int state_ = kDiveIdle;
+  bool skipValidation_ = false;
   bool calculationCompleted_ = false;
   bool stopped_ = false;
   bool extendedPlanningAccepted_ = false;
@@ -654,7 +726,7 @@ class CDivePlan {
   double maxPigtMbar_ = 0;
   CompartmentValues presetNitrogenMbar_{};
   CompartmentValues presetHeliumMbar_{};
-  const CDiveGroupSettings* planGroup_ = nullptr;
+  CDiveGroupSettings* planGroup_ = nullptr;
   std::string name_;
   // The bailout as written to the plan file.
   int bailoutStartStep_ = 0;

@@ -7,6 +7,7 @@
 #include "engine/DivePlan.h"
 #include "engine/NumberText.h"
 #include "engine/PlanLog.h"
+#include "engine/PrivateMessages.h"
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -31,6 +32,44 @@ CPlanPoint BailoutPointFrom(const CPlanPoint& point) {
 }
 
 }  // namespace
+
+// --- Entering and leaving the bailout view ---
+
+void CDivePlan::TriggerBailout() {
+  bailoutMode_ = true;
+  if (bailoutTriggered_) {
+    MarkModified(false);
+    SetState(kDiveBailoutRequested, true);
+  } else {
+    platform::PostToMainWindow(WMU_DIVE_CALCULATED, diveIndex_, 0);
+  }
+}
+
+bool CDivePlan::BailoutFromCursor(int cursorSec, bool atSegmentEnd) {
+  if (!ChooseBailoutMoment(cursorSec, atSegmentEnd)) return false;
+  MarkModified(true);
+  SetState(kDiveBailoutRequested, true);
+  return true;
+}
+
+void CDivePlan::EndBailout() {
+  bailoutMode_ = false;
+  DropBailoutPlan();
+  MarkModified(false);
+  SetState(kDiveCalculationRequested, true);
+}
+
+void CDivePlan::ReturnToDive() {
+  bailoutMode_ = false;
+  MarkModified(false);
+  SetState(kDiveCalculationRequested, true);
+}
+
+void CDivePlan::DropBailoutPlan() {
+  bailoutPoints_.clear();
+  bailoutInitialPoints_.clear();
+  bailoutTriggered_ = false;
+}
 
 // --- The moment of the bailout ---
 
@@ -59,17 +98,22 @@ bool CDivePlan::ChooseBailoutMoment(int cursorSec, bool atSegmentEnd) {
   bailoutPoints_.clear();
   bailoutInitialPoints_.clear();
   bailoutStartStep_ = time;
-  const CPredictionPoint* step = Step(time);
+  ReadBailoutMoment();
+  return true;
+}
+
+// Depth, ceiling and EAD of the dive as planned at the bailout time.
+void CDivePlan::ReadBailoutMoment() {
+  const CPredictionPoint* step = Step(bailoutStartStep_);
   bailoutDepthMetres_ = step ? step->depthMbar / 100 : 0;
   BailoutLogFormat("Bailout depth %0.1fm", bailoutDepthMetres_);
   BailoutLog("Recalculating the ceiling at bailout time");
-  // The ceiling of the dive as planned, without the bailout's gradient factors.
+  // The ceiling of the dive itself, without the bailout's gradient factors.
   bailoutStartStepIndex_ = kNoBailoutStep;
-  step = CalcCeiling(time);
+  step = CalcCeiling(bailoutStartStep_);
   bailoutCeilingMetres_ = step ? step->ceilingMbar / 100 : 0;
   bailoutEadMetres_ = step ? step->eadMetres : 0;
   BailoutLogFormat("Bailout ceiling %0.1fm and bailout EAD %0.1fm stored", bailoutCeilingMetres_, bailoutEadMetres_);
-  return true;
 }
 
 // The bailout is planned on the dive's own profile. While a bailout profile is shown the dive
@@ -95,6 +139,8 @@ bool CDivePlan::CalculateBailout(const PreviousDiveState& previous, bool startAt
   const bool planned = InitialiseBailoutPoints() && (useBailoutGasList_
                                                          ? CalculateBailoutFromGasList(bailoutLimits_.maxPpo2Bar)
                                                          : CalculateRuleBasedBailout());
+  MarkModified(true);
+  SetState(kDiveIdle, false);
   bailoutTriggered_ = planned;
   return planned;
 }
@@ -119,6 +165,8 @@ bool CDivePlan::BuildInitialBailoutPoints() {
   bailoutPoints_.clear();
   if (!RecalculateOwnProfile(bailoutStart_)) return false;
   LogProfilePoints(kPlanLogBailout);
+  // Read again: the dive may have been loaded from a file, or have other settings by now.
+  ReadBailoutMoment();
   const int atBailout = FindProfilePointAtTime(bailoutStartStep_);
   const CPlanPoint* profilePoint = ProfilePointAt(atBailout);
   const double source = profilePoint ? profilePoint->source : -1;

@@ -242,6 +242,7 @@ bool CDivePlan::AddBailoutGasSwitches() {
   }
   bailoutPoints_ = std::move(points);
   LogBailoutPoints("Bailout - Plan points");
+  if (planGroup_ && !generatedTable_) planGroup_->NotifyMainWindow(diveIndex_, GetProfilePointCount() - 1);
   return true;
 }
 

@@ -29,7 +29,7 @@ class TestGroup : public CDiveGroupSettings {
 
 // A dive made as the plan group makes it (registry defaults: surface 1000 mbar, model surface
 // 970 mbar), with its gradient factors.
-inline void PrepareDive(CDivePlan& dive, const TestGroup& group, double gfLow, double gfHigh) {
+inline void PrepareDive(CDivePlan& dive, TestGroup& group, double gfLow, double gfHigh) {
   dive.LoadDefaults();
   dive.SetPlanGroup(&group);
   dive.SetGfLow(gfLow);
