@@ -65,6 +65,7 @@ class CDivePlan {
     CompartmentValues heliumMbar{};
     double cns = 0;
     double otu = 0;
+    bool operator==(const PreviousDiveState&) const = default;
   };
 
   // One gas the bailout planner may choose from the diver's bailout gas list; pressures are
@@ -624,6 +625,7 @@ class CDivePlan {
     int diveIndex = 0;
     PreviousDiveState previous;
     bool startAtSurface = true;
+    bool operator==(const CalculationStart&) const = default;
   };
   bool RecalculateOwnProfile(const CalculationStart& start);
   void ReadBailoutMoment();

@@ -116,12 +116,13 @@ void CDivePlan::ReadBailoutMoment() {
   BailoutLogFormat("Bailout ceiling %0.1fm and bailout EAD %0.1fm stored", bailoutCeilingMetres_, bailoutEadMetres_);
 }
 
-// The bailout is planned on the dive's own profile. While a bailout profile is shown the dive
-// is calculated again without it: that profile's times and sources refer to the bailout plan.
+// The bailout is planned on the dive's own profile from the start given. A profile calculated
+// from another start, or a bailout profile (whose times and sources refer to the bailout plan),
+// is calculated again.
 bool CDivePlan::RecalculateOwnProfile(const CalculationStart& start) {
   const bool bailoutProfile =
       std::any_of(profilePoints_.begin(), profilePoints_.end(), [](const CPlanPoint& point) { return point.bailout; });
-  if (!bailoutProfile) return true;
+  if (!bailoutProfile && start == lastCalculationStart_) return true;
   BailoutLog("Recalculating the dive without its bailout");
   const bool mode = bailoutMode_;
   bailoutMode_ = false;
