@@ -313,6 +313,7 @@ bool CDivePlan::CalculatePlan(int diveIndex, const PreviousDiveState& previous, 
   PlanLog(kPlanLogConstruction, "-");
   InitConstants();
   calculationDiveIndex_ = diveIndex;
+  lastCalculationStart_ = {diveIndex, previous, startAtSurface};
   if (reviewDive_) {
     PlanLog(kPlanLogConstruction, "In Dive Review section");
     if (reviewSteps_) {

@@ -6,7 +6,9 @@
 //   DivePlan.cpp                construction, defaults, clearing, engine constants
 //   DivePlanSettings.cpp        the setters of the dive and bailout settings
 //   DivePlanEditing.cpp         point editing, the modified flag and recalculation requests
-//   DivePlanBailout.cpp         the bailout plan
+//   DivePlanBailout.cpp         the moment of a bailout, its plan points and the rule-based plan
+//   DivePlanBailoutSwitches.cpp the bailout's gas switches and their points
+//   DivePlanBailoutGasList.cpp  the bailout planned on the diver's bailout gas list
 //   DivePlanGetters.cpp         the read-only interface over the point lists and steps
 //   DivePlanValidation.cpp      checking a new point against the gas limits
 //   DivePlanRecords.cpp         the dive's plan-file records and its summary text
@@ -63,6 +65,7 @@ class CDivePlan {
     CompartmentValues heliumMbar{};
     double cns = 0;
     double otu = 0;
+    bool operator==(const PreviousDiveState&) const = default;
   };
 
   // One gas the bailout planner may choose from the diver's bailout gas list; pressures are
@@ -407,6 +410,63 @@ class CDivePlan {
   static void SortBailoutGasesByMaxAmbient(std::vector<BailoutListGasMix>& list, bool ascending,
                                            bool lowerHeliumFirst);
 
+  // --- Bailout planning: from a moment of a closed-circuit dive, the ascent on open circuit
+  // with planned gas switches. The bailout plan points run through the ordinary calculation. ---
+  // Shows the dive as its bailout plan: the kept plan is calculated again, or without one the
+  // empty bailout view is announced (WMU_DIVE_CALCULATED).
+  void TriggerBailout();
+  // Plans the bailout at the cursor time or at the end of the profile point under it; false,
+  // with nothing changed, for a dive without a calculated profile.
+  bool BailoutFromCursor(int cursorSec, bool atSegmentEnd);
+  // Back to the dive: EndBailout discards the bailout plan, ReturnToDive (also named
+  // ClearBailout by the pages) keeps it for the next TriggerBailout.
+  void EndBailout();
+  void ReturnToDive();
+  void ClearBailout() { ReturnToDive(); }
+  // Enters bailout mode at the cursor time, or at the end of the profile point under it, and
+  // keeps the depth, ceiling and EAD there. A time outside the profile is taken to its nearest
+  // end. False, with nothing changed, for a dive without a calculated profile.
+  bool ChooseBailoutMoment(int cursorSec, bool atSegmentEnd);
+  // Plans and calculates the bailout from the state the dive starts from (the previous dive's
+  // final state, or the surface). False when no plan can be made; the user has been told why.
+  bool CalculateBailout(const PreviousDiveState& previous, bool startAtSurface);
+  // The last bailout calculation succeeded (kept in the plan file as the bailout-triggered flag).
+  bool IsBailoutPlanPresent() const { return bailoutTriggered_; }
+  int GetBailoutTime() const { return bailoutStartStep_; }
+  double GetBailoutDepth() const { return bailoutDepthMetres_; }
+  double GetBailoutCeiling() const { return bailoutCeilingMetres_; }
+  double GetBailoutEad() const { return bailoutEadMetres_; }
+  // Time left in the planned segment at the bailout; -1 until found.
+  int GetRemainingPlannedTime() const { return remainingPlannedSec_; }
+  double GetDeepestPostBailoutDepth() const { return deepestPostBailoutMetres_; }
+  int GetInitialBailoutPointCount() const { return static_cast<int>(bailoutInitialPoints_.size()); }
+
+  // The most gas switches an ascent from this depth may use, 1 to NO_OF_GAS_MIXES.
+  static int GetMaxBailoutGasSwitches(double depthMetres);
+  // (ambient pressure at the deepest post-bailout depth / pressure)^(1 / switches); 1000 when
+  // there is no switch to share the ratio.
+  double GetBailoutPressureRatio(double pressureBar, int switches) const;
+  // Switch 0 at the deepest post-bailout depth, the others at a constant pressure ratio on the
+  // 3 m grid, none shallower than 6 m. False when the user declines a change of the number of
+  // switches or more than NO_OF_GAS_MIXES would be needed.
+  bool CalcBailoutSwitchDepths();
+  // The gas of every used switch; later targets fall by the ratio. False when a switch gets a
+  // gas that cannot be breathed.
+  bool CalcBailoutSwitchGases(double firstPpo2Bar, double ratio);
+  // The richest gas within the ppO2 target and the EAD limits at a switch depth; under the
+  // counter-diffusion rule a later gas never holds more nitrogen than the one before.
+  CGas CalcBestBailoutGas(double depthMetres, double previousNitrogenPercent, bool first, double ppo2Bar) const;
+  // Puts the switch gases into the bailout plan points from the bailout point on and inserts a
+  // point at every switch passed; false when a point has no switch in force at its depth.
+  bool AddBailoutGasSwitches();
+  // Only re-assigns the gases of the existing bailout plan points.
+  bool UpdateBailoutGasSwitches();
+  // Deletes the points after the bailout point, except No Clear Surface points.
+  void RemoveBailoutGasSwitches();
+  void RestoreInitialBailoutPoints() { bailoutPoints_ = bailoutInitialPoints_; }
+  // The gases from the diver's bailout gas list, from the start state CalculateBailout keeps.
+  bool CalculateBailoutFromGasList(double ppo2Bar);
+
   // --- Gas-switch schedule: the dive is planned from the bottom point of the user points and
   // these two lists instead of the user points themselves. ---
   void SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList);
@@ -447,10 +507,6 @@ class CDivePlan {
   static double CalcDesaturationFactor(double nitrogenMbar, double heliumMbar, double surfaceMbar, int minute);
   // The gas of the first step after the bailout start step that flags counter-diffusion.
   bool FindCounterDiffusionGas(CGas& gas) const;
-
-  // --- Bailout plan ---
-  // Builds and calculates the bailout plan from the bailout point; true on success.
-  bool CalculateBailout();
 
   // --- Calculation ---
   // Forgets the calculated steps, segments and gas warnings.
@@ -500,6 +556,8 @@ class CDivePlan {
   bool ChangeSetting(Value& field, const Value& value, int state);
   // Every change to the dive ends here: marks it modified and requests the state.
   void RequestRecalculation(int state);
+  // The end of every point edit; changed: the points are not what they were.
+  void PointsEdited(bool changed);
   std::vector<CPlanPoint>& EditedPoints() { return bailoutMode_ ? bailoutPoints_ : userPoints_; }
   // Whether a point at the index lies after the bailout point, so that the bailout limits apply.
   bool IsAfterBailoutPoint(int index, bool replacing) const;
@@ -562,6 +620,33 @@ class CDivePlan {
   void CollectWarningsOf(const CPlanPoint& point, int& bits, std::string& icd, std::string& ead, std::string& high,
                          std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
+  // Bailout planning.
+  struct CalculationStart {
+    int diveIndex = 0;
+    PreviousDiveState previous;
+    bool startAtSurface = true;
+    bool operator==(const CalculationStart&) const = default;
+  };
+  bool RecalculateOwnProfile(const CalculationStart& start);
+  void ReadBailoutMoment();
+  void DropBailoutPlan();
+  bool InitialiseBailoutPoints();
+  bool BuildInitialBailoutPoints();
+  void LogBailoutPoints(const char* heading) const;
+  bool CalculateRuleBasedBailout();
+  void OptimiseBailoutForCounterDiffusion();
+  const char* OptimiseBailoutSwitch(int switchIndex);
+  bool CheckBailoutCns();
+  bool RunBailoutCalculation();
+  bool AskToChangeSwitchCount(int messageId, int count) const;
+  bool PlanOnListSwitches();
+  int FindBailoutSwitchInForce(double depthMetres) const;
+  bool AssignBailoutSwitchGases();
+  int CountBailoutSwitches() const;
+  int FirstBailoutIndex() const;
+  // The profile step where switch k takes place: the start of the first bailout profile point
+  // at the switch's depth with its gas.
+  const CPredictionPoint* FindBailoutSwitchStep(int switchIndex) const;
   int Algorithm() const;
   const CPredictionPoint* Step(int step) const;
   const CPlanPoint* ProfilePointAt(int index) const;
@@ -651,6 +736,11 @@ class CDivePlan {
   double bailoutCeilingMetres_ = 0;
   double bailoutEadMetres_ = 0;
   GasSwitchList bailoutSwitches_;
+  int remainingPlannedSec_ = -1;
+  double deepestPostBailoutMetres_ = 0;
+  // The start the last calculation was given, and the start of the bailout being planned.
+  CalculationStart lastCalculationStart_;
+  CalculationStart bailoutStart_;
   bool counterDiffusionLatch_ = false;
   bool bailoutMode_ = false;
   bool bailoutTriggered_ = false;

@@ -41,17 +41,20 @@ int CDivePlan::GetFirstBailoutPointIndex() const {
   return first == bailoutPoints_.end() ? kNoBailoutPoint : static_cast<int>(first - bailoutPoints_.begin());
 }
 
-double CDivePlan::CalcBailoutSwitchEad(int switchIndex) const {
-  if (switchIndex < 0 || switchIndex >= static_cast<int>(bailoutSwitches_.size())) return bailoutLimits_.maxEadMetres;
+const CPredictionPoint* CDivePlan::FindBailoutSwitchStep(int switchIndex) const {
+  if (switchIndex < 0 || switchIndex >= static_cast<int>(bailoutSwitches_.size())) return nullptr;
   const CGasSwitch& gasSwitch = bailoutSwitches_[static_cast<std::size_t>(switchIndex)];
   const auto point = std::find_if(profilePoints_.begin(), profilePoints_.end(), [&](const CPlanPoint& p) {
     return p.bailout && SameDepth(p.GetDepth(), gasSwitch.GetDepth()) && p.oxygenPercent == gasSwitch.GetOxygen() &&
            p.heliumPercent == gasSwitch.GetHelium();
   });
-  if (point == profilePoints_.end()) return bailoutLimits_.maxEadMetres;
-  const CPredictionPoint* step = Step(point->startSec);
+  return point == profilePoints_.end() ? nullptr : Step(point->startSec);
+}
+
+double CDivePlan::CalcBailoutSwitchEad(int switchIndex) const {
+  const CPredictionPoint* step = FindBailoutSwitchStep(switchIndex);
   if (!step) return bailoutLimits_.maxEadMetres;
-  const double marginMetres = gasSwitch.GetDepth() - step->ceilingMbar / 100;
+  const double marginMetres = bailoutSwitches_[static_cast<std::size_t>(switchIndex)].GetDepth() - step->ceilingMbar / 100;
   return std::min(step->eadMetres + marginMetres, bailoutLimits_.maxEadMetres);
 }
 

@@ -39,6 +39,12 @@ void CDivePlan::RequestRecalculation(int state) {
   SetState(state, false);
 }
 
+void CDivePlan::PointsEdited(bool changed) {
+  // A bailout plan kept from before was built from other user points.
+  if (changed && !bailoutMode_) DropBailoutPlan();
+  RequestRecalculation(kDiveCalculationRequested);
+}
+
 // --- Points ---
 
 bool CDivePlan::IsAfterBailoutPoint(int index, bool replacing) const {
@@ -67,7 +73,7 @@ int CDivePlan::AddUserPlanPoint(int index, int durationSec, double depthMbar, bo
   const int added = InsertPoint(
       index, CPlanPoint(durationSec, depthMbar, closedCircuit, oxygenPercent, heliumPercent, setPointBar,
                         noClearSurface, false));
-  RequestRecalculation(kDiveCalculationRequested);
+  PointsEdited(true);
   return added;
 }
 
@@ -90,7 +96,7 @@ bool CDivePlan::UpdateUserPlanPoint(int index, int durationSec, double depthMbar
   point.heliumPercent = heliumPercent;
   point.setPointBar = setPointBar;
   point.noClearSurface = noClearSurface;
-  RequestRecalculation(kDiveCalculationRequested);
+  PointsEdited(true);
   return true;
 }
 
@@ -98,7 +104,7 @@ bool CDivePlan::DeleteUserPlanPoint(int index) {
   std::vector<CPlanPoint>& points = EditedPoints();
   const bool inside = index >= 0 && index < static_cast<int>(points.size());
   if (inside) points.erase(points.begin() + index);
-  RequestRecalculation(kDiveCalculationRequested);
+  PointsEdited(inside);
   return inside;
 }
 
@@ -117,6 +123,6 @@ int CDivePlan::PastePlanPoint(int index) {
   // dive's own steps would be taken for bailout steps.
   if (!bailoutMode_) point.bailout = false;
   const int pasted = InsertPoint(index, point);
-  RequestRecalculation(kDiveCalculationRequested);
+  PointsEdited(true);
   return pasted;
 }

@@ -112,7 +112,8 @@ class CPlanGroup : public CDiveGroupSettings {
   // to date. With Auto Recalc off and not forced it only marks the calculation pending (true).
   // A failure discards the results of the dive and of every later dive.
   bool CalculateDivePlan(int index, bool forced) override;
-  // Builds and calculates the bailout plan of a dive in bailout mode.
+  // Builds and calculates the bailout plan of a dive in bailout mode, from the same start as the
+  // dive's calculation; a failure is announced and gives false.
   bool BailoutPlan(int index, bool forced) override;
   // A forced calculation of the dive, or of its bailout plan in bailout mode.
   bool RecalculateDive(int index);
@@ -155,6 +156,12 @@ class CPlanGroup : public CDiveGroupSettings {
   }
 
   bool IsUpToDate(int index) const;
+  // What a dive starts from: its predecessor's end state, or the surface.
+  struct StartState {
+    CDivePlan::PreviousDiveState previous;
+    bool atSurface = false;
+  };
+  StartState StartStateOf(int index) const;
   // Calculates one dive from its predecessor's end state and stamps it; false when it failed.
   bool RunCalculation(int index);
   // Brings dives 0 to last up to date, or with everyDive calculates them all; the index of the

@@ -61,22 +61,26 @@ void CPlanGroup::DiscardResultsFrom(int first, std::initializer_list<int> announ
   }
 }
 
-bool CPlanGroup::RunCalculation(int index) {
-  DiveEntry& entry = dives_[static_cast<std::size_t>(index)];
-  CDivePlan::PreviousDiveState previous;
-  bool startAtSurface = false;
+CPlanGroup::StartState CPlanGroup::StartStateOf(int index) const {
+  StartState start;
   if (index > 0) {
     const CDivePlan& before = *dives_[static_cast<std::size_t>(index - 1)].dive;
     if (before.GetStepCount() == 0) {
       // Only a review dive without steps comes here calculated: it leaves nothing to carry over.
-      startAtSurface = true;
+      start.atSurface = true;
       LogRecalculation(FormatC("Dive %d leaves no tissue state - dive %d starts from the surface", index - 1, index),
                        kRecalculationLog);
     } else {
-      previous = before.GetFinalState();
+      start.previous = before.GetFinalState();
     }
   }
-  const bool calculated = entry.dive->CalculatePlan(index, previous, startAtSurface);
+  return start;
+}
+
+bool CPlanGroup::RunCalculation(int index) {
+  DiveEntry& entry = dives_[static_cast<std::size_t>(index)];
+  const StartState start = StartStateOf(index);
+  const bool calculated = entry.dive->CalculatePlan(index, start.previous, start.atSurface);
   entry.calculation = calculated ? ++calculationCount_ : 0;
   if (calculated) {
     entry.awaitingCalculation = false;
@@ -125,8 +129,16 @@ bool CPlanGroup::BailoutPlan(int index, bool forced) {
   if (!IsDiveIndex(index) || DefersCalculation(index, forced)) return false;
   platform::WaitCursor waitCursor;
   CDivePlan& dive = *dives_[static_cast<std::size_t>(index)].dive;
-  if (!dive.IsBailoutMode()) return false;
-  if (dive.CalculateBailout()) return CalculateDivePlan(index, true);
+  if (!dive.IsBailoutMode() || m_updateInProgress) return false;
+  // The bailout is planned from the state the dive's own calculation starts from: its
+  // predecessor's current end state.
+  const int failedBefore = UpdateDives(index - 1, false);
+  if (failedBefore < 0) {
+    const StartState start = StartStateOf(index);
+    if (dive.CalculateBailout(start.previous, start.atSurface)) return CalculateDivePlan(index, true);
+  } else {
+    DiscardResultsFrom(failedBefore, {failedBefore, index});
+  }
   AnnounceCalculated(index);
   return false;
 }

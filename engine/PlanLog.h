@@ -1,6 +1,7 @@
 #pragma once
 // The dive plan's lines in the diagnostic log, written only when the "Debug Level" setting
 // reaches the line's category. Callers test PlanLogEnabled before formatting a costly line.
+#include <string>
 #include <string_view>
 
 #include "engine/NumberText.h"
@@ -24,4 +25,14 @@ inline void PlanLog(LogCategory category, std::string_view text) {
 template <typename... Args>
 void PlanLogFormat(LogCategory category, const char* format, Args... args) {
   if (PlanLogEnabled(category)) TheDebugLog().LogText(FormatC(format, args...));
+}
+
+// A line of the bailout planner, which every bailout line starts with "Bailout - ".
+inline void BailoutLog(std::string_view text) {
+  if (PlanLogEnabled(kPlanLogBailout)) TheDebugLog().LogText(std::string("Bailout - ").append(text));
+}
+
+template <typename... Args>
+void BailoutLogFormat(const char* format, Args... args) {
+  if (PlanLogEnabled(kPlanLogBailout)) BailoutLog(FormatC(format, args...));
 }

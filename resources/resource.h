@@ -22,6 +22,7 @@
 #define IDS_MSG_NO_GASES_IN_LIST            1295
 #define IDS_MSG_ICD_CHECKS                  1296
 #define IDS_MSG_SINGLE_GAS_NOT_SURFACE      1297
+#define IDS_MSG_TOO_MANY_LIST_GASES         1298
 #define IDS_MAX_DEPTH_DURATION              1600
 #define IDS_MSG_INVALID_DIVE_FILE           1621
 #define IDS_MSG_INVALID_DIVE_PLAN_FILE      1622

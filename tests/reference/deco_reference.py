@@ -90,6 +90,8 @@ class PlanPoint:
         self.setpoint_bar = setpoint_bar
         self.type = POINT_NONE
         self.source = -1.0
+        self.no_clear_surface = False
+        self.bailout = False        # breathed on open circuit after the rebreather failed
 
     def copy(self):
         other = PlanPoint()
@@ -130,7 +132,7 @@ class Step:
 
     __slots__ = ("time", "depth_mbar", "o2", "he", "closed_circuit", "setpoint_bar", "ppo2",
                  "cns", "otu", "ead_m", "insp_n2", "insp_he", "n2", "he_t", "ceiling_mbar",
-                 "max_ceiling_mbar", "pigt", "max_pigt", "gf")
+                 "max_ceiling_mbar", "pigt", "max_pigt", "gf", "icd")
 
     def __init__(self, time):
         self.time = time
@@ -142,6 +144,7 @@ class Step:
         self.he_t = [0.0] * 16
         self.ceiling_mbar = self.max_ceiling_mbar = 0.0    # gauge
         self.pigt = self.max_pigt = self.gf = 0.0
+        self.icd = False                                   # counter-diffusion risk
 
 
 class Segment:
@@ -217,7 +220,9 @@ def calc_ead(o2, he, depth_m, surface_bar, ppo2, closed_circuit):
 class Dive:
     def __init__(self, surface_mbar=1000.0, deco_surface_offset_mbar=DEFAULT_DECO_SURFACE_OFFSET_MBAR,
                  gf_low=20.0, gf_high=80.0, descent_rate=20.0, ascent_rate=10.0,
-                 last_stop_m=6.0, algorithm=1, surface_interval_s=0, first_ascent_option=0):
+                 last_stop_m=6.0, algorithm=1, surface_interval_s=0, first_ascent_option=0,
+                 bailout_gf_low=100.0, bailout_gf_high=100.0, bailout_descent_rate=20.0,
+                 bailout_ascent_rate=10.0):
         self.surface_mbar = surface_mbar
         self.model_surface_mbar = surface_mbar - deco_surface_offset_mbar
         self.gf_low, self.gf_high = gf_low, gf_high
@@ -226,6 +231,14 @@ class Dive:
         self.coef = Coefficients(algorithm)
         self.surface_interval_s = surface_interval_s
         self.first_ascent_option = first_ascent_option
+        self.bailout_gf_low, self.bailout_gf_high = bailout_gf_low, bailout_gf_high
+        self.bailout_descent_rate, self.bailout_ascent_rate = bailout_descent_rate, bailout_ascent_rate
+        # Bailout mode: the calculation walks the given bailout points instead of the plan plus
+        # points; from the first bailout point on the bailout rates and gradient factors apply.
+        self.bailout_mode = False
+        self.bailout_start = 999999
+        self.rates = (descent_rate, ascent_rate)
+        self.icd_latch = False
         self.user_points = []
         self.travel_rows = None     # gas-switch schedule, used when both lists are given
         self.deco_rows = None
@@ -244,7 +257,7 @@ class Dive:
     # -- small helpers ---------------------------------------------------------------
     def travel_time(self, from_m, to_m):
         """Whole seconds of travel, truncated; the descent rate when going deeper."""
-        rate = self.descent_rate if to_m > from_m else self.ascent_rate
+        rate = self.rates[0] if to_m > from_m else self.rates[1]
         return int(abs(to_m - from_m) / (rate / 60.0))
 
     @staticmethod
@@ -346,6 +359,7 @@ class Dive:
             s0.otu = max(previous.otu - interval / 86400.0 * 300.0, 0.0)
         self.deco_limit = DECO_LIMIT_START_MBAR
         self.max_pigt = 0.0
+        self.icd_latch = False
         self.calc_ceiling(0)
 
     # -- one-second step --------------------------------------------------------------
@@ -378,12 +392,14 @@ class Dive:
         st.n2 = [prev.n2[j] + (pn - prev.n2[j]) * kn_list[j] for j in range(16)]
         st.he_t = [prev.he_t[j] + (ph - prev.he_t[j]) * kh_list[j] for j in range(16)]
 
-    def gradient_factor(self, prev_ceiling_abs, ambient):
+    def gradient_factor(self, prev_ceiling_abs, ambient, bailout=False):
         """GF as a fraction.  GF high without a ceiling yet, at GF low = GF high, and (READING,
         fault fix) at any ambient pressure at or shallower than the last stop; deeper than
         that: GF low deeper than decoLimit, linear from GF low at decoLimit to GF high at
         the last stop in between."""
         lo, hi = self.gf_low, self.gf_high
+        if bailout:
+            lo, hi = max(lo, self.bailout_gf_low), max(hi, self.bailout_gf_high)
         floor = self.model_surface_mbar
         last = self.last_stop_m * 100.0 + self.model_surface_mbar
         if hi == lo or prev_ceiling_abs < floor:
@@ -404,7 +420,8 @@ class Dive:
         else:
             prev_ceiling_abs = self.steps[i - 1].ceiling_mbar + s
             prev_max = self.steps[i - 1].max_ceiling_mbar
-        gf = self.gradient_factor(prev_ceiling_abs, st.depth_mbar + s)
+        bailout = self.bailout_mode and i >= self.bailout_start
+        gf = self.gradient_factor(prev_ceiling_abs, st.depth_mbar + s, bailout)
         c = self.coef
         ceiling = 0.0
         pigt = 0.0
@@ -420,6 +437,9 @@ class Dive:
             pigt = max(pigt, p)
         if ceiling > self.deco_limit:
             self.deco_limit = ceiling
+        elif self.bailout_mode and i == self.bailout_start and prev_ceiling_abs >= prev_max + s:
+            self.deco_limit = ceiling
+            self.events.append("decoLimit replaced at the bailout start step")
         self.max_pigt = max(self.max_pigt, pigt)
         st.ceiling_mbar = ceiling - s
         # READING (fault fix): the maximum ceiling is the deepest ceiling met so far, never
@@ -436,6 +456,18 @@ class Dive:
             i = len(self.steps) - 1
             self.calc_tissue_step(i, t, 1)
             self.calc_ceiling(i)
+            self.check_counter_diffusion(i)
+
+    def check_counter_diffusion(self, i):
+        """At a gas change the risk is flagged (and latched until the next change) when the EAD
+        rises by more than the margin between depth and ceiling."""
+        st, prev = self.steps[i], self.steps[i - 1]
+        same = (st.o2, st.he, st.closed_circuit) == (prev.o2, prev.he, prev.closed_circuit) and (
+            not st.closed_circuit or st.setpoint_bar == prev.setpoint_bar)
+        if not same:
+            margin = max((st.depth_mbar - st.ceiling_mbar) / 100.0, 0.0)
+            self.icd_latch = st.ead_m - prev.ead_m > margin
+        st.icd = self.icd_latch
 
     def delete_steps_after(self, k):
         del self.steps[k + 1:]
@@ -485,12 +517,18 @@ class Dive:
         if m > DAY_S:
             self.stopped = True
 
-    def calculate(self, previous_final_step=None):
-        self.construct_plan_plus()
+    def calculate(self, previous_final_step=None, bailout_points=None):
+        """The dive from its plan plus points, or in bailout mode from the bailout points."""
+        self.bailout_mode = bailout_points is not None
+        if not self.bailout_mode:
+            self.construct_plan_plus()
         self.profile = []
         self.stopped = False
+        self.events = []
+        self.rates = (self.descent_rate, self.ascent_rate)
         self.start_dive(previous_final_step)
-        work = self.plan_plus
+        work = bailout_points if self.bailout_mode else self.plan_plus
+        self.bailout_start = 999999
         if not work:
             return
         p0 = work[0].copy()
@@ -511,6 +549,9 @@ class Dive:
             else:
                 point = work[j]
                 target, q = point.depth_m, max(point.duration_s, 0)
+                if self.bailout_mode and point.bailout and self.bailout_start == 999999:
+                    self.rates = (self.bailout_descent_rate, self.bailout_ascent_rate)
+                    self.bailout_start = m - 1
             if target > v:
                 # Descent leg on the previous working point's gas.
                 leg = work[j - 1].copy()
@@ -535,6 +576,8 @@ class Dive:
                     travel_total = 0
                     self.check_limits(m)
             elif target == v:
+                if final:
+                    break           # the dive already ends at the surface
                 # READING: a level leg keeps its full duration (earlier travel not subtracted).
                 leg = point.copy()
                 leg.start_s = m
