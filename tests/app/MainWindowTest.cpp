@@ -1,0 +1,119 @@
+// The main window of the real program: title, dive tab, command states, keys and placement.
+#include <gtest/gtest.h>
+
+#include <wx/menu.h>
+
+#include "app/DivePlannerDlg.h"
+#include "app/LiabilityRichEdit.h"
+#include "app/SplashWnd.h"
+#include "framework/MenuBuilder.h"
+#include "platform/Registry.h"
+#include "resources/resource.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
+
+int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
+
+ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
+  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
+                  [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
+}
+
+bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
+
+// The sheet covers the frame that marks its place, and the toolbar spans the top.
+void ExpectLaidOut(app::CDivePlannerDlg& window) {
+  wxWindow* marker = window.FindWindow(IDC_SHEET_FRAME);
+  ASSERT_NE(marker, nullptr);
+  EXPECT_FALSE(marker->IsShown());
+  EXPECT_EQ(window.Sheet()->GetRect(), marker->GetRect());
+  const wxSize body = window.Sheet()->GetParent()->GetClientSize();
+  EXPECT_EQ(window.ToolBar()->GetPosition(), wxPoint(0, 0));
+  EXPECT_EQ(window.ToolBar()->GetSize().x, body.x);
+  EXPECT_LE(window.ToolBar()->GetSize().y, marker->GetRect().y);
+}
+
+}  // namespace
+
+TEST(MainWindow, ANewPlanShowsTheVersionOneDiveTabAndSaveGreyed) {
+  TempFolders folders;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        app::CDivePlannerDlg& window = *MainWindow();
+        EXPECT_EQ(app::CSplashWnd::Current(), nullptr);  // switched off on the command line
+        EXPECT_EQ(window.GetTitle(), "Velmar Tessaline v1.0.0.1");
+        EXPECT_EQ(window.GetTabCount(), 1);
+        EXPECT_EQ(window.GetActiveTab(), 0);
+        EXPECT_EQ(window.GetTabCaption(0), "Dive 1");
+        ExpectLaidOut(window);
+        window.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        wxToolBar& tools = *window.ToolBar();
+        EXPECT_EQ(tools.GetToolsCount(), 22u);  // 16 buttons and 6 separators
+        EXPECT_FALSE(tools.GetToolEnabled(Command(ID_FILE_SAVE)));
+        EXPECT_EQ(tools.GetToolShortHelp(Command(ID_TOOLS_CALCULATE)), "Calculate");
+        wxMenuBar& menus = *window.GetMenuBar();
+        EXPECT_EQ(menus.GetMenuCount(), 5u);
+        EXPECT_EQ(menus.GetMenuLabelText(0), "File");
+        EXPECT_FALSE(menus.IsEnabled(Command(ID_FILE_SAVE)));
+        EXPECT_TRUE(menus.IsEnabled(Command(ID_FILE_SAVE_AS)));
+        EXPECT_TRUE(menus.IsEnabled(Command(ID_FILE_EXIT)));
+        // No recent files yet: the place holder stands greyed.
+        EXPECT_EQ(menus.GetLabel(Command(ID_FILE_MRU_FILE1)), "Recent File");
+        EXPECT_FALSE(menus.IsEnabled(Command(ID_FILE_MRU_FILE1)));
+        // Enter has no default button to press: the window stays.
+        window.Raise();
+        PressKey(WXK_RETURN);
+      })
+      .Then("a moment after Enter", [] { Settle(300); return true; }, [] {
+        ASSERT_TRUE(MainWindowOnScreen());
+        wxImage shot = CaptureWindow(*MainWindow()).ConvertToImage();
+        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+        EXPECT_TRUE(shot.SaveFile(GUI_ARTEFACT_DIR "/main-window.png", wxBITMAP_TYPE_PNG));
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_TRUE(run.NativeDialogs().empty());  // nothing to save, so nothing asked
+}
+
+TEST(MainWindow, EscapeEndsTheProgramLikeExit) {
+  TempFolders folders;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run).Then("the main window on the screen", MainWindowOnScreen, [] {
+    MainWindow()->Raise();
+    PressKey(WXK_ESCAPE);
+  });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, ThePlacementComesBackAndIsKeptAgainAtExit) {
+  TempFolders folders;
+  platform::Registry().WriteString(kPlacementKey, "VelmarTessalineWindowPlacement", "60,40,1460,1040,1,0,0,0");
+  wxRect sheet;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window where it was left",
+            [] { return MainWindowOnScreen() && MainWindow()->GetRect() == wxRect(60, 40, 1400, 1000); },
+            [&] {
+              Pump();
+              ExpectLaidOut(*MainWindow());
+              sheet = MainWindow()->Sheet()->GetRect();
+              MainWindow()->SetSize(100, 80, 1450, 1050);
+            })
+      .Then("the main window resized", [] { return MainWindow()->GetRect() == wxRect(100, 80, 1450, 1050); },
+            [&] {
+              Pump();
+              ExpectLaidOut(*MainWindow());
+              EXPECT_EQ(MainWindow()->Sheet()->GetRect(), wxRect(sheet.GetTopLeft(), sheet.GetSize() + wxSize(50, 50)));
+              MainWindow()->Close();
+            });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(platform::Registry().ReadString(kPlacementKey, "VelmarTessalineWindowPlacement"),
+            std::optional<std::string>("100,80,1550,1130,1,0,0,0"));
+}
