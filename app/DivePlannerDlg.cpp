@@ -85,6 +85,7 @@ bool CDivePlannerDlg::OnInitDialog() {
   CreateMenu();
   CreateMainToolBar();
   BindCommands();
+  BindMessages();
   body_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     LayOut();
     event.Skip();

@@ -4,8 +4,10 @@
 //
 // Its members live in one source file per concern:
 //   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
-//   DivePlannerDlgCommands.cpp  command enabling, keys, accelerators, exit and save
+//   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
+//   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -80,6 +82,9 @@ class CDivePlannerDlg : public wxFrame {
   void ShowRecentFiles();
   void CreateMainToolBar();
   void BindCommands();
+  void BindMessages();
+  // Shows the Dive menu of the tabs at the mouse.
+  void OnDiveTabRightClick();
 
   void OnUpdateCommand(wxUpdateUIEvent& event);
   void OnCharHook(wxKeyEvent& event);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/menu.h>
+#include <wx/uiaction.h>
 
 #include "app/DivePlannerDlg.h"
 #include "app/LiabilityRichEdit.h"
@@ -116,4 +117,43 @@ TEST(MainWindow, ThePlacementComesBackAndIsKeptAgainAtExit) {
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(platform::Registry().ReadString(kPlacementKey, "VelmarTessalineWindowPlacement"),
             std::optional<std::string>("100,80,1550,1130,1,0,0,0"));
+}
+
+TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
+  TempFolders folders;
+  wxMenu* opened = nullptr;
+  bool closed = false;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        app::CDivePlannerDlg& window = *MainWindow();
+        window.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+          opened = event.GetMenu();
+          event.Skip();
+        });
+        window.Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+          closed = true;
+          event.Skip();
+        });
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*window.Sheet(), 0, tab));
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(window.Sheet()->ClientToScreen(tab));
+        mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+      })
+      .Then("the dive menu", [&] { return opened != nullptr; }, [&] {
+        // The menu's commands wait for their windows: every one is greyed, none is missing.
+        for (int command : {ID_DIVES_ADD, ID_DIVES_DELETE, ID_DIVES_RENAME, ID_DIVES_SORT, ID_DIVES_IMPORT, ID_DIVES_EXPORT}) {
+          ASSERT_NE(opened->FindItem(command), nullptr) << command;
+          EXPECT_FALSE(opened->IsEnabled(command)) << command;
+        }
+        EXPECT_EQ(opened->FindItem(ID_DIVES_ADD)->GetItemLabel(), "&Add Dive");
+        EXPECT_TRUE(opened->FindItem(ID_DIVES_ADD)->GetBitmap().IsOk());
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the dive menu closed", [&] { return closed; }, [] {
+        ASSERT_TRUE(MainWindowOnScreen());  // the Escape closed the menu only
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
 }
