@@ -22,7 +22,6 @@ using controls::anchor::kBottomRight;
 using controls::anchor::kTopLeft;
 
 constexpr int kToolBarId = 0xE800;  // the desktop framework's standard toolbar
-constexpr int kEnglishUs = 1033;
 constexpr int kMaxIconImages = 8;
 
 wxIconBundle LoadIconBundle(int id) {
@@ -78,7 +77,6 @@ bool CDivePlannerDlg::OnInitDialog() {
   LoadGasLists();
   plan_.LoadSettings();
   plan_.SetAutoRecalc(AppSettings().general.autoRecalc.Get());
-  ApplyStoredLanguage();
   currentPlanFile_.clear();
 
   if (!CreateTabSheet()) return false;
@@ -130,12 +128,6 @@ void CDivePlannerDlg::FitOnDisplay() {
 
 void CDivePlannerDlg::LogSettings() const {
   for (const std::string& line : SettingsLogLines(AppSettings())) TheDebugLog().LogText(line);
-}
-
-void CDivePlannerDlg::ApplyStoredLanguage() {
-  // Another language than English comes from a language library; until one is loaded the
-  // window stays English and the stored choice is kept for the next start.
-  currentLanguage_ = kEnglishUs;
 }
 
 bool CDivePlannerDlg::CreateTabSheet() {

@@ -73,7 +73,6 @@ class CDivePlannerDlg : public wxFrame {
   bool CreateFrameFromTemplate();
   void FitOnDisplay();
   void LogSettings() const;
-  void ApplyStoredLanguage();
   bool CreateTabSheet();
   CTabDivePlan* AddDivePage(int index);
   void PlaceSheet();
@@ -100,7 +99,6 @@ class CDivePlannerDlg : public wxFrame {
   bool autoOpen_ = false;
   std::string autoOpenPath_;
   std::string currentPlanFile_;
-  int currentLanguage_ = 0;
   controls::CResizableSheet* sheet_ = nullptr;
   std::array<CTabDivePlan*, kMaxDives> pages_{};
   wxIconBundle icons_;
