@@ -68,12 +68,12 @@ int TabSheet::SetSelection(std::size_t index) {
 CHelpPrpSheet::CHelpPrpSheet(const wxString& caption, wxWindow* parent, int firstPage)
     : TabSheet(parent, firstPage), caption_(caption) {}
 
-void CHelpPrpSheet::OnUserPageChange() { framework::PostMessage(GetParent(), framework::wmu::kSettingsPageChanged); }
+void CHelpPrpSheet::OnUserPageChange() { framework::PostMessage(GetParent(), WMU_SETTINGS_PAGE_CHANGED); }
 
 CResizableSheet::CResizableSheet(const wxString& caption, wxWindow* parent, int firstPage)
     : TabSheet(parent, firstPage), caption_(caption) {
   Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent& event) {
-    if (HitTest(event.GetPosition()) != wxNOT_FOUND) framework::PostToMainWindow(framework::wmu::kDiveTabRightClick);
+    if (HitTest(event.GetPosition()) != wxNOT_FOUND) framework::PostToMainWindow(WMU_DIVE_TAB_RIGHT_CLICK);
     event.Skip();
   });
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
@@ -109,6 +109,6 @@ void CResizableSheet::UpdateSizeLimits() {
   SetMaxSize(wxSize(maximum.x > 0 ? maximum.x + around.x : -1, maximum.y > 0 ? maximum.y + around.y : -1));
 }
 
-void CResizableSheet::OnUserPageChange() { framework::PostToMainWindow(framework::wmu::kDiveTabSelected); }
+void CResizableSheet::OnUserPageChange() { framework::PostToMainWindow(WMU_DIVE_TAB_SELECTED); }
 
 }  // namespace controls

@@ -70,6 +70,19 @@ void CDivePlan::ClearSteps() {
   stepsComputed_ = false;
 }
 
+void CDivePlan::DiscardResults() {
+  ClearSteps();
+  ClearSegments();
+  ClearGasWarnings();
+  calculationCompleted_ = false;
+}
+
+void CDivePlan::ClearProfilePoints() {
+  profilePoints_.clear();
+  pointCache_ = -1;
+  leg_.point = -1;
+}
+
 int CDivePlan::Algorithm() const { return planGroup_ ? planGroup_->GetAlgorithm() : kZhl16C; }
 
 void CDivePlan::InitConstants() {
@@ -112,4 +125,8 @@ void CDivePlan::InitConstants() {
   }
   cnsTablePpo2Bar_ = kCnsPpo2Bar;
   cnsTableLimitMin_ = kCnsLimitMin;
+  exposurePpo2Bar_ = -1;
+  leg_.point = -1;
+  exposureCns_ = 0;
+  exposureOtu_ = 0;
 }

@@ -5,12 +5,18 @@
 // The class is large, so its members live in one source file per concern:
 //   DivePlan.cpp                construction, defaults, clearing, engine constants
 //   DivePlanSettings.cpp        the setters of the dive and bailout settings
+//   DivePlanEditing.cpp         point editing, the modified flag and recalculation requests
+//   DivePlanBailout.cpp         the bailout plan
 //   DivePlanGetters.cpp         the read-only interface over the point lists and steps
 //   DivePlanValidation.cpp      checking a new point against the gas limits
 //   DivePlanRecords.cpp         the dive's plan-file records and its summary text
 //   DivePlanReview.cpp          points and tensions handed over by the log review
 //   DivePlanBailoutSupport.cpp  small helpers of the bailout planner
 //   DivePlanLog.cpp             the plan's lines in the diagnostic log
+//   TissueModel.cpp             one second of tissue loading, ceilings, stops, start values
+//   PlanConstruction.cpp        the working point list and the gas-switch schedule
+//   DiveCalculation.cpp         walking the plan into legs, stops and steps; gas used
+//   Segments.cpp                printed segments and gas warnings
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,6 +27,7 @@
 #include "engine/DiveGroupSettings.h"
 #include "engine/DiveSegment.h"
 #include "engine/Gas.h"
+#include "engine/GasLines.h"
 #include "engine/GasRanges.h"
 #include "engine/GasSwitch.h"
 #include "engine/GasUsage.h"
@@ -30,11 +37,33 @@
 #include "engine/support/DebugLog.h"
 #include "engine/support/PerfTimer.h"
 
+// What the dive waits for or last went through; a request differs from every result, so a new
+// request always runs.
+enum DiveState {
+  kDiveIdle = 0,  // also: the last calculation failed
+  kDiveCalculationRequested = 1,
+  kDiveBailoutRequested = 2,
+  kDiveCalculated = 3,
+  kDiveBailoutCalculated = 4,
+};
+
 class CDivePlan {
  public:
   static constexpr double kWaterVapourMbar = 56.7;
   static constexpr double kInitialDecoLimitMbar = 1600.0;
   static constexpr int kCnsTableSize = 14;
+  static constexpr int kSixHoursSec = 21600;
+  static constexpr int kDayLimitSec = 86400;
+  // Bailout start step while the bailout plan has not reached its bailout point.
+  static constexpr int kNoBailoutStep = 999999;
+
+  // What a dive takes over from the dive before it.
+  struct PreviousDiveState {
+    CompartmentValues nitrogenMbar{};
+    CompartmentValues heliumMbar{};
+    double cns = 0;
+    double otu = 0;
+  };
 
   // One gas the bailout planner may choose from the diver's bailout gas list; pressures are
   // ambient pressures in bar.
@@ -64,8 +93,8 @@ class CDivePlan {
 
   // Copies the registry settings of the dive and bailout groups into the dive.
   void LoadDefaults();
-  void SetPlanGroup(const CDiveGroupSettings* group) { planGroup_ = group; }
-  const CDiveGroupSettings* GetPlanGroup() const { return planGroup_; }
+  void SetPlanGroup(CDiveGroupSettings* group) { planGroup_ = group; }
+  CDiveGroupSettings* GetPlanGroup() const { return planGroup_; }
 
   const std::string& GetName() const { return name_; }
   void SetName(std::string_view name) { name_ = name; }
@@ -77,7 +106,7 @@ class CDivePlan {
   // --- Clearing: each empties one list. ---
   void ClearUserPlanPoints() { userPoints_.clear(); }
   void ClearPlanPlusPoints() { planPlusPoints_.clear(); }
-  void ClearProfilePoints() { profilePoints_.clear(); }
+  void ClearProfilePoints();
   // Also clears the counter-diffusion latch and the steps-computed flag.
   void ClearSteps();
   void ClearSegments() { segments_.clear(); }
@@ -111,7 +140,10 @@ class CDivePlan {
   bool IsBellExcursion() const { return bellExcursion_; }
   double GetBellDepth() const { return bellDepthMetres_; }
 
-  // Each setter stores a value that differs from the stored one and reports whether it did.
+  // Each setter stores a value that differs from the stored one, marks the dive modified and
+  // requests its recalculation (the bailout setters, and the surface pressure in bailout mode:
+  // of the bailout plan). It reports whether the value changed; an unchanged value does nothing.
+  // No range is checked: the pages and readers that call them keep values in range.
   bool SetSurfacePressure(double mbar);
   bool SetGfLow(double percent);
   bool SetGfHigh(double percent);
@@ -160,10 +192,45 @@ class CDivePlan {
   // --- Flags ---
   bool IsModified() const { return modified_; }
   void ClearModified() { modified_ = false; }
+  // Stores the flag and lets the group recompute its own modified state; nothing without a
+  // group.
+  void MarkModified(bool modified);
+  int GetState() const { return state_; }
+  // Stores a request and runs it through the group: 1 calculates the dive, 2 its bailout plan;
+  // the dive then ends in 3 or 4 on success and 0 on failure. Any other state is only stored.
+  // Nothing happens without a group or when the state is already the stored one; a dive of the
+  // table generator only stores it. Returns the state the dive ends in.
+  int SetState(int state, bool forced);
+  // Add and insert store points without validating them.
+  void SetSkipValidation(bool on) { skipValidation_ = on; }
+  bool IsSkipValidation() const { return skipValidation_; }
   bool IsBailoutMode() const { return bailoutMode_; }
   void SetBailoutMode(bool on) { bailoutMode_ = on; }
   bool IsReviewDive() const { return reviewDive_; }
   void SetReviewDive(bool on) { reviewDive_ = on; }
+  // A review dive's calculation computes steps over its logged points only when asked to.
+  void SetReviewSteps(bool on) { reviewSteps_ = on; }
+  bool IsGeneratedTable() const { return generatedTable_; }
+  // A dive of the table generator: six-hour answers are always remembered, a stopped
+  // calculation keeps its partial profile, and only the last step is kept.
+  void SetGeneratedTable(bool on) { generatedTable_ = on; }
+  bool IsCalculationCompleted() const { return calculationCompleted_; }
+  bool IsStopped() const { return stopped_; }
+  bool IsExtendedPlanningAccepted() const { return extendedPlanningAccepted_; }
+  // The answer to the six-hour question that later calculations reuse; false when none.
+  bool GetRememberedSixHourAnswer(bool& answer) const;
+  void RememberSixHourAnswer(bool answer);
+  bool IsStepsComputed() const { return stepsComputed_; }
+  // No step of the last calculation warns.
+  bool IsWarningFree() const { return allStepsWarningFree_; }
+  bool IsGasUsed() const { return gasUsed_; }
+  bool IsDiveOpenCircuitUsed() const { return diveOpenCircuitUsed_; }
+  bool IsBailoutOpenCircuitUsed() const { return bailoutOpenCircuitUsed_; }
+  const GasUsageList& GetGasUsage() const { return gasUsage_; }
+  // Calendar time of the last successful calculation, whole seconds; 0 before the first.
+  std::int64_t GetCalculationTime() const { return calculationTime_; }
+  double GetDecoLimit() const { return decoLimitMbar_; }
+  int GetBailoutStartStepIndex() const { return bailoutStartStepIndex_; }
   bool IsPointSelected() const { return pointSelected_; }
   const CPlanPoint& GetEditBuffer() const { return editBuffer_; }
   const GasSwitchList& GetBailoutGasSwitches() const { return bailoutSwitches_; }
@@ -190,7 +257,8 @@ class CDivePlan {
   bool IsUserPlanPointNoClearSurface(int index) const;
   int GetUserPlanPointDuration(int index) const;
 
-  // Calculated profile points: -1 for values, 0 for flags.
+  // Calculated profile points: null, -1 for values, 0 for flags.
+  const CPlanPoint* GetPlanPlusPoint(int index) const { return ProfilePointAt(index); }
   double GetPlanPlusRawDepth(int index) const;  // metres x 100
   double GetPlanPlusDepth(int index) const;     // metres, never below 0
   int GetPlanPlusStartTime(int index) const;
@@ -279,9 +347,26 @@ class CDivePlan {
   // two points or when even the first point starts after t.
   int GetPointEndBefore(int timeSec) const;
 
-  // Copies the user point (the bailout plan point in bailout mode) into the edit buffer; false
-  // for an index outside the list.
+  // --- Point editing. Each acts on the user points, in bailout mode on the bailout plan points,
+  // and requests a recalculation of the dive when it changes them. Depths in metres x 100.
+  // Validates the point (unless validation is skipped) and inserts it before the index, or
+  // appends it for an index past the end; the new point's index, or -1 when it was refused.
+  int AddUserPlanPoint(int index, int durationSec, double depthMbar, bool closedCircuit, double oxygenPercent,
+                       double heliumPercent, double setPointBar, bool noClearSurface);
+  // Validates the point and overwrites the one at the index with it (its time and type stay);
+  // false when refused or when no point has that index.
+  bool UpdateUserPlanPoint(int index, int durationSec, double depthMbar, bool closedCircuit, double oxygenPercent,
+                           double heliumPercent, double setPointBar, bool noClearSurface);
+  // Deletes the point at the index; false when there is none. Requests a recalculation either
+  // way.
+  bool DeleteUserPlanPoint(int index);
+  // Copies the point into the edit buffer; false for an index outside the list.
   bool CopyPlanPoint(int index);
+  bool CopyPoint(int index) { return CopyPlanPoint(index); }
+  // Inserts a copy of the copied point like AddUserPlanPoint, without validation; -1 when
+  // nothing was copied or the index is negative.
+  int PastePlanPoint(int index);
+  int PastePoint(int index) { return PastePlanPoint(index); }
 
   // Refuses, with a message box, a point whose gas is invalid, hypoxic or hyperoxic at its
   // depth, or above the maximum EAD. bailout: check against the bailout limits.
@@ -322,6 +407,84 @@ class CDivePlan {
   static void SortBailoutGasesByMaxAmbient(std::vector<BailoutListGasMix>& list, bool ascending,
                                            bool lowerHeliumFirst);
 
+  // --- Gas-switch schedule: the dive is planned from the bottom point of the user points and
+  // these two lists instead of the user points themselves. ---
+  void SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList);
+  void LogGasRanges(LogCategory category) const;
+  const GasRangeList& GetTravelRanges() const { return travelRanges_; }
+  const GasRangeList& GetDecoRanges() const { return decoRanges_; }
+  int GetGasSwitchesUsed() const { return gasSwitchesUsed_; }
+
+  // --- Tissue model ---
+  // Fills step i (> 0) from step i - 1 and the profile point active at t; false for step 0, a
+  // missing step or a time no point covers.
+  bool CalcTissueStep(int step, int timeSec, int dtSec);
+  // Gradient factor, ceiling, Pigt and their maxima of step i; raises decoLimit.
+  const CPredictionPoint* CalcCeiling(int step);
+  // GF as a fraction at an ambient pressure, given the previous step's ceiling (absolute mbar).
+  double CalcGradientFactor(double previousCeilingMbar, double ambientMbar, bool bailout) const;
+  void CheckCounterDiffusion(int step);
+  // The stop (m) needed at time t on the way up to target, or -1 for none: the last stop, then
+  // every 3 m from 6 m (all below the bell on a bell excursion).
+  double GetNextStop(int timeSec, double targetMetres) const;
+  double GetEffectiveLastStop() const { return diveLimits_.lastStopMetres + (bellExcursion_ ? bellDepthMetres_ : 0); }
+  // The first profile point in list order with start <= t <= end, or -1.
+  int FindProfilePointAtTime(int timeSec) const;
+  // Gauge depth (mbar) at t on profile point k: linear from the previous point's depth at its
+  // start to its own depth at its end.
+  double GetDepthAtTime(int point, int timeSec) const;
+  double GetInspiredNitrogen(int point, double depthMbar) const;
+  double GetInspiredHelium(int point, double depthMbar) const;
+  double CalcCnsIncrement(double ppo2Bar, int dtSec) const;
+  static double CalcOtuIncrement(double ppo2Bar, int dtSec);
+  double GetSurfaceInspiredNitrogen() const;
+  // Step 0 of a dive that starts saturated at the surface (or in the bell).
+  bool InitSurfaceTensions();
+  // Step 0 after the surface interval, from the previous dive's last tensions.
+  void InitTensionsAfterInterval(const CompartmentValues& nitrogenMbar, const CompartmentValues& heliumMbar);
+  bool DecayCns(double previousCns);
+  bool DecayOtu(double previousOtu);
+  static double CalcDesaturationFactor(double nitrogenMbar, double heliumMbar, double surfaceMbar, int minute);
+  // The gas of the first step after the bailout start step that flags counter-diffusion.
+  bool FindCounterDiffusionGas(CGas& gas) const;
+
+  // --- Bailout plan ---
+  // Builds and calculates the bailout plan from the bailout point; true on success.
+  bool CalculateBailout();
+
+  // --- Calculation ---
+  // Forgets the calculated steps, segments and gas warnings.
+  void DiscardResults();
+  // Calculates the dive from the previous dive's final state (ignored for dive 0 and with
+  // startAtSurface). False when the calculation stopped (a declined six-hour extension, the
+  // 24-hour limit) or its input cannot be calculated; a dive of the table generator keeps a
+  // stopped profile and gives true.
+  bool CalculatePlan(int diveIndex, const PreviousDiveState& previous, bool startAtSurface);
+  // The state the next dive starts from: the last step's tensions, CNS and OTU.
+  PreviousDiveState GetFinalState() const;
+  void ConstructPlanPlus();
+  bool CalcSteps();
+  void StartDive(int diveIndex, const PreviousDiveState& previous, bool startAtSurface);
+  bool AskExtendPlan();
+  void DeleteStepsAfter(int step);
+  void KeepLastStepOnly();
+  // Evaluates the warnings of every step; true when none warns.
+  bool AreStepsWarningFree();
+  void CalcGasConsumption();
+  static int GetNextWholeMinute(int timeSec) { return timeSec / 60 * 60 + 60; }
+  // Whole seconds between two depths at the descent rate going deeper, else the ascent rate.
+  static int GetTravelTime(double fromMetres, double toMetres, double descentRate, double ascentRate);
+
+  // --- Segments ---
+  bool SegmentProfile();
+  // ORs the warning bits of the steps at times first..last into bits and fills each empty text
+  // from the first step with its bit.
+  bool CollectSegmentWarnings(int firstTimeSec, int lastTimeSec, int& bits, std::string& icdText,
+                              std::string& eadText, std::string& highO2Text, std::string& lowO2Text) const;
+  void AddGasWarning(double oxygenPercent, double heliumPercent, const std::string& icdText,
+                     const std::string& eadText, const std::string& highO2Text, const std::string& lowO2Text);
+  double GetMaxProfileDepth() const;
+
   // --- Plan log ---
   void LogUserPoints(LogCategory category) const;
   void LogPlanPlusPoints(LogCategory category) const;
@@ -332,8 +495,72 @@ class CDivePlan {
  private:
   static void LogPoints(const std::vector<CPlanPoint>& points, const char* heading, const char* prefix,
                         LogCategory category);
+  // Stores a changed value and requests the state; false for an unchanged value.
   template <typename Value>
-  static bool ChangeSetting(Value& field, const Value& value);
+  bool ChangeSetting(Value& field, const Value& value, int state);
+  // Every change to the dive ends here: marks it modified and requests the state.
+  void RequestRecalculation(int state);
+  std::vector<CPlanPoint>& EditedPoints() { return bailoutMode_ ? bailoutPoints_ : userPoints_; }
+  // Whether a point at the index lies after the bailout point, so that the bailout limits apply.
+  bool IsAfterBailoutPoint(int index, bool replacing) const;
+  int InsertPoint(int index, const CPlanPoint& point);
+  // The running values of one calculation.
+  struct Run {
+    int runTimeSec = 1;
+    double depthMetres = 0;
+    double descentRate = 0;
+    double ascentRate = 0;
+    int travelSinceLastLegSec = 0;
+  };
+  // What the calculation needs of one profile point for every second it covers.
+  struct LegConstants {
+    int point = -1;
+    int startSec = 0;
+    int endSec = 0;
+    double fromDepthMbar = 0;
+    double toDepthMbar = 0;
+    double mbarPerSec = 0;
+    GasLines lines;
+  };
+  // GF low and high (percent) as fractions, and the change per mbar between decoLimit and the
+  // last stop.
+  struct GfFractions {
+    double low = -1;
+    double high = -1;
+    double lowFraction = 0;
+    double highFraction = 0;
+    double decoLimitMbar = 0;
+    double lastStopMbar = 0;
+    double perMbar = 0;
+  };
+  GasLines LinesOf(const CPlanPoint& gas) const;
+  const LegConstants& LegOf(int point);
+  struct CompartmentCeilings {
+    double ceilingMbar;  // absolute, not below 0
+    double pigtMbar;
+  };
+  CompartmentCeilings CalcCompartmentCeilings(const CPredictionPoint& step, double gf) const;
+  void FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int point, int timeSec, int dtSec);
+  void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step);
+  void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current);
+  bool CheckCalculationInput() const;
+  void AddLeg(CPlanPoint leg, const char* label);
+  CPlanPoint NextLeg(const CPlanPoint& from, int startSec, double depthMetres, int durationSec, int type) const;
+  int ClampToDayLimit(int startSec, int durationSec) const;
+  void CheckTimeLimits(int runTimeSec);
+  void WalkWorkingPoint(const std::vector<CPlanPoint>& working, int index, Run& run);
+  void AscendTo(double targetMetres, Run& run);
+  void ExtendAscentLeg(double targetMetres, Run& run, double& goalMetres);
+  void MakeStop(double targetMetres, double stopMetres, Run& run);
+  bool FinishCalculation();
+  int FindGasUsageSlot(double oxygenPercent, double heliumPercent);
+  void FillSurfaceStep(CPredictionPoint& step, double oxygenPercent, double heliumPercent, double depthMbar) const;
+  void LogConstructedPoint(const char* label, const CPlanPoint& point) const;
+  void LogProfileLeg(const char* label, const CPlanPoint& point) const;
+  void LogStartTensions(const char* heading) const;
+  void AddPlanPlusPoint(const CPlanPoint& point, const char* label);
+  void CollectWarningsOf(const CPlanPoint& point, int& bits, std::string& icd, std::string& ead, std::string& high,
+                         std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
   int Algorithm() const;
   const CPredictionPoint* Step(int step) const;
@@ -362,6 +589,8 @@ class CDivePlan {
   GasUsageList gasUsage_{};
 
   bool modified_ = false;
+  int state_ = kDiveIdle;
+  bool skipValidation_ = false;
   bool calculationCompleted_ = false;
   bool stopped_ = false;
   bool extendedPlanningAccepted_ = false;
@@ -414,7 +643,7 @@ class CDivePlan {
   double maxPigtMbar_ = 0;
   CompartmentValues presetNitrogenMbar_{};
   CompartmentValues presetHeliumMbar_{};
-  const CDiveGroupSettings* planGroup_ = nullptr;
+  CDiveGroupSettings* planGroup_ = nullptr;
   std::string name_;
   // The bailout as written to the plan file.
   int bailoutStartStep_ = 0;
@@ -432,4 +661,23 @@ class CDivePlan {
   std::int64_t calculationTime_ = 0;
   // The limits of the dive (0) and of its bailout (1) at the last warning evaluation.
   std::array<StepWarningLimits, 2> evaluatedLimits_{};
+  int bailoutStartStepIndex_ = kNoBailoutStep;
+  int calculationDiveIndex_ = 0;  // the index the running calculation was given
+  // The point lookup tries the point it found last, valid only while no earlier point ends at
+  // or after the time asked for, so that it always agrees with a scan from the first point.
+  mutable int pointCache_ = -1;
+  mutable int pointCacheEarlierEnd_ = 0;
+  // Oxygen exposure of one second at the last ppO2 met: steps at one ppO2 repeat it.
+  LegConstants leg_;
+  mutable GfFractions gfFractions_;
+  double exposurePpo2Bar_ = -1;
+  double exposureCns_ = 0;
+  double exposureOtu_ = 0;
 };
+
+// Equivalent air depth (m) on open circuit against 1 bar, on closed circuit against the surface
+// given and the set-point; never below 0.
+double CalcEad(double oxygenPercent, double heliumPercent, double depthMetres, double surfaceBar, double ppo2Bar,
+               bool closedCircuit);
+double CalcEadUnclamped(double oxygenPercent, double heliumPercent, double depthMetres, double surfaceBar,
+                        double ppo2Bar, bool closedCircuit);

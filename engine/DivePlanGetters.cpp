@@ -310,14 +310,6 @@ int CDivePlan::GetPointEndBefore(int timeSec) const {
   return std::prev(after)->GetEndTime();
 }
 
-bool CDivePlan::CopyPlanPoint(int index) {
-  const CPlanPoint* point = ItemAt(bailoutMode_ ? bailoutPoints_ : userPoints_, index);
-  if (!point) return false;
-  editBuffer_ = *point;
-  pointSelected_ = true;
-  return true;
-}
-
 int CDivePlan::AddStep(int timeSec) {
   steps_.emplace_back(timeSec);
   return static_cast<int>(steps_.size()) - 1;

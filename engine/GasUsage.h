@@ -8,6 +8,7 @@
 struct GasUsage {
   CGas gas;
   double litres = 0;
+  double seconds = 0;  // time the gas was breathed
 };
 
 using GasUsageList = std::array<GasUsage, NO_OF_GAS_MIXES>;

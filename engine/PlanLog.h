@@ -3,6 +3,7 @@
 // reaches the line's category. Callers test PlanLogEnabled before formatting a costly line.
 #include <string_view>
 
+#include "engine/NumberText.h"
 #include "engine/support/DebugLog.h"
 
 // Construction of the working list and the profile, tissue start values, segmenting.
@@ -17,4 +18,10 @@ inline bool PlanLogEnabled(LogCategory category) { return TheDebugLog().IsEnable
 // Writes the text as it stands (a '%' in it is just a character).
 inline void PlanLog(LogCategory category, std::string_view text) {
   if (PlanLogEnabled(category)) TheDebugLog().LogText(text);
+}
+
+// Formats (in the C locale) and writes a line only when its category is enabled.
+template <typename... Args>
+void PlanLogFormat(LogCategory category, const char* format, Args... args) {
+  if (PlanLogEnabled(category)) TheDebugLog().LogText(FormatC(format, args...));
 }

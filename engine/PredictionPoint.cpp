@@ -8,22 +8,29 @@ namespace {
 constexpr double kPpo2Step = 0.01;
 constexpr double kEadStep = 1;
 
-double RoundedPpo2(double ppo2Bar) { return RoundToStep(ppo2Bar, kPpo2Step); }
+}  // namespace
 
+double CPredictionPoint::RoundPpo2(double ppo2Bar) { return RoundToStep(ppo2Bar, kPpo2Step); }
+
+namespace {
+const double kRoundedMinimumPpo2Bar = CPredictionPoint::RoundPpo2(CPredictionPoint::kMinimumPpo2Bar);
 }  // namespace
 
 StepWarningLimits StepWarningLimits::Rounded(double maxPpo2Bar, double maxEadMetres) {
-  return {RoundedPpo2(maxPpo2Bar), RoundToStep(maxEadMetres, kEadStep)};
+  return {CPredictionPoint::RoundPpo2(maxPpo2Bar), RoundToStep(maxEadMetres, kEadStep)};
 }
 
 bool CPredictionPoint::EvaluateWarnings(const StepWarningLimits& limits) {
+  return EvaluateWarningsAt(limits, RoundPpo2(ppo2Bar));
+}
+
+bool CPredictionPoint::EvaluateWarningsAt(const StepWarningLimits& limits, double roundedPpo2Bar) {
   int bits = 0;
   if (cns > 1.0) bits |= kWarningCns;
   if (otu > 300) bits |= kWarningOtu;
   if (limits.maxEadMetres < eadMetres) bits |= kWarningEad;
-  const double ppo2 = RoundedPpo2(ppo2Bar);
-  if (ppo2 > limits.maxPpo2Bar) bits |= kWarningHighPpo2;
-  else if (ppo2 < RoundedPpo2(kMinimumPpo2Bar)) bits |= kWarningLowPpo2;
+  if (roundedPpo2Bar > limits.maxPpo2Bar) bits |= kWarningHighPpo2;
+  else if (roundedPpo2Bar < kRoundedMinimumPpo2Bar) bits |= kWarningLowPpo2;
   if (counterDiffusionRisk) bits |= kWarningCounterDiffusion;
   warningBits = bits;
   warningFree = bits == 0;
@@ -38,7 +45,7 @@ std::string CPredictionPoint::GetWarningText(UnitSystem units) const {
   if (warningBits & kWarningEad) {
     text += FormatC("Max EAD %0.1f%s#", feet ? eadMetres * kFeetPerMetre : eadMetres, feet ? "ft" : "m");
   }
-  if (warningBits & (kWarningHighPpo2 | kWarningLowPpo2)) text += FormatC("PPO2 %0.2f#", RoundedPpo2(ppo2Bar));
+  if (warningBits & (kWarningHighPpo2 | kWarningLowPpo2)) text += FormatC("PPO2 %0.2f#", RoundPpo2(ppo2Bar));
   if (warningBits & kWarningCounterDiffusion) text += "Isobaric Counter Diffusion Risk#";
   return text;
 }

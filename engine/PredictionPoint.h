@@ -32,13 +32,23 @@ class CPredictionPoint {
  public:
   static constexpr double kMinimumPpo2Bar = 0.16;
 
-  CPredictionPoint() = default;
-  explicit CPredictionPoint(int timeSec) : timeSec(timeSec) {}
+  // Tag of the constructor that leaves the tensions to be filled at once by the calculation,
+  // which sets them for every step it adds.
+  struct TensionsFilledLater {};
+
+  CPredictionPoint() : nitrogenMbar{}, heliumMbar{} {}
+  explicit CPredictionPoint(int timeSec) : timeSec(timeSec), nitrogenMbar{}, heliumMbar{} {}
+  CPredictionPoint(int timeSec, TensionsFilledLater) : timeSec(timeSec) {}
 
   // Sets the warning bits and the warning-free flag; true when the step has no warning. CNS
   // above 100 %, OTU above 300, EAD above the limit, ppO2 (to 0.01 bar) above the limit or below
   // 0.16 bar, and a counter-diffusion risk each warn.
   bool EvaluateWarnings(const StepWarningLimits& limits);
+  // The same with the step's ppO2 already taken to 0.01 bar, for callers that evaluate many
+  // steps at one ppO2.
+  bool EvaluateWarningsAt(const StepWarningLimits& limits, double roundedPpo2Bar);
+  // A ppO2 taken to 0.01 bar, as the warnings compare it.
+  static double RoundPpo2(double ppo2Bar);
   // The texts of the warning bits, each followed by "#", in the order CNS, OTU, EAD, ppO2,
   // counter-diffusion.
   std::string GetWarningText(UnitSystem units) const;
@@ -55,8 +65,8 @@ class CPredictionPoint {
   double pigtMbar = 0;        // largest total inert tension
   double maxCeilingMbar = 0;  // gauge; the deepest ceiling so far, never below 0
   double maxPigtMbar = 0;
-  CompartmentValues nitrogenMbar{};
-  CompartmentValues heliumMbar{};
+  CompartmentValues nitrogenMbar;
+  CompartmentValues heliumMbar;
   double depthMbar = 0;
   double gradientFactor = 0;  // fraction
   double cns = 0;             // fraction, 1.0 = 100 %

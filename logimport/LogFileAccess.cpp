@@ -114,9 +114,9 @@ void CLogFileReader::Close() {
 }
 
 bool ReadWholeFile(const std::string& path, std::string_view openPrefix, std::vector<unsigned char>& bytes,
-                   std::string& error) {
+                   std::string& error, int attempts) {
   CLogFileReader file;
-  if (!file.Open(path)) {
+  if (!file.Open(path, attempts)) {
     error = DescribeFailure(openPrefix, file.GetFailure());
     return false;
   }

@@ -62,9 +62,10 @@ inline constexpr std::uint64_t kMaxLogFileBytes = 256u << 20;
 inline constexpr const char* kNoMemoryText = "Unable to allocate memory";
 inline constexpr const char* kShortReadText = "Unable to read full file contents";
 
-// Reads the whole file. On failure error is openPrefix followed by the open failure, or the
-// text for a file too large to hold (kNoMemoryText) or one that ended early (kShortReadText).
+// Reads the whole file, trying the open attempts times. On failure error is openPrefix followed
+// by the open failure, or the text for a file too large to hold (kNoMemoryText) or one that
+// ended early (kShortReadText).
 bool ReadWholeFile(const std::string& path, std::string_view openPrefix, std::vector<unsigned char>& bytes,
-                   std::string& error);
+                   std::string& error, int attempts = CLogFileReader::kOpenAttempts);
 
 }  // namespace logimport

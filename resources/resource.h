@@ -4,6 +4,9 @@
 #define IDS_MSG_DECOMPRESS_6_HOURS          1206
 #define IDS_MSG_24_HOUR_LIMIT               1227
 #define IDS_MSG_UNABLE_TO_OPEN_FILE         1228
+#define IDS_MSG_INVALID_RATES               1230
+#define IDS_MSG_INVALID_GRADIENT_FACTORS    1231
+#define IDS_MSG_INVALID_PLAN_VALUES         1232
 #define IDS_MSG_UNABLE_TO_WRITE_FILE        1240
 #define IDS_MSG_HYPOXIC                     1260
 #define IDS_MSG_HYPEROXIC                   1261

@@ -18,15 +18,6 @@ void ExpectSame(const Zhl16Compartment& a, const Zhl16Compartment& b) {
   EXPECT_EQ(a.heliumB, b.heliumB);
 }
 
-class FixedAlgorithm : public CDiveGroupSettings {
- public:
-  explicit FixedAlgorithm(int algorithm) : algorithm_(algorithm) {}
-  int GetAlgorithm() const override { return algorithm_; }
-
- private:
-  int algorithm_;
-};
-
 }  // namespace
 
 TEST(Zhl16CoefficientsTest, PublishedValuesInEachVariant) {
@@ -116,7 +107,7 @@ TEST_F(EngineConstantsTest, RateFactorsPerSecondAndPerMinute) {
 TEST_F(EngineConstantsTest, TheGroupsAlgorithmChoosesTheCoefficients) {
   TheDebugLog().SetDebugLevel(4);
   CDivePlan dive;
-  FixedAlgorithm zhl16a(0);
+  TestGroup zhl16a(0);
   dive.SetPlanGroup(&zhl16a);
   dive.InitConstants();
   const std::string log = LogText();
@@ -129,7 +120,7 @@ TEST_F(EngineConstantsTest, TheGroupsAlgorithmChoosesTheCoefficients) {
 TEST_F(EngineConstantsTest, AnUnknownAlgorithmFallsBackToZhl16c) {
   TheDebugLog().SetDebugLevel(4);
   CDivePlan dive;
-  FixedAlgorithm unknown(3);
+  TestGroup unknown(3);
   dive.SetPlanGroup(&unknown);
   dive.InitConstants();
   const std::string log = LogText();

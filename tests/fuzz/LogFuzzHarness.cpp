@@ -2,17 +2,21 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/support/HexConversions.h"
 #include "engine/support/MemStdioFile.h"
 #include "logimport/BraskBinaryFile.h"
 #include "logimport/DatalogRecords.h"
 #include "logimport/FileHeaderRecord.h"
 #include "logimport/KeyMaterial.h"
+#include "logimport/KorrinLog.h"
 #include "logimport/LogFileAccess.h"
 #include "logimport/LogFileConverter.h"
 #include "logimport/MemoryBlockRecord.h"
+#include "tests/logimport/writers/TextLogWriter.h"
 
 namespace logfuzz {
 
@@ -97,6 +101,49 @@ void RunConverter(const std::uint8_t* data, std::size_t size) {
   if (!converter.Convert(path, text, newFormat, converter.CheckFileFormat(path))) return;
   for (std::string line; text.ReadLine(line);) {
   }
+}
+
+testlog::Bytes LoaderFileForInput(const std::uint8_t* data, std::size_t size, LoaderMode& mode) {
+  mode = size == 0 ? kLoaderRaw : static_cast<LoaderMode>(data[0] % kLoaderModeCount);
+  const testlog::Bytes payload = size == 0 ? testlog::Bytes() : testlog::Bytes(data + 1, data + size);
+  if (mode == kLoaderRaw) return payload;
+  if (mode == kLoaderChecked) {
+    std::string text;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= payload.size(); ++at) {
+      if (at < payload.size() && payload[at] != '\n') continue;
+      const std::string line(payload.begin() + static_cast<std::ptrdiff_t>(start), payload.begin() + static_cast<std::ptrdiff_t>(at));
+      if (!line.empty()) {
+        text += line + XorChecksumHex(line) + "\r\n";
+      } else if (at < payload.size()) {
+        text += "\r\n";  // an empty line stays empty; nothing follows the last line end
+      }
+      start = at + 1;
+    }
+    return testlog::Bytes(text.begin(), text.end());
+  }
+  std::vector<testlog::Bytes> records;
+  for (std::size_t at = 0; at + testlog::kStampedRecordBytes <= payload.size(); at += testlog::kStampedRecordBytes) {
+    records.emplace_back(payload.begin() + static_cast<std::ptrdiff_t>(at),
+                         payload.begin() + static_cast<std::ptrdiff_t>(at + testlog::kStampedRecordBytes));
+  }
+  return testlog::BinaryLog(records, testlog::TimeStampedFirmwareHeader());
+}
+
+void RunLoader(const std::uint8_t* data, std::size_t size) {
+  LoaderMode mode = kLoaderRaw;
+  CKorrinLog log;
+  if (log.Load(WriteScratchFile(LoaderFileForInput(data, size, mode))) != CKorrinLog::kLoaded) return;
+  // What a review of the dive reads.
+  const int first = log.FindIndexAtTime(log.GetDiveStartTime());
+  const int last = log.FindIndexAtTime(log.GetDiveEndTime());
+  double sum = log.GetAtmosphericPressure() + log.GetSampleInterval();
+  for (int i = first; i <= last; ++i) {
+    const CKorrinLogSample& sample = *log.GetSample(i);
+    sum += sample.GetAmbientPressure() + sample.GetValue(3) + sample.GetDepthB() + sample.GetScaledValue() +
+           sample.GetNitrogenCompartments()[15] + sample.GetHeliumCompartments()[0];
+  }
+  if (!std::isfinite(sum)) __builtin_trap();
 }
 
 void PrepareProcess() {

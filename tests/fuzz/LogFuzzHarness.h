@@ -26,6 +26,15 @@ void RunReader(const std::uint8_t* data, std::size_t size);
 // Tells the file's kind and converts it, then reads the text back line by line.
 void RunConverter(const std::uint8_t* data, std::size_t size);
 
+// The dive-log loader's input: by the first byte, 0 the rest as a file as it stands, 1 the rest
+// as a text log whose every line is completed by its check pair (so the fuzzer gets past the
+// line checks into the record handlers), 2 the rest cut into 32-byte records of a time-stamped
+// binary log.
+enum LoaderMode { kLoaderRaw = 0, kLoaderChecked = 1, kLoaderTimeStamped = 2, kLoaderModeCount = 3 };
+testlog::Bytes LoaderFileForInput(const std::uint8_t* data, std::size_t size, LoaderMode& mode);
+// Loads the file of the input into a dive-log container and reads what it holds.
+void RunLoader(const std::uint8_t* data, std::size_t size);
+
 // For the fuzzing processes: no pauses between opens, and key material from a folder that
 // holds none, so the built-in placeholders are in force.
 void PrepareProcess();

@@ -103,7 +103,7 @@ TEST(HelpSheet, OnlyAUsersTabChangePostsOneNoticeToTheParent) {
   wxFrame frame(nullptr, wxID_ANY, "Sheet", wxDefaultPosition, wxSize(500, 360));
   auto* page = new wxPanel(&frame);
   int notices = 0;
-  framework::BindMessage(*page, framework::wmu::kSettingsPageChanged, [&](std::intptr_t w, std::intptr_t l) {
+  framework::BindMessage(*page, WMU_SETTINGS_PAGE_CHANGED, [&](std::intptr_t w, std::intptr_t l) {
     EXPECT_EQ(w, 0);
     EXPECT_EQ(l, 0);
     ++notices;
@@ -159,7 +159,7 @@ TEST(ResizableSheet, TellsTheMainWindowAboutTabSelectionAndRightClicks) {
   auto* frame = new wxFrame(nullptr, wxID_ANY, "Dives", wxDefaultPosition, wxSize(500, 360));
   wxTheApp->SetTopWindow(frame);
   std::vector<unsigned> received;
-  for (unsigned message : {framework::wmu::kDiveTabSelected, framework::wmu::kDiveTabRightClick}) {
+  for (unsigned message : {WMU_DIVE_TAB_SELECTED, WMU_DIVE_TAB_RIGHT_CLICK}) {
     framework::BindMessage(*frame, message, [&received, message](std::intptr_t, std::intptr_t) {
       received.push_back(message);
       return std::intptr_t{0};
@@ -180,7 +180,7 @@ TEST(ResizableSheet, TellsTheMainWindowAboutTabSelectionAndRightClicks) {
   ASSERT_TRUE(SettleUntil([&] { return !received.empty(); }));
   mouse.MouseClick(wxMOUSE_BTN_RIGHT);
   SettleUntil([&] { return received.size() >= 2; });
-  EXPECT_EQ(received, (std::vector<unsigned>{framework::wmu::kDiveTabSelected, framework::wmu::kDiveTabRightClick}));
+  EXPECT_EQ(received, (std::vector<unsigned>{WMU_DIVE_TAB_SELECTED, WMU_DIVE_TAB_RIGHT_CLICK}));
   wxTheApp->SetTopWindow(nullptr);
   frame->Destroy();
   Settle();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "logimport/KorrinLog.h"
 #include "logimport/LogFileConverter.h"
 #include "tests/fuzz/LogFuzzHarness.h"
 #include "tests/logimport/LogFileFixture.h"
@@ -24,15 +25,27 @@ std::vector<std::filesystem::path> CorpusFiles(const std::string& target) {
 
 }  // namespace
 
-TEST_F(FuzzCorpusTest, EveryInputRunsThroughBothTargets) {
-  for (const std::string target : {"log_reader", "log_converter"}) {
+TEST_F(FuzzCorpusTest, EveryInputRunsThroughEveryTarget) {
+  for (const std::string target : {"log_reader", "log_converter", "log_loader"}) {
     const auto files = CorpusFiles(target);
-    EXPECT_GE(files.size(), 8u) << target;
+    EXPECT_GE(files.size(), 5u) << target;
     for (const auto& file : files) {
       const testlog::Bytes input = ReadFileBytes(file);
       logfuzz::RunReader(input.data(), input.size());
       logfuzz::RunConverter(input.data(), input.size());
+      logfuzz::RunLoader(input.data(), input.size());
     }
+  }
+}
+
+TEST_F(FuzzCorpusTest, LoaderSeedsAreLogsThatLoad) {
+  for (const auto& file : CorpusFiles("log_loader")) {
+    const testlog::Bytes input = ReadFileBytes(file);
+    logfuzz::LoaderMode mode = logfuzz::kLoaderRaw;
+    const std::string path = Write("seed.ccl", logfuzz::LoaderFileForInput(input.data(), input.size(), mode));
+    CKorrinLog log;
+    EXPECT_EQ(log.Load(path), CKorrinLog::kLoaded) << file.filename() << ": " << log.GetErrorText();
+    EXPECT_GT(log.GetSampleCount(), 2) << file.filename();
   }
 }
 

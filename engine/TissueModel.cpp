@@ -1,0 +1,516 @@
+// The ZH-L16 tissue model: one second of tissue loading and oxygen exposure per profile step,
+// ceilings with gradient factors, counter-diffusion, the choice of stops and the tensions a dive
+// starts from.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/DivePlan.h"
+#include "engine/NumberText.h"
+#include "engine/PlanLog.h"
+
+// The compartment loops run on two compartments at once everywhere and on four where the
+// processor has AVX2; the choice is made once when the program starts, so one build runs on
+// every x86-64 processor.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define VT_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#else
+#define VT_WIDE_VECTORS
+#endif
+
+namespace {
+
+constexpr double kAirNitrogen = 0.79;
+constexpr double kFirstRegularStopMetres = 6;
+constexpr double kStopIntervalMetres = 3;
+constexpr double kCnsHalfTimeSec = 5400;
+constexpr double kOtuRecoveryPerDay = 300;
+constexpr int kDelayedDesaturation = 0;
+
+double RateFactor(double dt, double halfTime) { return 1.0 - std::pow(2.0, -dt / halfTime); }
+
+// Keeps the larger of values[c] and values[c + width] in values[c].
+template <int width>
+void KeepLarger(double* values) {
+  for (int c = 0; c < width; ++c) values[c] = values[c] > values[c + width] ? values[c] : values[c + width];
+}
+
+// The largest of the compartment values, taken pairwise so that the compiler compares two
+// compartments at once. The array is used up.
+inline double LargestOf(double* values) {
+  static_assert(kCompartmentCount == 16);
+  KeepLarger<8>(values);
+  KeepLarger<4>(values);
+  KeepLarger<2>(values);
+  KeepLarger<1>(values);
+  return values[0];
+}
+
+// Depth (mbar) on a leg that runs from one depth at its start to another at its end, given the
+// change per second; the last second is the end depth exactly.
+double DepthOnLeg(double fromMbar, double toMbar, double mbarPerSec, int startSec, int endSec, int timeSec) {
+  if (timeSec == endSec) return endSec == startSec ? fromMbar : toMbar;
+  return fromMbar + mbarPerSec * (timeSec - startSec);
+}
+
+double DepthChangePerSecond(double fromMbar, double toMbar, int startSec, int endSec) {
+  return endSec == startSec ? 0 : (toMbar - fromMbar) / (endSec - startSec);
+}
+
+// Haldane's step for every compartment; the arrays never overlap, which lets the compiler
+// work on several compartments at once.
+VT_WIDE_VECTORS void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
+                      double* __restrict next) {
+  for (int c = 0; c < kCompartmentCount; ++c) next[c] = previous[c] + (inspired - previous[c]) * rate[c];
+}
+
+}  // namespace
+
+double CalcEadUnclamped(double oxygenPercent, double heliumPercent, double depthMetres, double surfaceBar,
+                        double ppo2Bar, bool closedCircuit) {
+  return EadLine(oxygenPercent, heliumPercent, surfaceBar, ppo2Bar, closedCircuit).At(depthMetres * 100);
+}
+
+double CalcEad(double oxygenPercent, double heliumPercent, double depthMetres, double surfaceBar, double ppo2Bar,
+               bool closedCircuit) {
+  return std::max(CalcEadUnclamped(oxygenPercent, heliumPercent, depthMetres, surfaceBar, ppo2Bar, closedCircuit),
+                  0.0);
+}
+
+// --- Profile points ---
+
+int CDivePlan::FindProfilePointAtTime(int timeSec) const {
+  const int count = GetPlanPlusPointCount();
+  if (count < 2) return -1;
+  if (pointCache_ >= 0 && pointCache_ < count && pointCacheEarlierEnd_ < timeSec) {
+    const CPlanPoint& cached = profilePoints_[static_cast<std::size_t>(pointCache_)];
+    if (cached.startSec < timeSec && timeSec <= cached.GetEndTime()) return pointCache_;
+  }
+  int earlierEnd = INT32_MIN;
+  for (int k = 0; k < count; ++k) {
+    const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(k)];
+    if (point.startSec <= timeSec && timeSec <= point.GetEndTime()) {
+      pointCache_ = k;
+      pointCacheEarlierEnd_ = earlierEnd;
+      return k;
+    }
+    earlierEnd = std::max(earlierEnd, point.GetEndTime());
+  }
+  pointCache_ = -1;
+  return -1;
+}
+
+double CDivePlan::GetDepthAtTime(int point, int timeSec) const {
+  if (point <= 0 || point >= GetPlanPlusPointCount()) return 0;
+  const CPlanPoint& current = profilePoints_[static_cast<std::size_t>(point)];
+  const int end = current.GetEndTime();
+  if (timeSec < current.startSec || timeSec > end) return 0;
+  const double from = profilePoints_[static_cast<std::size_t>(point - 1)].depthMbar;
+  return DepthOnLeg(from, current.depthMbar, DepthChangePerSecond(from, current.depthMbar, current.startSec, end),
+                    current.startSec, end, timeSec);
+}
+
+// --- Gases and oxygen ---
+
+double CDivePlan::GetInspiredNitrogen(int point, double depthMbar) const {
+  const CPlanPoint* gas = ProfilePointAt(point);
+  if (!gas) return 0;
+  return std::max(LinesOf(*gas).inspiredNitrogenMbar.At(depthMbar), 0.0);
+}
+
+double CDivePlan::GetInspiredHelium(int point, double depthMbar) const {
+  const CPlanPoint* gas = ProfilePointAt(point);
+  if (!gas) return 0;
+  return std::max(LinesOf(*gas).inspiredHeliumMbar.At(depthMbar), 0.0);
+}
+
+GasLines CDivePlan::LinesOf(const CPlanPoint& gas) const {
+  return MakeGasLines(gas.oxygenPercent, gas.heliumPercent, gas.closedCircuit, gas.setPointBar, modelSurfaceMbar_,
+                      kWaterVapourMbar);
+}
+
+const CDivePlan::LegConstants& CDivePlan::LegOf(int pointIndex) {
+  const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
+  // The last leg grows and shrinks in place while the ascent is planned, so its end and depth
+  // count as well as its index; nothing changes the points before it.
+  if (leg_.point != pointIndex || leg_.endSec != point.GetEndTime() || leg_.toDepthMbar != point.depthMbar) {
+    const double fromDepth =
+        pointIndex > 0 ? profilePoints_[static_cast<std::size_t>(pointIndex - 1)].depthMbar : 0;
+    leg_.point = pointIndex;
+    leg_.startSec = point.startSec;
+    leg_.endSec = point.GetEndTime();
+    leg_.fromDepthMbar = fromDepth;
+    leg_.toDepthMbar = point.depthMbar;
+    leg_.mbarPerSec = DepthChangePerSecond(fromDepth, point.depthMbar, leg_.startSec, leg_.endSec);
+    leg_.lines = LinesOf(point);
+  }
+  return leg_;
+}
+
+double CDivePlan::CalcCnsIncrement(double ppo2Bar, int dtSec) const {
+  if (!(ppo2Bar >= 0.5)) return 0;
+  double limitMin = 0;
+  if (ppo2Bar <= cnsTablePpo2Bar_.front()) {
+    limitMin = cnsTableLimitMin_.front();
+  } else if (ppo2Bar >= cnsTablePpo2Bar_.back()) {
+    limitMin = cnsTableLimitMin_.back();
+  } else {
+    const std::size_t above = static_cast<std::size_t>(
+        std::upper_bound(cnsTablePpo2Bar_.begin(), cnsTablePpo2Bar_.end(), ppo2Bar) - cnsTablePpo2Bar_.begin());
+    const std::size_t below = above - 1;
+    limitMin = cnsTableLimitMin_[below] - (ppo2Bar - cnsTablePpo2Bar_[below]) /
+                                              (cnsTablePpo2Bar_[above] - cnsTablePpo2Bar_[below]) *
+                                              (cnsTableLimitMin_[below] - cnsTableLimitMin_[above]);
+  }
+  return dtSec / (limitMin * 60);
+}
+
+double CDivePlan::CalcOtuIncrement(double ppo2Bar, int dtSec) {
+  if (!(ppo2Bar >= 0.5)) return 0;
+  return std::pow(0.5 / (ppo2Bar - 0.5), -5.0 / 6.0) * dtSec / 60.0;
+}
+
+double CDivePlan::GetSurfaceInspiredNitrogen() const {
+  return (modelSurfaceMbar_ - kWaterVapourMbar) * kAirNitrogen;
+}
+
+// --- One second ---
+
+bool CDivePlan::CalcTissueStep(int step, int timeSec, int dtSec) {
+  if (step <= 0 || step >= GetStepCount()) return false;
+  const int k = FindProfilePointAtTime(timeSec);
+  if (k < 0) return false;
+  FillTissueStep(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], k, timeSec,
+                 dtSec);
+  return true;
+}
+
+void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int pointIndex,
+                               int timeSec, int dtSec) {
+  const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
+  const LegConstants& leg = LegOf(pointIndex);
+  // The first point of a profile is the surface the dive starts from.
+  const double depth = pointIndex == 0 ? 0
+                                       : DepthOnLeg(leg.fromDepthMbar, leg.toDepthMbar, leg.mbarPerSec,
+                                                    leg.startSec, leg.endSec, timeSec);
+  current.closedCircuit = point.closedCircuit;
+  current.oxygenPercent = point.oxygenPercent;
+  current.heliumPercent = point.heliumPercent;
+  current.loggedCeiling = point.loggedCeiling;
+  current.loggedGradientFactor = point.loggedGradientFactor;
+  current.depthMbar = depth;
+  current.ppo2Bar = leg.lines.ppo2Bar.At(depth);
+  if (dtSec == 1) {
+    if (current.ppo2Bar != exposurePpo2Bar_) {
+      exposurePpo2Bar_ = current.ppo2Bar;
+      exposureCns_ = CalcCnsIncrement(current.ppo2Bar, 1);
+      exposureOtu_ = CalcOtuIncrement(current.ppo2Bar, 1);
+    }
+    current.cns = previous.cns + exposureCns_;
+    current.otu = previous.otu + exposureOtu_;
+  } else {
+    current.cns = previous.cns + CalcCnsIncrement(current.ppo2Bar, dtSec);
+    current.otu = previous.otu + CalcOtuIncrement(current.ppo2Bar, dtSec);
+  }
+  current.eadMetres = std::max(leg.lines.eadMetres.At(depth), 0.0);
+  current.inspiredNitrogenMbar = std::max(leg.lines.inspiredNitrogenMbar.At(depth), 0.0);
+  current.inspiredHeliumMbar = std::max(leg.lines.inspiredHeliumMbar.At(depth), 0.0);
+
+  if (point.presetTensions && reviewDive_ && presetTensionsGiven_) {
+    current.nitrogenMbar = presetNitrogenMbar_;
+    current.heliumMbar = presetHeliumMbar_;
+    return;
+  }
+  CompartmentValues nitrogenRate;
+  CompartmentValues heliumRate;
+  const CompartmentValues* kN = &nitrogenRatePerSecond_;
+  const CompartmentValues* kHe = &heliumRatePerSecond_;
+  if (dtSec == 60) {
+    kN = &nitrogenRatePerMinute_;
+    kHe = &heliumRatePerMinute_;
+  } else if (dtSec != 1) {
+    for (int c = 0; c < kCompartmentCount; ++c) {
+      nitrogenRate[c] = RateFactor(dtSec, nitrogenHalfTimeMin_[c] * 60);
+      heliumRate[c] = RateFactor(dtSec, heliumHalfTimeMin_[c] * 60);
+    }
+    kN = &nitrogenRate;
+    kHe = &heliumRate;
+  }
+  // The inspired pressure of the step's own depth holds over the whole interval.
+  LoadCompartments(previous.nitrogenMbar.data(), current.inspiredNitrogenMbar, kN->data(),
+                   current.nitrogenMbar.data());
+  LoadCompartments(previous.heliumMbar.data(), current.inspiredHeliumMbar, kHe->data(), current.heliumMbar.data());
+}
+
+bool CDivePlan::CalcSteps() {
+  if (steps_.empty() || profilePoints_.empty()) return false;
+  const int first = steps_.back().timeSec + 1;
+  const CPlanPoint& lastPoint = profilePoints_.back();
+  const int last = lastPoint.GetEndTime();
+  if (first > last) return false;
+  const bool bailout = lastPoint.bailout;
+  for (int time = first; time <= last; ++time) {
+    steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
+    CPredictionPoint& current = steps_.back();
+    const CPredictionPoint& previous = steps_[steps_.size() - 2];
+    const int point = FindProfilePointAtTime(time);
+    if (point >= 0) {
+      FillTissueStep(previous, current, point, time, 1);
+    } else {
+      // No point covers this second: the diver's state is held rather than left unset.
+      current = previous;
+      current.timeSec = time;
+    }
+    current.bailout = bailout;
+    FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1);
+    FillCounterDiffusion(previous, current);
+  }
+  stepsComputed_ = true;
+  return true;
+}
+
+double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientMbar, bool bailout) const {
+  double low = diveLimits_.gfLowPercent;
+  double high = diveLimits_.gfHighPercent;
+  if (bailout) {
+    low = std::max(low, bailoutLimits_.gfLowPercent);
+    high = std::max(high, bailoutLimits_.gfHighPercent);
+  }
+  const double floor = modelSurfaceMbar_ + (bellExcursion_ ? bellDepthMetres_ * 100 : 0);
+  const double lastStop = GetEffectiveLastStop() * 100 + modelSurfaceMbar_;
+  // The fractions and the slope change only with the settings and decoLimit, so they are kept.
+  GfFractions& kept = gfFractions_;
+  if (kept.low != low || kept.high != high) kept = {low, high, low / 100, high / 100, NAN, NAN, 0};
+  // At and above the last stop the gradient factor is GF high whatever decoLimit is: read
+  // literally, a decoLimit at the last stop divides 0 by 0, and one above it puts GF low at
+  // the last stop, which turns a smooth change of surface pressure into a jump of the stop.
+  if (high == low || previousCeilingMbar < floor || ambientMbar <= lastStop) return kept.highFraction;
+  if (ambientMbar > decoLimitMbar_) return kept.lowFraction;
+  // decoLimit >= ambient > lastStop here.
+  if (kept.decoLimitMbar != decoLimitMbar_ || kept.lastStopMbar != lastStop) {
+    kept.decoLimitMbar = decoLimitMbar_;
+    kept.lastStopMbar = lastStop;
+    kept.perMbar = (high - low) / (decoLimitMbar_ - lastStop) / 100;
+  }
+  return kept.lowFraction + kept.perMbar * (decoLimitMbar_ - ambientMbar);
+}
+
+// With a and b weighted by the tensions (A and B below are those weights times the inert
+// pressure P), a compartment's tolerated ambient pressure (P - GF a) / (GF / b - GF + 1) is
+// B (P^2 - GF A) / (P (GF P + B (1 - GF))), whose divisor is above 0 for any GF from 0 up:
+// one division instead of four, which matters at one step per second. A compartment without
+// inert gas has no ceiling.
+VT_WIDE_VECTORS CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
+                                                                                   double gf) const {
+  const double* __restrict nitrogen = step.nitrogenMbar.data();
+  const double* __restrict helium = step.heliumMbar.data();
+  const double* __restrict nitrogenA = nitrogenAMbar_.data();
+  const double* __restrict heliumA = heliumAMbar_.data();
+  const double* __restrict nitrogenB = nitrogenB_.data();
+  const double* __restrict heliumB = heliumB_.data();
+  alignas(32) double ceilings[kCompartmentCount];
+  alignas(32) double inerts[kCompartmentCount];
+  for (int c = 0; c < kCompartmentCount; ++c) {
+    const double inert = nitrogen[c] + helium[c];
+    const double holdsGas = static_cast<double>(inert > 0);
+    const double weightedA = nitrogenA[c] * nitrogen[c] + heliumA[c] * helium[c];
+    const double weightedB = nitrogenB[c] * nitrogen[c] + heliumB[c] * helium[c];
+    const double divisor = inert * (gf * inert + weightedB * (1 - gf)) + (1 - holdsGas);
+    ceilings[c] = holdsGas * weightedB * (inert * inert - gf * weightedA) / divisor;
+    inerts[c] = inert;
+  }
+  return {std::max(LargestOf(ceilings), 0.0), LargestOf(inerts)};
+}
+
+const CPredictionPoint* CDivePlan::CalcCeiling(int step) {
+  if (step < 0 || step >= GetStepCount()) return nullptr;
+  CPredictionPoint& current = steps_[static_cast<std::size_t>(step)];
+  FillCeiling(step > 0 ? &steps_[static_cast<std::size_t>(step - 1)] : nullptr, current, step);
+  return &current;
+}
+
+void CDivePlan::FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step) {
+  const double surface = modelSurfaceMbar_;
+  const double previousCeiling = previous ? previous->ceilingMbar + surface : 0;
+  const double previousMaxCeiling = previous ? previous->maxCeilingMbar : 0;
+  const bool bailout = bailoutMode_ && step >= bailoutStartStepIndex_;
+  const double gf = CalcGradientFactor(previousCeiling, current.depthMbar + surface, bailout);
+
+  const CompartmentCeilings ceilings = CalcCompartmentCeilings(current, gf);
+  const double ceiling = ceilings.ceilingMbar;
+  if (ceiling > decoLimitMbar_) {
+    decoLimitMbar_ = ceiling;
+  } else if (bailoutMode_ && step == bailoutStartStepIndex_ && previousCeiling >= previousMaxCeiling + surface) {
+    PlanLogFormat(kPlanLogBailout,
+                  "Replacing max ceiling %0.1f with %0.1f due to bailout trigger and inDecompressionZone == true",
+                  decoLimitMbar_, ceiling);
+    decoLimitMbar_ = ceiling;
+  }
+  maxPigtMbar_ = std::max(maxPigtMbar_, ceilings.pigtMbar);
+  current.ceilingMbar = ceiling - surface;
+  current.pigtMbar = ceilings.pigtMbar;
+  // The deepest ceiling met so far in the dive; decoLimit keeps its own role for the GF.
+  current.maxCeilingMbar = std::max({previousMaxCeiling, current.ceilingMbar, 0.0});
+  current.maxPigtMbar = maxPigtMbar_;
+  current.gradientFactor = gf;
+}
+
+void CDivePlan::CheckCounterDiffusion(int step) {
+  if (step <= 0 || step >= GetStepCount()) return;
+  FillCounterDiffusion(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)]);
+}
+
+void CDivePlan::FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current) {
+  const bool sameGas = current.oxygenPercent == previous.oxygenPercent &&
+                       current.heliumPercent == previous.heliumPercent &&
+                       current.closedCircuit == previous.closedCircuit &&
+                       (!current.closedCircuit || current.ppo2Bar == previous.ppo2Bar);
+  if (!sameGas) {
+    const double marginMetres = std::max((current.depthMbar - current.ceilingMbar) / 100, 0.0);
+    counterDiffusionLatch_ = current.eadMetres - previous.eadMetres > marginMetres;
+  }
+  current.counterDiffusionRisk = counterDiffusionLatch_;
+}
+
+double CDivePlan::GetNextStop(int timeSec, double targetMetres) const {
+  const CPredictionPoint* previous = Step(timeSec - 1);
+  if (!previous) return -1;
+  const double lastStop = GetEffectiveLastStop();
+  const double ceiling = previous->ceilingMbar / 100;
+  const double floor = bellExcursion_ ? bellDepthMetres_ : 0;
+  const double firstRegular = floor + kFirstRegularStopMetres;
+  if (ceiling < floor) return -1;
+  if (ceiling < targetMetres && targetMetres >= lastStop) return -1;
+  if (ceiling < lastStop) return lastStop;
+  double stop = lastStop;
+  while (stop < ceiling) stop = firstRegular > stop ? firstRegular : stop + kStopIntervalMetres;
+  return stop;
+}
+
+bool CDivePlan::FindCounterDiffusionGas(CGas& gas) const {
+  const std::size_t first = static_cast<std::size_t>(std::max(bailoutStartStepIndex_, -1) + 1);
+  for (std::size_t i = first; i < steps_.size(); ++i) {
+    if (steps_[i].warningBits & kWarningCounterDiffusion) {
+      gas.SetMix(steps_[i].oxygenPercent, steps_[i].heliumPercent);
+      return true;
+    }
+  }
+  return false;
+}
+
+// --- Start of a dive ---
+
+void CDivePlan::FillSurfaceStep(CPredictionPoint& step, double oxygenPercent, double heliumPercent,
+                                double depthMbar) const {
+  step.closedCircuit = false;
+  step.oxygenPercent = oxygenPercent;
+  step.heliumPercent = heliumPercent;
+  step.depthMbar = depthMbar;
+  const GasLines lines =
+      MakeGasLines(oxygenPercent, heliumPercent, false, 0, modelSurfaceMbar_, kWaterVapourMbar);
+  step.ppo2Bar = lines.ppo2Bar.At(depthMbar);
+  step.eadMetres = std::max(lines.eadMetres.At(depthMbar), 0.0);
+}
+
+void CDivePlan::LogStartTensions(const char* heading) const {
+  if (!PlanLogEnabled(kPlanLogConstruction) || steps_.empty()) return;
+  const CPredictionPoint& first = steps_.front();
+  TheDebugLog().LogText(heading);
+  std::string nitrogen = "Nitrogen ";
+  std::string helium = "Helium   ";
+  for (int c = 0; c < kCompartmentCount; ++c) {
+    nitrogen += FormatC("[%d] %06.1f ", c, first.nitrogenMbar[c]);
+    helium += FormatC("[%d] %06.1f ", c, first.heliumMbar[c]);
+  }
+  TheDebugLog().LogText(nitrogen);
+  TheDebugLog().LogText(helium);
+}
+
+bool CDivePlan::InitSurfaceTensions() {
+  if (steps_.empty()) return false;
+  CPredictionPoint& first = steps_.front();
+  double nitrogen = GetSurfaceInspiredNitrogen();
+  double helium = 0;
+  if (bellExcursion_) {
+    const double bellMbar = bellDepthMetres_ * 100;
+    nitrogen = (modelSurfaceMbar_ + bellMbar - kWaterVapourMbar) * bellGas_.GetNitrogen() / 100;
+    helium = (bellMbar + modelSurfaceMbar_ - kWaterVapourMbar) * bellGas_.GetHelium() / 100;
+    FillSurfaceStep(first, bellGas_.GetOxygen(), bellGas_.GetHelium(), bellMbar);
+  } else {
+    FillSurfaceStep(first, 21, 0, 0);
+  }
+  first.nitrogenMbar.fill(nitrogen);
+  first.heliumMbar.fill(helium);
+  first.inspiredNitrogenMbar = nitrogen;
+  first.inspiredHeliumMbar = helium;
+  LogStartTensions("Initialising Tissues to Surface Values");
+  return true;
+}
+
+void CDivePlan::InitTensionsAfterInterval(const CompartmentValues& nitrogenMbar,
+                                          const CompartmentValues& heliumMbar) {
+  if (steps_.empty()) return;
+  CPredictionPoint& first = steps_.front();
+  const double inspiredNitrogen = GetSurfaceInspiredNitrogen();
+  const double inspiredHelium = 0;
+  // Between dives the diver breathes air at the surface on open circuit.
+  FillSurfaceStep(first, 21, 0, 0);
+  first.inspiredNitrogenMbar = inspiredNitrogen;
+  first.inspiredHeliumMbar = inspiredHelium;
+  first.nitrogenMbar = nitrogenMbar;
+  first.heliumMbar = heliumMbar;
+  const int interval = std::max(surfaceIntervalSec_, 0);
+  const bool logging = PlanLogEnabled(kPlanLogConstruction);
+  if (logging) {
+    TheDebugLog().LogText("Initialising Tissue Values");
+    TheDebugLog().LogText(FormatC("Inspired Nitrogen %06.1f Helium %06.1f", inspiredNitrogen, inspiredHelium));
+    LogStartTensions("Last Pressures From Previous Dive");
+    TheDebugLog().LogText("Surface Interval " + FormatC("%4d:%02d", interval / 60, interval % 60));
+  }
+  const bool delayed = (planGroup_ ? planGroup_->GetSurfaceIntervalMethod() : kDelayedDesaturation) ==
+                       kDelayedDesaturation;
+  if (delayed) {
+    PlanLog(kPlanLogConstruction, "Using Delayed Surface Desaturation method");
+    for (int minute = 1; minute <= interval / 60; ++minute) {
+      const double factor =
+          CalcDesaturationFactor(first.nitrogenMbar[15], first.heliumMbar[15], modelSurfaceMbar_, minute);
+      for (int c = 0; c < kCompartmentCount; ++c) {
+        const double kN = nitrogenRatePerMinute_[c] * (first.nitrogenMbar[c] > inspiredNitrogen ? factor : 1);
+        const double kHe = heliumRatePerMinute_[c] * (first.heliumMbar[c] > inspiredHelium ? factor : 1);
+        first.nitrogenMbar[c] += (inspiredNitrogen - first.nitrogenMbar[c]) * kN;
+        first.heliumMbar[c] += (inspiredHelium - first.heliumMbar[c]) * kHe;
+      }
+    }
+  } else {
+    const int algorithm = Algorithm();
+    PlanLog(kPlanLogConstruction, algorithm == kZhl16A   ? "Using Buhlmann ZH-L16A algorithm"
+                                  : algorithm == kZhl16C ? "Using Buhlmann ZH-L16C algoritm"
+                                                         : "Using invalid algorithm");
+    for (int c = 0; c < kCompartmentCount; ++c) {
+      first.nitrogenMbar[c] += (inspiredNitrogen - first.nitrogenMbar[c]) *
+                               RateFactor(interval, nitrogenHalfTimeMin_[c] * 60);
+      first.heliumMbar[c] += (inspiredHelium - first.heliumMbar[c]) * RateFactor(interval, heliumHalfTimeMin_[c] * 60);
+    }
+  }
+  LogStartTensions("New Starting Pressures");
+}
+
+bool CDivePlan::DecayCns(double previousCns) {
+  if (steps_.empty()) return false;
+  const int interval = std::max(surfaceIntervalSec_, 0);
+  steps_.front().cns = std::max(previousCns * std::pow(2.0, -interval / kCnsHalfTimeSec), 0.0);
+  return true;
+}
+
+bool CDivePlan::DecayOtu(double previousOtu) {
+  if (steps_.empty()) return false;
+  const int interval = std::max(surfaceIntervalSec_, 0);
+  steps_.front().otu = std::max(previousOtu - interval / 86400.0 * kOtuRecoveryPerDay, 0.0);
+  return true;
+}
+
+double CDivePlan::CalcDesaturationFactor(double nitrogenMbar, double heliumMbar, double surfaceMbar, int minute) {
+  const double supersaturation = nitrogenMbar + heliumMbar - (surfaceMbar - kWaterVapourMbar) * kAirNitrogen;
+  const double x = (minute - (supersaturation / 1.708984375 + 61)) / 56.3355;
+  const double factor = 1 / (1 + 0.0682667 * supersaturation / (1 + x * x));
+  return std::clamp(factor, 0.0, 1.0);
+}
