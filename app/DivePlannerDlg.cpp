@@ -75,8 +75,8 @@ bool CDivePlannerDlg::OnInitDialog() {
   LoadRegistrySettings();
   LogSettings();
   LoadGasLists();
-  plan_.LoadSettings();
-  plan_.SetAutoRecalc(AppSettings().general.autoRecalc.Get());
+  planGroup_.LoadSettings();
+  planGroup_.m_autoRecalc = AppSettings().general.autoRecalc.Get();
   currentPlanFile_.clear();
 
   if (!CreateTabSheet()) return false;
@@ -95,6 +95,7 @@ bool CDivePlannerDlg::OnInitDialog() {
 
   if (autoOpen_) {
     TheDebugLog().Log("Auto open file %s", autoOpenPath_.c_str());
+    OpenPlanFile(autoOpenPath_);
   } else {
     autoOpenPath_.clear();
   }
@@ -148,7 +149,7 @@ CTabDivePlan* CDivePlannerDlg::AddDivePage(int index) {
   }
   pages_[static_cast<std::size_t>(index)] = page;
   sheet_->AddPage(page, wxEmptyString);
-  page->SetDivePlan(plan_.Dive(index));
+  page->SetDivePlan(planGroup_.GetDivePlan(index));
   page->SetPlanIndex(index);
   return page;
 }
@@ -221,12 +222,12 @@ bool CDivePlannerDlg::SetTabCount(int count) {
   }
   const int pages = GetTabCount();
   if (pages == 0) return true;
-  for (int k = 0; k < pages; ++k) pages_[static_cast<std::size_t>(k)]->SetDivePlan(plan_.Dive(k));
+  for (int k = 0; k < pages; ++k) pages_[static_cast<std::size_t>(k)]->SetDivePlan(planGroup_.GetDivePlan(k));
   sheet_->SetActivePage(static_cast<std::size_t>(std::min(SelectionAfterTabCountChange(pageCount, pages, selected), pages - 1)));
   return true;
 }
 
-void CDivePlannerDlg::SyncTabsToPlan() { SetTabCount(plan_.DiveCount()); }
+void CDivePlannerDlg::SyncTabsToPlan() { SetTabCount(planGroup_.GetDiveCount()); }
 
 void CDivePlannerDlg::SetTabCaption(const std::string& name, int index, bool bailout) {
   if (sheet_ == nullptr || index < 0 || index >= GetTabCount()) return;
@@ -239,16 +240,27 @@ std::string CDivePlannerDlg::GetTabCaption(int index) const {
 }
 
 void CDivePlannerDlg::RefreshTabCaptions() {
-  for (int k = 0; k < GetTabCount(); ++k) SetTabCaption(plan_.DiveName(k), k, plan_.IsBailoutDive(k));
+  for (int k = 0; k < GetTabCount(); ++k) SetTabCaption(planGroup_.GetDiveName(k), k, planGroup_.IsBailoutDive(k));
 }
 
 void CDivePlannerDlg::UpdateTitle() {
-  SetTitle(wxString::FromUTF8(MainWindowTitle(productVersion_, currentPlanFile_, plan_.IsModified())));
+  SetTitle(wxString::FromUTF8(MainWindowTitle(productVersion_, currentPlanFile_, planGroup_.m_modified)));
 }
 
 void CDivePlannerDlg::RefreshTitleAndCaptions() {
   UpdateTitle();
   RefreshTabCaptions();
 }
+
+bool CDivePlannerDlg::OpenPlanFile(const std::string& path) {
+  SetTabCount(0);
+  currentPlanFile_ = ReadPlanFile(path) ? planGroup_.GetFileName() : std::string();
+  SyncTabsToPlan();
+  RefreshTitleAndCaptions();
+  planGroup_.ClearModified();
+  return true;
+}
+
+bool CDivePlannerDlg::RecalculateActiveDive() { return planGroup_.RecalculateDive(GetActiveTab()); }
 
 }  // namespace app

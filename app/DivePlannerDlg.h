@@ -16,12 +16,13 @@
 #include <wx/timer.h>
 #include <wx/toolbar.h>
 
-#include "app/MainWindowPlan.h"
 #include "app/TabDivePlan.h"
+#include "app/core/CommandState.h"
 #include "controls/AnchorLayout.h"
 #include "controls/IconMenu.h"
 #include "controls/PlacementKeeper.h"
 #include "controls/TabSheet.h"
+#include "engine/PlanGroup.h"
 
 namespace app {
 
@@ -55,7 +56,14 @@ class CDivePlannerDlg : public wxFrame {
   void RefreshTabCaptions();
   void UpdateTitle();
   void RefreshTitleAndCaptions();
-  bool IsCalculationPending() const { return plan_.IsCalculationPending(); }
+  // Loads a plan file into the plan and rebuilds the tabs; a plan that cannot be read leaves one
+  // new dive, untitled. The plan has no unsaved changes afterwards.
+  bool OpenPlanFile(const std::string& path);
+  bool IsCalculationPending() const { return planGroup_.m_calcPending; }
+  // A forced calculation of the dive of the selected tab.
+  bool RecalculateActiveDive();
+  // The open plan, for the windows that show and edit it.
+  CPlanGroup& PlanGroup() { return planGroup_; }
 
   // Whether a command can run now: it has a handler and the plan allows it.
   bool IsCommandEnabled(int command) const;
@@ -85,17 +93,27 @@ class CDivePlannerDlg : public wxFrame {
   // Shows the Dive menu of the tabs at the mouse.
   void OnDiveTabRightClick();
 
+  PlanFacts Facts() const;
   void OnUpdateCommand(wxUpdateUIEvent& event);
   void OnCharHook(wxKeyEvent& event);
   bool HasHandler(int command) const;
   // The path chosen in the Save As dialog; empty when it was cancelled.
   std::string AskSavePath();
+  // Read and write the plan file; true when it was done.
+  bool ReadPlanFile(const std::string& path);
+  bool WritePlanFile(const std::string& path);
+  void OnCalculate();
+
+  void OnPlanModified();
+  void OnDiveTabSelected();
+  void OnDiveCalculated(int index);
+  void OnPlanLoaded(int index);
 
   std::string productVersion_;
   CRecentFileList& recentFiles_;
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
-  CMainWindowPlan plan_;
+  CPlanGroup planGroup_;
   bool autoOpen_ = false;
   std::string autoOpenPath_;
   std::string currentPlanFile_;

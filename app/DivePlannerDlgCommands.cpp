@@ -16,7 +16,7 @@ namespace app {
 namespace {
 
 // The commands whose handlers the window has.
-constexpr int kHandledCommands[] = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXIT};
+constexpr int kHandledCommands[] = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXIT, ID_TOOLS_CALCULATE};
 constexpr const char* kPlanExtension = ".ccp";
 
 // The ranges of command ids the menus and the toolbar use.
@@ -42,6 +42,7 @@ void CDivePlannerDlg::BindCommands() {
   bindCommand(ID_FILE_SAVE, [this] { SaveFile(false); });
   bindCommand(ID_FILE_SAVE_AS, [this] { SaveFile(true); });
   bindCommand(ID_FILE_EXIT, [this] { OnFileExit(); });
+  bindCommand(ID_TOOLS_CALCULATE, [this] { OnCalculate(); });
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();
@@ -53,8 +54,26 @@ bool CDivePlannerDlg::HasHandler(int command) const {
   return std::find(std::begin(kHandledCommands), std::end(kHandledCommands), command) != std::end(kHandledCommands);
 }
 
+PlanFacts CDivePlannerDlg::Facts() const {
+  PlanFacts facts;
+  facts.diveCount = planGroup_.GetDiveCount();
+  facts.tabCount = GetTabCount();
+  facts.modified = planGroup_.m_modified;
+  facts.calculationPending = planGroup_.m_calcPending;
+  const auto hasTable = [](const CDivePlan* dive) { return dive != nullptr && dive->GetSegmentCount() > 0; };
+  const auto hasGasTable = [](const CDivePlan* dive) { return dive != nullptr && dive->IsGasUsed(); };
+  const CDivePlan* active = planGroup_.GetDivePlan(GetActiveTab());
+  facts.activeDiveHasTable = hasTable(active);
+  facts.activeDiveHasGasTable = hasGasTable(active);
+  for (int index = 0; index < facts.diveCount; ++index) {
+    facts.anyDiveHasTable = facts.anyDiveHasTable || hasTable(planGroup_.GetDivePlan(index));
+    facts.anyDiveHasGasTable = facts.anyDiveHasGasTable || hasGasTable(planGroup_.GetDivePlan(index));
+  }
+  return facts;
+}
+
 bool CDivePlannerDlg::IsCommandEnabled(int command) const {
-  return HasHandler(command) && CommandAllowedByPlan(command, plan_.Facts(GetActiveTab(), GetTabCount())).value_or(true);
+  return HasHandler(command) && CommandAllowedByPlan(command, Facts()).value_or(true);
 }
 
 void CDivePlannerDlg::OnUpdateCommand(wxUpdateUIEvent& event) {
@@ -71,7 +90,7 @@ void CDivePlannerDlg::OnCharHook(wxKeyEvent& event) {
 }
 
 void CDivePlannerDlg::OnFileExit() {
-  if (plan_.IsModified()) {
+  if (planGroup_.m_modified) {
     const int answer = platform::AskUser(ResourceString(IDS_MSG_PLAN_MODIFIED),
                                          platform::mb::kYesNo | platform::mb::kIconExclamation);
     if (answer == platform::answer::kYes && !SaveFile(false)) return;  // nothing is lost: the window stays
@@ -93,9 +112,28 @@ bool CDivePlannerDlg::SaveFile(bool saveAs) {
     AppSettings().directories.plansAndDives.Set(std::filesystem::path(path).parent_path().string());
     currentPlanFile_ = path;
   }
-  const bool saved = plan_.Save(currentPlanFile_);
+  const bool saved = WritePlanFile(currentPlanFile_);
   UpdateTitle();
   return saved;
+}
+
+// The plan group reads and writes the plan files once it knows their records; until then no file
+// is opened, the user is told so, and a plan that was to be read leaves one new dive.
+bool CDivePlannerDlg::ReadPlanFile(const std::string&) {
+  planGroup_.ClearPlanGroup();
+  planGroup_.CreateDefaultPlan();
+  platform::AskUser(ResourceString(IDS_MSG_UNABLE_TO_OPEN_FILE), platform::mb::kOk | platform::mb::kIconExclamation);
+  return false;
+}
+
+bool CDivePlannerDlg::WritePlanFile(const std::string&) {
+  platform::AskUser(ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE), platform::mb::kOk | platform::mb::kIconExclamation);
+  return false;
+}
+
+void CDivePlannerDlg::OnCalculate() {
+  RecalculateActiveDive();
+  RefreshTitleAndCaptions();
 }
 
 std::string CDivePlannerDlg::AskSavePath() {

@@ -7,7 +7,9 @@
 #include "app/DivePlannerDlg.h"
 #include "app/LiabilityRichEdit.h"
 #include "app/SplashWnd.h"
+#include "engine/PrivateMessages.h"
 #include "framework/MenuBuilder.h"
+#include "framework/Messages.h"
 #include "platform/Registry.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -26,6 +28,24 @@ ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
 }
 
 bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
+
+bool ToolEnabled(int command) {
+  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  return MainWindow()->ToolBar()->GetToolEnabled(Command(command));
+}
+
+bool TitleMarksChanges() { return MainWindow()->GetTitle().EndsWith(" *"); }
+
+// Descends to 30 m in 2 minutes on air and stays for 20 minutes.
+void AddAirDive(CDivePlan& dive) {
+  ASSERT_EQ(dive.AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
+  ASSERT_EQ(dive.AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
+}
+
+void RunCommand(int command) {
+  wxCommandEvent event(wxEVT_MENU, Command(command));
+  MainWindow()->ProcessWindowEvent(event);
+}
 
 // The sheet covers the frame that marks its place, and the toolbar spans the top.
 void ExpectLaidOut(app::CDivePlannerDlg& window) {
@@ -153,6 +173,108 @@ TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
       })
       .Then("the dive menu closed", [&] { return closed; }, [] {
         ASSERT_TRUE(MainWindowOnScreen());  // the Escape closed the menu only
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheProgramOpen) {
+  TempFolders folders;
+  const std::string question = "The Dive Plan has been modified.\n\nDo you want to save the changes?";
+  ProgramRun run;
+  run.Answer(wxID_CANCEL)   // Ctrl+S: the Save As dialog
+      .Answer(wxID_YES)     // first exit: save the changes?
+      .Answer(wxID_CANCEL)  // ... the Save As dialog
+      .Answer(wxID_NO);     // second exit: do not save
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        EXPECT_FALSE(ToolEnabled(ID_FILE_SAVE));
+        MainWindow()->Raise();
+        PressKey('S', wxMOD_CONTROL);  // greyed: nothing happens
+      })
+      .Then("a moment after Ctrl+S", [] { Settle(300); return true; }, [&] {
+        EXPECT_TRUE(run.NativeDialogs().empty());
+        ASSERT_TRUE(MainWindow()->PlanGroup().GetDivePlan(0)->SetGfLow(30));
+      })
+      .Then("the title marking the change", TitleMarksChanges, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
+        EXPECT_TRUE(ToolEnabled(ID_FILE_SAVE));
+        // Ctrl+S reaches Save from the dive tab, before the tab could see the key.
+        MainWindow()->Sheet()->SetFocus();
+        PressKey('S', wxMOD_CONTROL);
+      })
+      .Then("the Save As dialog of Ctrl+S", [&] { return run.NativeDialogs().size() == 1; }, [] {
+        MainWindow()->Close();
+      })
+      .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 3; }, [&] {
+        Settle(300);
+        EXPECT_EQ(run.NativeDialogs()[1], question);
+        ASSERT_TRUE(MainWindowOnScreen()) << "the changes would be lost";
+        EXPECT_TRUE(TitleMarksChanges());
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  ASSERT_EQ(run.NativeDialogs().size(), 4u);
+  EXPECT_EQ(run.NativeDialogs()[3], question);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) {
+  TempFolders folders;
+  const std::string settings = "Software\\Velmar\\VelmarTessaline\\Settings";
+  platform::Registry().WriteDword(settings + "\\General", "Auto Recalc", 0);
+  platform::Registry().WriteString(settings + "\\Gas Mix", "Gas Mixes", "21/0,32/0");
+  platform::Registry().WriteString(settings + "\\Gas Mix", "Gas Mixes Ageing", "21/0/-1/-1,32/0/100/7");
+  const int today = static_cast<int>((std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()) -
+                                      std::chrono::sys_days(std::chrono::year(2000) / 1 / 1)).count());
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_FALSE(plan.m_autoRecalc);
+        EXPECT_FALSE(ToolEnabled(ID_TOOLS_CALCULATE));
+        AddAirDive(*plan.GetDivePlan(0));
+        EXPECT_TRUE(plan.m_calcPending);
+        EXPECT_EQ(plan.GetDivePlan(0)->GetStepCount(), 0);
+      })
+      .Then("Calculate offered", [] { return ToolEnabled(ID_TOOLS_CALCULATE); }, [] {
+        RunCommand(ID_TOOLS_CALCULATE);
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_FALSE(plan.m_calcPending);
+        EXPECT_GT(plan.GetDivePlan(0)->GetStepCount(), 1320);  // at least one step a second
+        EXPECT_FALSE(ToolEnabled(ID_TOOLS_CALCULATE));
+        // A second dive, named, awaiting its calculation.
+        ASSERT_TRUE(plan.AddDivePlan());
+        MainWindow()->SyncTabsToPlan();
+        EXPECT_EQ(MainWindow()->GetTabCount(), 2);
+        EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
+        ASSERT_TRUE(plan.RenameDive(1, "Wreck"));
+        AddAirDive(*plan.GetDivePlan(1));
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
+        framework::PostToMainWindow(WMU_DIVE_CALCULATED, 7);  // no such tab: nothing
+        framework::PostToMainWindow(WMU_DIVE_CALCULATED, 1);
+        framework::PostToMainWindow(WMU_PLAN_LOADED, 5);
+        framework::PostToMainWindow(WMU_PLAN_LOADED, 0);
+        framework::PostToMainWindow(WMU_GAS_MIX_SELECTED, 32, 0);
+      })
+      .Then("the messages handled", [] { return MainWindow()->GetActiveTab() == 0; }, [&] {
+        Pump();
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wreck");
+        EXPECT_TRUE(plan.m_calcPending);  // the loaded notice calculated dive 1 only
+        EXPECT_EQ(plan.GetDivePlan(1)->GetStepCount(), 0);
+        EXPECT_EQ(platform::Registry().ReadString(settings + "\\Gas Mix", "Gas Mixes Ageing"),
+                  std::optional<std::string>("21/0/-1/-1,32/0/" + std::to_string(today) + "/0"));
+        // The user's change to the second tab brings the plan up to date to that dive.
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 1, tab));
+        ClickOn(MainWindow()->Sheet(), tab);
+      })
+      .Then("the second dive calculated", [] { return !MainWindow()->PlanGroup().m_calcPending; }, [] {
+        EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
+        EXPECT_GT(MainWindow()->PlanGroup().GetDivePlan(1)->GetStepCount(), 1320);
+        MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);

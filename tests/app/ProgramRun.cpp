@@ -120,9 +120,13 @@ void PressKey(int keyCode, int modifiers) {
 }
 
 void ClickOn(wxWindow* window) {
+  const wxSize size = window->GetClientSize();
+  ClickOn(window, wxPoint(size.x / 2, size.y / 2));
+}
+
+void ClickOn(wxWindow* window, const wxPoint& point) {
   wxUIActionSimulator mouse;
-  const wxRect rect = window->GetScreenRect();
-  mouse.MouseMove(rect.GetLeft() + rect.GetWidth() / 2, rect.GetTop() + rect.GetHeight() / 2);
+  mouse.MouseMove(window->ClientToScreen(point));
   mouse.MouseClick();
 }
 

@@ -75,8 +75,9 @@ app::CDivePlannerDlg* MainWindow();
 void Pump();
 // Presses a key as the user does, on the window that has the focus.
 void PressKey(int keyCode, int modifiers = 0);
-// Clicks the middle of a window with the left mouse button.
+// Clicks the middle of a window, or a point in its client area, with the left mouse button.
 void ClickOn(wxWindow* window);
+void ClickOn(wxWindow* window, const wxPoint& point);
 
 // The lines of the day's diagnostic log under this data folder, without their time stamps;
 // empty when there is no log.

@@ -174,3 +174,25 @@ TEST(Startup, AtDebugLevelFourTheLogListsTheSettingsAndEveryCategoryIsOn) {
   EXPECT_EQ(log[level + 10], "   First Ascent Option - Merged 1st Ascent");
   EXPECT_EQ(log.back(), "Velmar Tessaline Shutdown");
 }
+
+TEST(Startup, APlanNamedOnTheCommandLineIsOpenedOnceTheWindowIsReady) {
+  TempFolders folders;
+  const std::string plan = (folders.Root() / "Wreck week.ccp").string();
+  ProgramRun run;
+  run.Answer(wxID_OK);  // plan files cannot be read yet: the message that says so
+  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
+           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+      .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
+        // Unreadable, the plan leaves one new dive, untitled and without changes.
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1");
+        EXPECT_EQ(MainWindow()->GetTabCount(), 1);
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_FALSE(MainWindow()->PlanGroup().m_modified);
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan}), 0);
+  EXPECT_EQ(run.NativeDialogs(), std::vector<std::string>{"Unable to open data file."});
+  const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
+  EXPECT_LT(IndexOf(log, "Debug Message Level 0"), IndexOf(log, "Auto open file " + plan));
+  EXPECT_LT(IndexOf(log, "Auto open file " + plan), log.size());
+}
