@@ -76,7 +76,7 @@ void CIconMenu::RefreshBuiltImages(const std::vector<int>& commands) {
   for (wxMenu* menu : liveMenus_) {
     for (int command : commands) {
       wxMenu* owner = nullptr;
-      wxMenuItem* item = menu->FindItem(command, &owner);
+      wxMenuItem* item = menu->FindItem(framework::ToolkitCommandId(command), &owner);
       if (item != nullptr && owner != nullptr && item->GetKind() == wxITEM_NORMAL) {
         ReplaceItemImage(*owner, item, StoredImage(command));
       }

@@ -1,7 +1,5 @@
 #include "controls/ResizableDialog.h"
 
-#include "controls/PlacementStore.h"
-
 namespace controls {
 namespace {
 
@@ -9,16 +7,13 @@ constexpr unsigned kGripHiddenWhileMaximised = 1u << 1;
 
 }  // namespace
 
-CResizableDialog::CResizableDialog(int templateId, wxWindow* parent) : CHelpDlg(templateId, parent), layout_(*this) {
+CResizableDialog::CResizableDialog(int templateId, wxWindow* parent)
+    : CHelpDlg(templateId, parent), layout_(*this), placement_(*this) {
   Bind(wxEVT_SIZE, &CResizableDialog::OnSize, this);
-  Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
-    RememberNormalRect();
-    event.Skip();
-  });
 }
 
 CResizableDialog::~CResizableDialog() {
-  if (saveEnabled_) SaveWindowRect(*this, normalRect_, placementName_, rectOnly_);
+  placement_.Save();
   layout_.RemoveAllAnchors();
 }
 
@@ -30,20 +25,12 @@ bool CResizableDialog::OnInitDialog() {
   // The window keeps its template client size and cannot be made smaller than that.
   SetMinSize(GetSize());
   grip_ = new CSizeGrip(this, !HasFlag(wxPOPUP_WINDOW) && IsTopLevel());
-  normalRect_ = GetRect();
+  placement_.Remember();
   return CHelpDlg::OnInitDialog();
 }
 
 void CResizableDialog::EnableSaveRestore(const std::string& name, bool rectOnly) {
-  placementName_ = name;
-  rectOnly_ = rectOnly;
-  saveEnabled_ = true;
-  LoadWindowRect(*this, name, rectOnly);
-  RememberNormalRect();
-}
-
-void CResizableDialog::RememberNormalRect() {
-  if (!IsMaximized() && !IsIconized()) normalRect_ = GetRect();
+  placement_.EnableSaveRestore(name, rectOnly);
 }
 
 void CResizableDialog::OnSize(wxSizeEvent& event) {
@@ -53,7 +40,6 @@ void CResizableDialog::OnSize(wxSizeEvent& event) {
     else grip_->ShowFor(kGripHiddenWhileMaximised);
     grip_->UpdatePlace();
   }
-  RememberNormalRect();
   layout_.ArrangeChildren();
 }
 

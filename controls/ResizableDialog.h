@@ -6,6 +6,7 @@
 
 #include "controls/AnchorLayout.h"
 #include "controls/HelpDlg.h"
+#include "controls/PlacementKeeper.h"
 #include "controls/SizeGrip.h"
 
 namespace controls {
@@ -20,7 +21,7 @@ class CResizableDialog : public CHelpDlg {
 
   CAnchorLayout& Anchors() { return layout_; }
   CSizeGrip* Grip() const { return grip_; }
-  const wxRect& NormalRect() const { return normalRect_; }
+  const wxRect& NormalRect() const { return placement_.NormalRect(); }
 
  protected:
   long FrameStyle(const platform::DialogTemplate& dialog) const override;
@@ -29,14 +30,10 @@ class CResizableDialog : public CHelpDlg {
 
  private:
   void OnSize(wxSizeEvent& event);
-  void RememberNormalRect();
 
   CAnchorLayout layout_;
+  CPlacementKeeper placement_;
   CSizeGrip* grip_ = nullptr;
-  bool saveEnabled_ = false;
-  bool rectOnly_ = false;
-  std::string placementName_;
-  wxRect normalRect_;
 };
 
 }  // namespace controls

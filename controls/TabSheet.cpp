@@ -2,8 +2,8 @@
 
 #include "controls/HelpKeys.h"
 #include "controls/HelpPopup.h"
+#include "engine/PrivateMessages.h"
 #include "framework/Messages.h"
-#include "framework/PrivateMessages.h"
 #include "framework/TemplateWindows.h"
 
 namespace controls {

@@ -7,6 +7,15 @@
 namespace framework {
 namespace {
 
+// The framework's commands 0xE000-0xEFFF go to 0x6000-0x6FFF, the program's 0x8000-0x8FFE to
+// 0x7000-0x7FFE.
+struct Fold {
+  int first;
+  int last;
+  int offset;
+};
+constexpr Fold kFolds[] = {{0xE000, 0xEFFF, 0x8000}, {0x8000, 0x8FFE, 0x1000}};
+
 void AppendItems(wxMenu& menu, const std::vector<platform::MenuItem>& items, const MenuImageLookup& images) {
   for (const platform::MenuItem& item : items) {
     if (item.separator) {
@@ -19,7 +28,7 @@ void AppendItems(wxMenu& menu, const std::vector<platform::MenuItem>& items, con
       continue;
     }
     // Items shown checked in the resources are check items; GTK shows images on plain items only.
-    auto* entry = new wxMenuItem(&menu, item.id, text, wxEmptyString, item.checked ? wxITEM_CHECK : wxITEM_NORMAL);
+    auto* entry = new wxMenuItem(&menu, ToolkitCommandId(item.id), text, wxEmptyString, item.checked ? wxITEM_CHECK : wxITEM_NORMAL);
     if (!item.checked && images) {
       wxBitmap image = images(item.id);
       if (image.IsOk()) entry->SetBitmap(image);
@@ -31,6 +40,20 @@ void AppendItems(wxMenu& menu, const std::vector<platform::MenuItem>& items, con
 }
 
 }  // namespace
+
+int ToolkitCommandId(int command) {
+  for (const Fold& fold : kFolds) {
+    if (command >= fold.first && command <= fold.last) return command - fold.offset;
+  }
+  return command;
+}
+
+int ResourceCommandId(int toolkitId) {
+  for (const Fold& fold : kFolds) {
+    if (toolkitId >= fold.first - fold.offset && toolkitId <= fold.last - fold.offset) return toolkitId + fold.offset;
+  }
+  return toolkitId;
+}
 
 std::unique_ptr<wxMenu> BuildMenu(const std::vector<platform::MenuItem>& items, const MenuImageLookup& images) {
   auto menu = std::make_unique<wxMenu>();
@@ -85,7 +108,7 @@ std::vector<wxAcceleratorEntry> AcceleratorEntries(const std::vector<platform::A
     if (a.control) flags |= wxACCEL_CTRL;
     if (a.shift) flags |= wxACCEL_SHIFT;
     if (a.alt) flags |= wxACCEL_ALT;
-    entries.emplace_back(flags, key, a.command);
+    entries.emplace_back(flags, key, ToolkitCommandId(a.command));
   }
   return entries;
 }
@@ -109,7 +132,7 @@ bool FillToolBar(wxToolBar& toolBar, int id) {
     }
     const wxString prompt = wxString::FromUTF8(ResourceString(command));
     const wxString tip = prompt.Contains("\n") ? prompt.AfterFirst('\n') : prompt;
-    toolBar.AddTool(command, wxEmptyString, toolbar->images[image++], tip);
+    toolBar.AddTool(ToolkitCommandId(command), wxEmptyString, toolbar->images[image++], tip);
   }
   toolBar.Realize();
   return true;

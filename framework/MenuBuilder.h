@@ -12,6 +12,14 @@
 
 namespace framework {
 
+// Menu items of the toolkit take command numbers below 0x7FFF, while the desktop framework's own
+// commands (Open, Save, the recent files, ...) lie from 0xE000 and a few of the program's from
+// 0x8000. Such a number is folded into the range 0x6000-0x7FFE, which no command of the
+// resources uses, wherever a command meets the toolkit (menus, toolbars, accelerators, events).
+int ToolkitCommandId(int command);
+// The resource's command number of a toolkit command number.
+int ResourceCommandId(int toolkitId);
+
 // The image a menu command shows; an invalid bitmap for none.
 using MenuImageLookup = std::function<wxBitmap(int command)>;
 

@@ -105,7 +105,9 @@ void TemplateDialog::OnCharHook(wxKeyEvent& event) {
       !event.HasAnyModifiers()) {
     wxWindow* focus = FindFocus();
     auto* text = dynamic_cast<wxTextCtrl*>(focus);
-    const bool focusTakesEnter = (text != nullptr && text->IsMultiLine()) || dynamic_cast<wxButton*>(focus) != nullptr;
+    // A multi-line box takes Enter as a line end only while it can be typed into.
+    const bool focusTakesEnter =
+        (text != nullptr && text->IsMultiLine() && text->IsEditable()) || dynamic_cast<wxButton*>(focus) != nullptr;
     if (!focusTakesEnter) {
       wxCommandEvent click(wxEVT_BUTTON, defaultButton_->GetId());
       click.SetEventObject(defaultButton_);

@@ -23,11 +23,30 @@
 #define IDS_MSG_ICD_CHECKS                  1296
 #define IDS_MSG_SINGLE_GAS_NOT_SURFACE      1297
 #define IDS_MSG_TOO_MANY_LIST_GASES         1298
+#define IDS_ABOUTBOX                        150
+#define IDS_MSG_PLAN_MODIFIED               1217
+#define IDS_DISCLAIMER_RUN_1                1700
+#define IDS_DISCLAIMER_RUN_14               1713
 #define IDS_MAX_DEPTH_DURATION              1600
 #define IDS_MSG_INVALID_DIVE_FILE           1621
 #define IDS_MSG_INVALID_DIVE_PLAN_FILE      1622
 
+// Windows of the application shell and their controls
+#define IDD_DIVEPLANNER_DIALOG              62
+#define IDD_LIABILITY                       191
+#define IDC_SHEET_FRAME                     231
+#define IDC_LIABILITY_TEXT                  576
+#define IDC_LIABILITY_EXIT                  3004
+
+// Main menu, accelerators and toolbars
+#define IDR_ACCELERATORS                    20
+#define IDR_MAIN_TOOLBAR                    17
+#define IDR_MAIN_MENU                       103
+#define IDR_MENU_IMAGES                     114
+
 // Cursors, icons and images
+#define IDR_MAINFRAME                       18
+#define IDB_SPLASH                          195
 #define IDC_HAND_POINTER                    50
 #define IDI_CANCEL                          92
 #define IDI_DONE                            93
@@ -47,6 +66,36 @@
 #define IDR_GRAPH_BAILOUT_TOOLBAR           115
 
 // Commands
+#define ID_FILE_NEW_PLAN                    4000
+#define ID_FILE_SAVE_AS                     4001
+#define ID_FILE_EXIT                        4002
+#define ID_DIVE_ADD                         4010
+#define ID_DIVE_DELETE                      4011
+#define ID_DIVE_RENAME                      4012
+#define ID_DIVE_SORT                        4013
+#define ID_DIVE_PLAN_SETTINGS               4014
+#define ID_DIVE_IMPORT                      4015
+#define ID_DIVE_EXPORT                      4016
+#define ID_VIEW_DIVE_TABLE                  4020
+#define ID_VIEW_GAS_TABLE                   4021
+#define ID_VIEW_ALL_DIVE_TABLES             4022
+#define ID_VIEW_ALL_GAS_TABLES              4023
+#define ID_TOOLS_CALCULATE                  4030
+#define ID_TOOLS_CREATE_DIVE_TABLES         4031
+#define ID_TOOLS_PREFERENCES                4032
+#define ID_TOOLS_SELECT_LANGUAGE            4033
+#define ID_HELP_CONTENTS                    4040
+#define ID_HELP_WHATS_THIS                  4041
+#define ID_HELP_ABOUT                       4042
+#define ID_HELP_HOME_PAGE                   4043
+// Keys of the accelerator table that no window acts on
+#define ID_SHORTCUT_CTRL_I                  4100
+#define ID_SHORTCUT_CTRL_M                  4101
+// Command numbers the desktop framework fixes
+#define ID_FILE_OPEN                        57601
+#define ID_FILE_SAVE                        57603
+#define ID_FILE_MRU_FILE1                   57616
+#define ID_VIEW_DETAILS                     59411
 #define ID_POINT_CUT                        4060
 #define ID_POINT_COPY                       4061
 #define ID_POINT_PASTE                      4062

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program's icons, cursor and toolbar strips and writes them into resources/res/.
+"""Draws the program's icons, cursor, toolbar strips and splash picture into resources/res/.
 
 Everything is drawn here from simple shapes; run it again after changing a drawing and commit
 the files it writes. Standard library only.
@@ -379,6 +379,256 @@ def clear_bailout(c):
     cross(c, 16, RED, DARK_RED, 8)
 
 
+# ---- main window: toolbar 17 and the menu images of toolbar 114 ------------------------------
+
+QUESTION = [
+    " ### ",
+    "#   #",
+    "    #",
+    "   # ",
+    "  #  ",
+    "     ",
+    "  #  ",
+]
+
+
+def new_plan(c):
+    c.rect(3, 1, 12, 14, DARK_GREY, PAPER)
+    c.polygon([(9, 1), (13, 1), (13, 5)], KEY)
+    c.line(9, 1, 13, 5, DARK_GREY)
+    c.line(9, 1, 9, 5, DARK_GREY)
+    c.line(9, 5, 13, 5, DARK_GREY)
+    c.disc(12, 11, 2.6, YELLOW, ORANGE)
+
+
+def open_folder(c):
+    c.polygon([(1, 4), (6, 4), (7, 5.5), (13, 5.5), (13, 13), (1, 13)], (200, 160, 60))
+    c.rect(1, 4, 13, 13, (120, 90, 30))
+    c.polygon([(3, 8), (15.5, 8), (13, 13.5), (1, 13.5)], YELLOW)
+    c.line(3, 8, 15, 8, (120, 90, 30))
+    c.line(1, 13, 13, 13, (120, 90, 30))
+
+
+def save_disk(c):
+    c.rect(1, 1, 14, 14, DARK_BLUE, BLUE)
+    c.rect(4, 1, 11, 6, DARK_GREY, PAPER)
+    c.rect(9, 2, 10, 5, DARK_GREY, DARK_GREY)
+    c.rect(3, 9, 12, 14, DARK_GREY, (230, 230, 230))
+
+
+def exit_door(c):
+    c.rect(2, 1, 9, 14, (120, 80, 30), (190, 140, 70))
+    c.put(7, 8, BLACK)
+    arrow(c, 7, 8, 15, 8, RED, 3)
+
+
+def shortcut_m(c):
+    c.rect(1, 2, 14, 13, DARK_GREY, PAPER)
+    c.art(4, 5, ["#   #", "## ##", "# # #", "#   #", "#   #", "#   #"], {'#': DARK_BLUE})
+    c.line(11, 4, 11, 11, GREEN)
+
+
+def shortcut_i(c):
+    c.rect(1, 2, 14, 13, DARK_GREY, PAPER)
+    c.art(5, 5, ["###", " # ", " # ", " # ", " # ", "###"], {'#': DARK_BLUE})
+    c.line(10, 4, 10, 11, ORANGE)
+
+
+def plan_settings(c):
+    c.rect(1, 1, 14, 14, DARK_GREY, PAPER)
+    for y, knob in ((4, 9), (8, 4), (12, 11)):
+        c.line(3, y, 12, y, GREY)
+        c.rect(knob - 1, y - 1, knob + 1, y + 1, DARK_BLUE, BLUE)
+
+
+def dive_table(c):
+    table_grid(c, 16)
+
+
+def gas_table(c):
+    table_grid(c, 16)
+    c.rect(11, 6, 14, 14, DARK_GREEN, GREEN)
+    c.rect(12, 4, 13, 5, DARK_GREY, GREY)
+
+
+def create_tables(c):
+    c.rect(4, 4, 14, 14, DARK_BLUE, PAPER)
+    c.rect(2, 2, 12, 12, DARK_BLUE, PAPER)
+    c.rect(2, 2, 12, 4, DARK_BLUE, BLUE)
+    for x in (5, 9):
+        c.line(x, 4, x, 12, GREY)
+    c.line(2, 8, 12, 8, GREY)
+    c.disc(12.5, 12.5, 2.5, GREEN, DARK_GREEN)
+
+
+def calculate(c):
+    c.rect(3, 0, 12, 14, DARK_GREY, (90, 90, 90))
+    c.rect(4, 1, 11, 4, DARK_GREEN, (170, 220, 170))
+    for y in (6, 9, 12):
+        for x in (4, 7, 10):
+            c.rect(x, y, x + 1, y + 1, WHITE, WHITE)
+    c.rect(10, 12, 11, 13, ORANGE, ORANGE)
+
+
+def gear(c, cx, cy, outer, inner, colour, shade):
+    points = []
+    for i in range(16):
+        radius = outer if i % 2 == 0 else inner
+        angle = i * math.pi / 8
+        points.append((cx + radius * math.cos(angle), cy + radius * math.sin(angle)))
+    c.polygon(points, shade)
+    c.disc(cx, cy, inner - 0.8, colour)
+    c.disc(cx, cy, 1.6, KEY)
+
+
+def preferences(c):
+    gear(c, 7.5, 7.5, 7.2, 5.2, GREY, DARK_GREY)
+
+
+def language(c):
+    c.disc(7.5, 7.5, 6.8, (120, 180, 240), DARK_BLUE)
+    c.line(7.5, 1, 7.5, 14, DARK_BLUE)
+    c.line(1, 7.5, 14, 7.5, DARK_BLUE)
+    c.ring(7.5, 7.5, 3.2, DARK_BLUE)
+    c.polygon([(3, 3), (7, 4), (6, 7), (3, 6)], GREEN)
+    c.polygon([(9, 9), (12, 8), (12, 12), (10, 12)], GREEN)
+
+
+def help_contents(c):
+    c.rect(2, 1, 13, 14, DARK_BLUE, BLUE)
+    c.rect(3, 2, 12, 13, BLUE, BLUE)
+    c.line(4, 2, 4, 13, DARK_BLUE)
+    c.art(6, 4, QUESTION, {'#': WHITE})
+
+
+def whats_this(c):
+    c.polygon([(1, 1), (1, 12), (4, 9), (6.5, 14), (8.5, 13), (6, 8), (10, 8)], WHITE)
+    c.line(1, 1, 1, 12, BLACK)
+    c.line(1, 1, 10, 8, BLACK)
+    c.line(1, 12, 4, 9, BLACK)
+    c.line(10, 8, 6, 8, BLACK)
+    c.art(10, 5, QUESTION, {'#': DARK_BLUE})
+
+
+def about(c):
+    c.disc(7.5, 7.5, 6.8, BLUE, DARK_BLUE)
+    c.rect(7, 3, 8, 4, WHITE, WHITE)
+    c.rect(7, 6, 8, 12, WHITE, WHITE)
+    c.line(6, 6, 7, 6, WHITE)
+    c.line(6, 12, 9, 12, WHITE)
+
+
+def home_page(c):
+    c.polygon([(7.5, 1), (15, 8), (0, 8)], RED)
+    c.rect(2, 8, 13, 14, DARK_GREY, PAPER)
+    c.rect(6, 10, 9, 14, (120, 80, 30), (190, 140, 70))
+
+
+# ---- program icon and splash -----------------------------------------------------------------
+
+def icon_program(s):
+    c = Canvas(s, s)
+    k = s / 16
+    c.disc(7.5 * k, 7.5 * k, 7.4 * k, (30, 100, 170), (10, 45, 95))
+    c.disc(7.5 * k, 5.5 * k, 4.5 * k, (60, 140, 210))
+    width = max(1, int(1.6 * k))
+    path = [(2, 3.5), (5, 11), (9, 11), (10, 8.5), (11.5, 8.5), (12, 6), (13.5, 6), (14, 3.5)]
+    for (x0, y0), (x1, y1) in zip(path, path[1:]):
+        c.line(x0 * k, y0 * k, x1 * k, y1 * k, WHITE, width)
+    c.line(1.5 * k, 3.5 * k, 14 * k, 3.5 * k, (170, 220, 250), max(1, int(k)))
+    return c
+
+
+FONT = {
+    'A': [" ### ", "#   #", "#   #", "#####", "#   #", "#   #", "#   #"],
+    'B': ["#### ", "#   #", "#   #", "#### ", "#   #", "#   #", "#### "],
+    'C': [" ### ", "#   #", "#    ", "#    ", "#    ", "#   #", " ### "],
+    'D': ["#### ", "#   #", "#   #", "#   #", "#   #", "#   #", "#### "],
+    'E': ["#####", "#    ", "#    ", "#### ", "#    ", "#    ", "#####"],
+    'I': [" ### ", "  #  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "],
+    'K': ["#   #", "#  # ", "# #  ", "##   ", "# #  ", "#  # ", "#   #"],
+    'L': ["#    ", "#    ", "#    ", "#    ", "#    ", "#    ", "#####"],
+    'M': ["#   #", "## ##", "# # #", "# # #", "#   #", "#   #", "#   #"],
+    'N': ["#   #", "##  #", "# # #", "#  ##", "#   #", "#   #", "#   #"],
+    'O': [" ### ", "#   #", "#   #", "#   #", "#   #", "#   #", " ### "],
+    'P': ["#### ", "#   #", "#   #", "#### ", "#    ", "#    ", "#    "],
+    'R': ["#### ", "#   #", "#   #", "#### ", "# #  ", "#  # ", "#   #"],
+    'S': [" ####", "#    ", "#    ", " ### ", "    #", "    #", "#### "],
+    'T': ["#####", "  #  ", "  #  ", "  #  ", "  #  ", "  #  ", "  #  "],
+    'V': ["#   #", "#   #", "#   #", "#   #", "#   #", " # # ", "  #  "],
+    'Y': ["#   #", "#   #", " # # ", "  #  ", "  #  ", "  #  ", "  #  "],
+    '.': ["     ", "     ", "     ", "     ", "     ", "     ", "  #  "],
+    ' ': ["     "] * 7,
+}
+
+
+def text(c, x0, y0, words, scale, colour):
+    for index, letter in enumerate(words):
+        for y, row in enumerate(FONT[letter]):
+            for x, ch in enumerate(row):
+                if ch == '#':
+                    for dy in range(scale):
+                        for dx in range(scale):
+                            c.put(x0 + index * 6 * scale + x * scale + dx, y0 + y * scale + dy, colour)
+
+
+def text_width(words, scale):
+    return (len(words) * 6 - 1) * scale
+
+
+def centred_text(c, y, words, scale, colour, shadow=None):
+    x = (c.width - text_width(words, scale)) // 2
+    if shadow is not None:
+        text(c, x + max(1, scale // 2), y + max(1, scale // 2), words, scale, shadow)
+    text(c, x, y, words, scale, colour)
+
+
+def blend(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def splash():
+    width, height, surface = 512, 315, 118
+    c = Canvas(width, height)
+    for y in range(height):
+        if y < surface:
+            colour = blend((150, 200, 240), (225, 240, 252), y / surface)
+        else:
+            colour = blend((40, 120, 180), (5, 25, 60), (y - surface) / (height - surface))
+        row = colour + (255,)
+        c.pixels[y] = [row] * width
+    for x in range(width):
+        wave = surface + 2.5 * math.sin(x / 11.0)
+        for y in range(int(wave) - 1, int(wave) + 2):
+            c.put(x, y, (235, 248, 255))
+    # Light falling through the water.
+    for x0 in (90, 210, 330, 430):
+        for y in range(surface + 2, height):
+            spread = (y - surface) * 0.18
+            fade = 1 - (y - surface) / (height - surface)
+            for x in range(int(x0 - spread), int(x0 + spread) + 1):
+                if 0 <= x < width:
+                    r, g, b, _ = c.pixels[y][x]
+                    c.pixels[y][x] = blend((r, g, b), (120, 190, 235), 0.12 * fade) + (255,)
+    # A dive profile: descent, bottom, ascent with its stops.
+    profile = [(40, surface + 4), (120, 285), (250, 285), (290, 240), (320, 240), (335, 215), (370, 215),
+               (385, 190), (440, 190), (470, surface + 4)]
+    for (xa, ya), (xb, yb) in zip(profile, profile[1:]):
+        c.line(xa, ya + 2, xb, yb + 2, (0, 15, 40), 4)
+        c.line(xa, ya, xb, yb, (255, 210, 60), 3)
+    for cx, cy, r in ((128, 262, 5), (134, 244, 3.5), (126, 228, 2.5), (260, 268, 4), (266, 252, 2.5),
+                      (452, 170, 4), (446, 156, 3), (455, 143, 2)):
+        for y in range(int(cy - r - 1), int(cy + r + 2)):
+            for x in range(int(cx - r - 1), int(cx + r + 2)):
+                d = math.hypot(x - cx, y - cy)
+                if r - 1 < d <= r:
+                    c.put(x, y, (200, 235, 255))
+    centred_text(c, 22, "VELMAR TESSALINE", 4, (10, 45, 95), (255, 255, 255))
+    centred_text(c, 64, "DECOMPRESSION PLANNER", 2, (30, 80, 140))
+    centred_text(c, 92, "OSKERBY LTD.", 2, (30, 80, 140))
+    return c
+
+
 def main():
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'res')
     os.makedirs(folder, exist_ok=True)
@@ -393,6 +643,15 @@ def main():
         'dives.bmp': bmp_24(strip([add_dive, delete_dive, rename_dive, sort_dives, import_dive, export_dive])),
         'graph.bmp': bmp_24(strip([zoom, pan, graph_cursor, persistent_cursor, reset])),
         'graph-bailout.bmp': bmp_24(strip([bailout_cursor, bailout_segment, reset_zoom, return_to_dive, clear_bailout])),
+        'program.ico': icon_file([icon_program(16), icon_program(32), icon_program(48)]),
+        'main-toolbar.bmp': bmp_24(strip([new_plan, open_folder, save_disk, add_dive, delete_dive, import_dive,
+                                          export_dive, dive_table, gas_table, calculate, create_tables, preferences,
+                                          plan_settings, help_contents, whats_this, about])),
+        'menu-images.bmp': bmp_24(strip([new_plan, open_folder, save_disk, exit_door, shortcut_m, shortcut_i,
+                                         plan_settings, add_dive, delete_dive, import_dive, export_dive,
+                                         create_tables, language, dive_table, gas_table, calculate, preferences,
+                                         help_contents, whats_this, about, home_page])),
+        'splash.bmp': bmp_24(splash()),
     }
     for name, data in files.items():
         with open(os.path.join(folder, name), 'wb') as out:

@@ -9,17 +9,11 @@
 #include "framework/Toolkit.h"
 #include "platform/ResourceModule.h"
 #include "resources/ProgramResources.h"
+#include "tests/gui/GuiTestSupport.h"
 
 extern "C" const ResourceBundleData* GuiTestResourceBundle();
 
 namespace {
-
-// A failed toolkit check fails the test instead of waiting in a dialog.
-void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-                  const wxString& message) {
-  ADD_FAILURE_AT(file.utf8_string().c_str(), line)
-      << function.utf8_string() << ": " << condition.utf8_string() << " " << message.utf8_string();
-}
 
 class TestApp : public wxApp {
  public:
@@ -37,7 +31,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The toolkit did not start (no display?)\n");
     return 1;
   }
-  wxSetAssertHandler(FailOnAssert);
+  FailTestsOnToolkitAsserts();
   framework::PrepareToolkit();
   ProgramResources();
   std::string error;

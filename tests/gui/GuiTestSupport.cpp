@@ -1,11 +1,25 @@
 #include "tests/gui/GuiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <thread>
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+
+namespace {
+
+void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
+                  const wxString& message) {
+  ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+      << function.utf8_string() << ": " << condition.utf8_string() << " " << message.utf8_string();
+}
+
+}  // namespace
+
+void FailTestsOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
 
 void Settle(int milliseconds) {
   SettleUntil([] { return false; }, milliseconds);

@@ -6,6 +6,8 @@
 #include <wx/notebook.h>
 #include <wx/window.h>
 
+// From now on a failed toolkit check fails the test instead of waiting in a dialog.
+void FailTestsOnToolkitAsserts();
 // Runs the event loop until nothing is pending, and a little longer for the X server.
 void Settle(int milliseconds = 50);
 // Runs the event loop until done() or the time is up; the last answer of done().

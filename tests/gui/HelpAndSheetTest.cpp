@@ -9,9 +9,9 @@
 #include "controls/HelpDlg.h"
 #include "controls/HelpPopup.h"
 #include "controls/TabSheet.h"
+#include "engine/PrivateMessages.h"
 #include "framework/Help.h"
 #include "framework/Messages.h"
-#include "framework/PrivateMessages.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
 

@@ -100,13 +100,22 @@ TEST(ShadedButton, CarriesItsIconTooltipAndCursor) {
   Settle();
   wxUIActionSimulator().Char(' ');
   EXPECT_TRUE(SettleUntil([&] { return clicks == 1; }));
+  // Enter too, before the window around could give it to a default button.
+  bool windowSawEnter = false;
+  window.frame.Bind(wxEVT_CHAR_HOOK, [&](wxKeyEvent& event) {
+    windowSawEnter |= event.GetKeyCode() == WXK_RETURN;
+    event.Skip();
+  });
+  wxUIActionSimulator().Char(WXK_RETURN);
+  EXPECT_TRUE(SettleUntil([&] { return clicks == 2; }));
+  EXPECT_FALSE(windowSawEnter);
   // Disabled, it keeps its face and caption; clicks do nothing.
   window.button->Disable();
   wxUIActionSimulator mouse;
   mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
   mouse.MouseClick();
   Settle(100);
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST(MemDC, DrawsOffScreenAndCopiesOnceAtTheEnd) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/toolbar.h>
 
 #include "controls/IconMenu.h"
@@ -63,6 +64,36 @@ TEST(IconMenu, ImagesStayInTheSharedStoreAndForeignButtonsAreSkipped) {
   EXPECT_FALSE(missing.LoadMenu(4242));
   EXPECT_EQ(missing.Popup(0), nullptr);
   EXPECT_FALSE(menu.LoadToolbarImages(4242));
+}
+
+TEST(CommandIds, NumbersAboveTheToolkitsRangeAreFoldedBelowItAndBack) {
+  // The framework's Open 0xE101 and Details 0xE813; the program's review command 0x8090.
+  EXPECT_EQ(framework::ToolkitCommandId(57601), 0x6101);
+  EXPECT_EQ(framework::ToolkitCommandId(59411), 0x6813);
+  EXPECT_EQ(framework::ToolkitCommandId(32912), 0x7090);
+  EXPECT_EQ(framework::ToolkitCommandId(4000), 4000);
+  EXPECT_EQ(framework::ToolkitCommandId(0x7FFE), 0x7FFE);
+  for (int command : {57601, 57603, 57616, 59411, 32912, 4000, 4042, 1, 0x5FFF}) {
+    EXPECT_LT(framework::ToolkitCommandId(command), 0x7FFF) << command;
+    EXPECT_EQ(framework::ResourceCommandId(framework::ToolkitCommandId(command)), command) << command;
+  }
+}
+
+TEST(CommandIds, TheMainMenuAndToolbarCarryTheFoldedNumbers) {
+  controls::CIconMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(103));
+  std::unique_ptr<wxMenuBar> bar = menu.TakeMenuBar();
+  wxMenuItem* open = bar->FindItem(0x6101);
+  ASSERT_NE(open, nullptr);
+  EXPECT_EQ(open->GetItemLabel(), "&Open\tCtrl+O");
+  EXPECT_NE(bar->FindItem(0x6813), nullptr);  // View, Details
+  wxFrame frame(nullptr, wxID_ANY, "Tools");
+  wxToolBar* toolBar = frame.CreateToolBar();
+  ASSERT_TRUE(framework::FillToolBar(*toolBar, 17));
+  EXPECT_NE(toolBar->FindById(0x6103), nullptr);  // Save
+  EXPECT_EQ(toolBar->FindById(57603), nullptr);
+  const std::vector<platform::Accelerator> ctrlS = {{'S', true, true, false, false, 57603}};
+  EXPECT_EQ(framework::AcceleratorEntries(ctrlS).front().GetCommand(), 0x6103);
 }
 
 TEST(Accelerators, BecomeTheToolkitsKeysAndFlags) {

@@ -1,0 +1,131 @@
+#pragma once
+// The program's main window: the dive-tab sheet with one page per dive of the open plan, the
+// main menu and the toolbar, the title, the enabling of the commands and the saved placement.
+//
+// Its members live in one source file per concern:
+//   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
+//   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
+//   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <wx/frame.h>
+#include <wx/iconbndl.h>
+#include <wx/timer.h>
+#include <wx/toolbar.h>
+
+#include "app/TabDivePlan.h"
+#include "app/core/CommandState.h"
+#include "controls/AnchorLayout.h"
+#include "controls/IconMenu.h"
+#include "controls/PlacementKeeper.h"
+#include "controls/TabSheet.h"
+#include "engine/PlanGroup.h"
+
+namespace app {
+
+class CRecentFileList;
+
+class CDivePlannerDlg : public wxFrame {
+ public:
+  static constexpr int kTimerId = 12345;
+  static constexpr int kTimerPeriodMs = 1000;
+  static constexpr int kSplashTimeMs = 5000;
+
+  // recentFiles: the application's list, shown in the File menu; it must outlive the window.
+  CDivePlannerDlg(std::string productVersion, CRecentFileList& recentFiles);
+  ~CDivePlannerDlg() override;
+
+  // A plan file to open as soon as the window is ready (named on the command line).
+  void SetAutoOpen(const std::string& path);
+  // Makes the window and everything in it; false when the sheet or the first dive page cannot
+  // be made (the window then has no tabs).
+  bool OnInitDialog();
+
+  // The sheet's page count, -1 without a sheet.
+  int GetTabCount() const;
+  // The selected tab; the first when none is; -1 without a sheet.
+  int GetActiveTab() const;
+  // Makes the sheet hold count dive pages (growing selects the new last tab); false without a sheet.
+  bool SetTabCount(int count);
+  void SyncTabsToPlan();
+  void SetTabCaption(const std::string& name, int index, bool bailout);
+  std::string GetTabCaption(int index) const;
+  void RefreshTabCaptions();
+  void UpdateTitle();
+  void RefreshTitleAndCaptions();
+  // Loads a plan file into the plan and rebuilds the tabs; a plan that cannot be read leaves one
+  // new dive, untitled. The plan has no unsaved changes afterwards.
+  bool OpenPlanFile(const std::string& path);
+  bool IsCalculationPending() const { return planGroup_.m_calcPending; }
+  // A forced calculation of the dive of the selected tab.
+  bool RecalculateActiveDive();
+  // The open plan, for the windows that show and edit it.
+  CPlanGroup& PlanGroup() { return planGroup_; }
+
+  // Whether a command can run now: it has a handler and the plan allows it.
+  bool IsCommandEnabled(int command) const;
+  // Exit (also Escape and the close box): asks about unsaved changes; stays open when the
+  // answer was Yes and the plan was then not saved.
+  void OnFileExit();
+  // Saves the plan, asking for a file first when saveAs is set or the plan has none; true when
+  // it was saved.
+  bool SaveFile(bool saveAs);
+
+  controls::CResizableSheet* Sheet() const { return sheet_; }
+  wxToolBar* ToolBar() const { return toolBar_; }
+
+ private:
+  bool CreateFrameFromTemplate();
+  void FitOnDisplay();
+  void LogSettings() const;
+  bool CreateTabSheet();
+  CTabDivePlan* AddDivePage(int index);
+  void PlaceSheet();
+  void LayOut();
+  void CreateMenu();
+  void ShowRecentFiles();
+  void CreateMainToolBar();
+  void BindCommands();
+  void BindMessages();
+  // Shows the Dive menu of the tabs at the mouse.
+  void OnDiveTabRightClick();
+
+  PlanFacts Facts() const;
+  void OnUpdateCommand(wxUpdateUIEvent& event);
+  void OnCharHook(wxKeyEvent& event);
+  bool HasHandler(int command) const;
+  // The path chosen in the Save As dialog; empty when it was cancelled.
+  std::string AskSavePath();
+  // Read and write the plan file; true when it was done.
+  bool ReadPlanFile(const std::string& path);
+  bool WritePlanFile(const std::string& path);
+  void OnCalculate();
+
+  void OnPlanModified();
+  void OnDiveTabSelected();
+  void OnDiveCalculated(int index);
+  void OnPlanLoaded(int index);
+
+  std::string productVersion_;
+  CRecentFileList& recentFiles_;
+  controls::CIconMenu menu_;
+  wxToolBar* toolBar_ = nullptr;
+  CPlanGroup planGroup_;
+  bool autoOpen_ = false;
+  std::string autoOpenPath_;
+  std::string currentPlanFile_;
+  controls::CResizableSheet* sheet_ = nullptr;
+  std::array<CTabDivePlan*, kMaxDives> pages_{};
+  wxIconBundle icons_;
+  wxTimer timer_;
+
+  wxPanel* body_ = nullptr;
+  std::unique_ptr<controls::CAnchorLayout> anchors_;
+  std::unique_ptr<controls::CPlacementKeeper> placement_;
+  wxString recentFilePlaceholder_;
+};
+
+}  // namespace app

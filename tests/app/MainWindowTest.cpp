@@ -1,0 +1,281 @@
+// The main window of the real program: title, dive tab, command states, keys and placement.
+#include <gtest/gtest.h>
+
+#include <wx/menu.h>
+#include <wx/uiaction.h>
+
+#include "app/DivePlannerDlg.h"
+#include "app/LiabilityRichEdit.h"
+#include "app/SplashWnd.h"
+#include "engine/PrivateMessages.h"
+#include "framework/MenuBuilder.h"
+#include "framework/Messages.h"
+#include "platform/Registry.h"
+#include "resources/resource.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
+
+int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
+
+ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
+  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
+                  [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
+}
+
+bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
+
+bool ToolEnabled(int command) {
+  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  return MainWindow()->ToolBar()->GetToolEnabled(Command(command));
+}
+
+bool TitleMarksChanges() { return MainWindow()->GetTitle().EndsWith(" *"); }
+
+// Descends to 30 m in 2 minutes on air and stays for 20 minutes.
+void AddAirDive(CDivePlan& dive) {
+  ASSERT_EQ(dive.AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
+  ASSERT_EQ(dive.AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
+}
+
+void RunCommand(int command) {
+  wxCommandEvent event(wxEVT_MENU, Command(command));
+  MainWindow()->ProcessWindowEvent(event);
+}
+
+// The sheet covers the frame that marks its place, and the toolbar spans the top.
+void ExpectLaidOut(app::CDivePlannerDlg& window) {
+  wxWindow* marker = window.FindWindow(IDC_SHEET_FRAME);
+  ASSERT_NE(marker, nullptr);
+  EXPECT_FALSE(marker->IsShown());
+  EXPECT_EQ(window.Sheet()->GetRect(), marker->GetRect());
+  const wxSize body = window.Sheet()->GetParent()->GetClientSize();
+  EXPECT_EQ(window.ToolBar()->GetPosition(), wxPoint(0, 0));
+  EXPECT_EQ(window.ToolBar()->GetSize().x, body.x);
+  EXPECT_LE(window.ToolBar()->GetSize().y, marker->GetRect().y);
+}
+
+}  // namespace
+
+TEST(MainWindow, ANewPlanShowsTheVersionOneDiveTabAndSaveGreyed) {
+  TempFolders folders;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        app::CDivePlannerDlg& window = *MainWindow();
+        EXPECT_EQ(app::CSplashWnd::Current(), nullptr);  // switched off on the command line
+        EXPECT_EQ(window.GetTitle(), "Velmar Tessaline v1.0.0.1");
+        EXPECT_EQ(window.GetTabCount(), 1);
+        EXPECT_EQ(window.GetActiveTab(), 0);
+        EXPECT_EQ(window.GetTabCaption(0), "Dive 1");
+        ExpectLaidOut(window);
+        window.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        wxToolBar& tools = *window.ToolBar();
+        EXPECT_EQ(tools.GetToolsCount(), 22u);  // 16 buttons and 6 separators
+        EXPECT_FALSE(tools.GetToolEnabled(Command(ID_FILE_SAVE)));
+        EXPECT_EQ(tools.GetToolShortHelp(Command(ID_TOOLS_CALCULATE)), "Calculate");
+        wxMenuBar& menus = *window.GetMenuBar();
+        EXPECT_EQ(menus.GetMenuCount(), 5u);
+        EXPECT_EQ(menus.GetMenuLabelText(0), "File");
+        EXPECT_FALSE(menus.IsEnabled(Command(ID_FILE_SAVE)));
+        EXPECT_TRUE(menus.IsEnabled(Command(ID_FILE_SAVE_AS)));
+        EXPECT_TRUE(menus.IsEnabled(Command(ID_FILE_EXIT)));
+        // No recent files yet: the place holder stands greyed.
+        EXPECT_EQ(menus.GetLabel(Command(ID_FILE_MRU_FILE1)), "Recent File");
+        EXPECT_FALSE(menus.IsEnabled(Command(ID_FILE_MRU_FILE1)));
+        // Enter has no default button to press: the window stays.
+        window.Raise();
+        PressKey(WXK_RETURN);
+      })
+      .Then("a moment after Enter", [] { Settle(300); return true; }, [] {
+        ASSERT_TRUE(MainWindowOnScreen());
+        wxImage shot = CaptureWindow(*MainWindow()).ConvertToImage();
+        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+        EXPECT_TRUE(shot.SaveFile(GUI_ARTEFACT_DIR "/main-window.png", wxBITMAP_TYPE_PNG));
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_TRUE(run.NativeDialogs().empty());  // nothing to save, so nothing asked
+}
+
+TEST(MainWindow, EscapeEndsTheProgramLikeExit) {
+  TempFolders folders;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run).Then("the main window on the screen", MainWindowOnScreen, [] {
+    MainWindow()->Raise();
+    PressKey(WXK_ESCAPE);
+  });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, ThePlacementComesBackAndIsKeptAgainAtExit) {
+  TempFolders folders;
+  platform::Registry().WriteString(kPlacementKey, "VelmarTessalineWindowPlacement", "60,40,1460,1040,1,0,0,0");
+  wxRect sheet;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window where it was left",
+            [] { return MainWindowOnScreen() && MainWindow()->GetRect() == wxRect(60, 40, 1400, 1000); },
+            [&] {
+              Pump();
+              ExpectLaidOut(*MainWindow());
+              sheet = MainWindow()->Sheet()->GetRect();
+              MainWindow()->SetSize(100, 80, 1450, 1050);
+            })
+      .Then("the main window resized", [] { return MainWindow()->GetRect() == wxRect(100, 80, 1450, 1050); },
+            [&] {
+              Pump();
+              ExpectLaidOut(*MainWindow());
+              EXPECT_EQ(MainWindow()->Sheet()->GetRect(), wxRect(sheet.GetTopLeft(), sheet.GetSize() + wxSize(50, 50)));
+              MainWindow()->Close();
+            });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(platform::Registry().ReadString(kPlacementKey, "VelmarTessalineWindowPlacement"),
+            std::optional<std::string>("100,80,1550,1130,1,0,0,0"));
+}
+
+TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
+  TempFolders folders;
+  wxMenu* opened = nullptr;
+  bool closed = false;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        app::CDivePlannerDlg& window = *MainWindow();
+        window.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+          opened = event.GetMenu();
+          event.Skip();
+        });
+        window.Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+          closed = true;
+          event.Skip();
+        });
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*window.Sheet(), 0, tab));
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(window.Sheet()->ClientToScreen(tab));
+        mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+      })
+      .Then("the dive menu", [&] { return opened != nullptr; }, [&] {
+        // The menu's commands wait for their windows: every one is greyed, none is missing.
+        for (int command : {ID_DIVES_ADD, ID_DIVES_DELETE, ID_DIVES_RENAME, ID_DIVES_SORT, ID_DIVES_IMPORT, ID_DIVES_EXPORT}) {
+          ASSERT_NE(opened->FindItem(command), nullptr) << command;
+          EXPECT_FALSE(opened->IsEnabled(command)) << command;
+        }
+        EXPECT_EQ(opened->FindItem(ID_DIVES_ADD)->GetItemLabel(), "&Add Dive");
+        EXPECT_TRUE(opened->FindItem(ID_DIVES_ADD)->GetBitmap().IsOk());
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the dive menu closed", [&] { return closed; }, [] {
+        ASSERT_TRUE(MainWindowOnScreen());  // the Escape closed the menu only
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheProgramOpen) {
+  TempFolders folders;
+  const std::string question = "The Dive Plan has been modified.\n\nDo you want to save the changes?";
+  ProgramRun run;
+  run.Answer(wxID_CANCEL)   // Ctrl+S: the Save As dialog
+      .Answer(wxID_YES)     // first exit: save the changes?
+      .Answer(wxID_CANCEL)  // ... the Save As dialog
+      .Answer(wxID_NO);     // second exit: do not save
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        EXPECT_FALSE(ToolEnabled(ID_FILE_SAVE));
+        MainWindow()->Raise();
+        PressKey('S', wxMOD_CONTROL);  // greyed: nothing happens
+      })
+      .Then("a moment after Ctrl+S", [] { Settle(300); return true; }, [&] {
+        EXPECT_TRUE(run.NativeDialogs().empty());
+        ASSERT_TRUE(MainWindow()->PlanGroup().GetDivePlan(0)->SetGfLow(30));
+      })
+      .Then("the title marking the change", TitleMarksChanges, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
+        EXPECT_TRUE(ToolEnabled(ID_FILE_SAVE));
+        // Ctrl+S reaches Save from the dive tab, before the tab could see the key.
+        MainWindow()->Sheet()->SetFocus();
+        PressKey('S', wxMOD_CONTROL);
+      })
+      .Then("the Save As dialog of Ctrl+S", [&] { return run.NativeDialogs().size() == 1; }, [] {
+        MainWindow()->Close();
+      })
+      .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 3; }, [&] {
+        Settle(300);
+        EXPECT_EQ(run.NativeDialogs()[1], question);
+        ASSERT_TRUE(MainWindowOnScreen()) << "the changes would be lost";
+        EXPECT_TRUE(TitleMarksChanges());
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  ASSERT_EQ(run.NativeDialogs().size(), 4u);
+  EXPECT_EQ(run.NativeDialogs()[3], question);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) {
+  TempFolders folders;
+  const std::string settings = "Software\\Velmar\\VelmarTessaline\\Settings";
+  platform::Registry().WriteDword(settings + "\\General", "Auto Recalc", 0);
+  platform::Registry().WriteString(settings + "\\Gas Mix", "Gas Mixes", "21/0,32/0");
+  platform::Registry().WriteString(settings + "\\Gas Mix", "Gas Mixes Ageing", "21/0/-1/-1,32/0/100/7");
+  const int today = static_cast<int>((std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()) -
+                                      std::chrono::sys_days(std::chrono::year(2000) / 1 / 1)).count());
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_FALSE(plan.m_autoRecalc);
+        EXPECT_FALSE(ToolEnabled(ID_TOOLS_CALCULATE));
+        AddAirDive(*plan.GetDivePlan(0));
+        EXPECT_TRUE(plan.m_calcPending);
+        EXPECT_EQ(plan.GetDivePlan(0)->GetStepCount(), 0);
+      })
+      .Then("Calculate offered", [] { return ToolEnabled(ID_TOOLS_CALCULATE); }, [] {
+        RunCommand(ID_TOOLS_CALCULATE);
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_FALSE(plan.m_calcPending);
+        EXPECT_GT(plan.GetDivePlan(0)->GetStepCount(), 1320);  // at least one step a second
+        EXPECT_FALSE(ToolEnabled(ID_TOOLS_CALCULATE));
+        // A second dive, named, awaiting its calculation.
+        ASSERT_TRUE(plan.AddDivePlan());
+        MainWindow()->SyncTabsToPlan();
+        EXPECT_EQ(MainWindow()->GetTabCount(), 2);
+        EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
+        ASSERT_TRUE(plan.RenameDive(1, "Wreck"));
+        AddAirDive(*plan.GetDivePlan(1));
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
+        framework::PostToMainWindow(WMU_DIVE_CALCULATED, 7);  // no such tab: nothing
+        framework::PostToMainWindow(WMU_DIVE_CALCULATED, 1);
+        framework::PostToMainWindow(WMU_PLAN_LOADED, 5);
+        framework::PostToMainWindow(WMU_PLAN_LOADED, 0);
+        framework::PostToMainWindow(WMU_GAS_MIX_SELECTED, 32, 0);
+      })
+      .Then("the messages handled", [] { return MainWindow()->GetActiveTab() == 0; }, [&] {
+        Pump();
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wreck");
+        EXPECT_TRUE(plan.m_calcPending);  // the loaded notice calculated dive 1 only
+        EXPECT_EQ(plan.GetDivePlan(1)->GetStepCount(), 0);
+        EXPECT_EQ(platform::Registry().ReadString(settings + "\\Gas Mix", "Gas Mixes Ageing"),
+                  std::optional<std::string>("21/0/-1/-1,32/0/" + std::to_string(today) + "/0"));
+        // The user's change to the second tab brings the plan up to date to that dive.
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 1, tab));
+        ClickOn(MainWindow()->Sheet(), tab);
+      })
+      .Then("the second dive calculated", [] { return !MainWindow()->PlanGroup().m_calcPending; }, [] {
+        EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
+        EXPECT_GT(MainWindow()->PlanGroup().GetDivePlan(1)->GetStepCount(), 1320);
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}

@@ -1,0 +1,151 @@
+#include "tests/app/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include "app/DivePlannerApp.h"
+#include "tests/gui/GuiTestSupport.h"
+
+namespace {
+
+constexpr int kTickMs = 20;
+bool ranOnce = false;
+
+}  // namespace
+
+class ProgramRun::Ticker : public wxEvtHandler {
+ public:
+  explicit Ticker(ProgramRun& run) : run_(run), timer_(this) {
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { run_.Tick(); });
+    timer_.Start(kTickMs);
+  }
+
+ private:
+  ProgramRun& run_;
+  wxTimer timer_;
+};
+
+ProgramRun::ProgramRun() { Register(); }
+
+ProgramRun::~ProgramRun() { delete ticker_; }
+
+ProgramRun& ProgramRun::Then(std::string what, Condition ready, Action act) {
+  steps_.push_back({std::move(what), std::move(ready), std::move(act)});
+  return *this;
+}
+
+ProgramRun& ProgramRun::Answer(int code) {
+  answers_.push_back(code);
+  return *this;
+}
+
+int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::milliseconds timeOut) {
+  if (ranOnce) {
+    ADD_FAILURE() << "the program can run only once in a process: run the tests one by one (ctest does)";
+    return -1;
+  }
+  ranOnce = true;
+  std::vector<std::string> words{"VelmarTessaline"};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  deadline_ = std::chrono::steady_clock::now() + timeOut;
+  FailTestsOnToolkitAsserts();
+  const int status = app::RunVelmarTessaline(static_cast<int>(words.size()), argv.data());
+  if (!abandoned_ && next_ < steps_.size()) ADD_FAILURE() << "the program ended before the step: " << steps_[next_].what;
+  EXPECT_EQ(nextAnswer_, answers_.size()) << "not every prepared answer was asked for";
+  return status;
+}
+
+int ProgramRun::Enter(wxDialog* dialog) {
+  if (ticker_ == nullptr) ticker_ = new Ticker(*this);  // the first dialog: the toolkit runs now
+  if (dynamic_cast<wxMessageDialogBase*>(dialog) != nullptr) {
+    nativeDialogs_.push_back(static_cast<wxMessageDialogBase*>(dialog)->GetMessage().utf8_string());
+  } else if (dynamic_cast<wxFileDialogBase*>(dialog) != nullptr) {
+    nativeDialogs_.push_back(dialog->GetTitle().utf8_string());
+  } else {
+    return wxID_NONE;  // the program's own dialogs are shown
+  }
+  if (nextAnswer_ >= answers_.size()) {
+    ADD_FAILURE() << "no answer prepared for: " << nativeDialogs_.back();
+    return wxID_CANCEL;
+  }
+  return answers_[nextAnswer_++];
+}
+
+void ProgramRun::Tick() {
+  if (abandoned_ || inStep_) return;  // a step may let events run; the next waits for it to end
+  if (std::chrono::steady_clock::now() > deadline_) {
+    Abandon(next_ < steps_.size() ? "timed out waiting for: " + steps_[next_].what : "the program did not end");
+    return;
+  }
+  if (next_ >= steps_.size() || !steps_[next_].ready()) return;
+  inStep_ = true;
+  steps_[next_++].act();
+  inStep_ = false;
+}
+
+void ProgramRun::Abandon(const std::string& why) {
+  abandoned_ = true;
+  ADD_FAILURE() << why;
+  // Ends the program: every modal dialog is cancelled and every window closed for good.
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
+      dialog->EndModal(wxID_CANCEL);
+    } else {
+      window->Destroy();
+    }
+  }
+}
+
+app::CDivePlannerDlg* MainWindow() { return FindShown<app::CDivePlannerDlg>(); }
+
+void Pump() {
+  wxTheApp->ProcessPendingEvents();
+  wxTheApp->ProcessIdle();
+}
+
+void PressKey(int keyCode, int modifiers) {
+  wxUIActionSimulator keys;
+  keys.KeyDown(keyCode, modifiers);
+  keys.KeyUp(keyCode, modifiers);
+}
+
+void ClickOn(wxWindow* window) {
+  const wxSize size = window->GetClientSize();
+  ClickOn(window, wxPoint(size.x / 2, size.y / 2));
+}
+
+void ClickOn(wxWindow* window, const wxPoint& point) {
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(window->ClientToScreen(point));
+  mouse.MouseClick();
+}
+
+std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFolder) {
+  std::vector<std::string> lines;
+  const std::filesystem::path folder = dataFolder / "Velmar" / "Velmar Tessaline";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("Velmar_Tessaline_", 0) != 0 || entry.path().extension() != ".log") continue;
+    std::ifstream in(entry.path());
+    for (std::string line; std::getline(in, line);) {
+      const auto stamp = line.find(" : ");
+      lines.push_back(stamp == std::string::npos ? line : line.substr(stamp + 3));
+    }
+  }
+  return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}

@@ -1,0 +1,85 @@
+#pragma once
+// Runs the real program in the test's process, through the same entry its main uses, while a
+// script of steps acts on its windows: each step waits until it is ready, then acts. Message
+// boxes and file dialogs (drawn by the toolkit itself) are answered from a queue and recorded;
+// the program's own dialogs are shown for real. A program can run once per process.
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/modalhook.h>
+#include <wx/toplevel.h>
+
+namespace app {
+class CDivePlannerDlg;
+}
+
+class ProgramRun : public wxModalDialogHook {
+ public:
+  using Condition = std::function<bool()>;
+  using Action = std::function<void()>;
+
+  ProgramRun();
+  ~ProgramRun() override;
+
+  // The steps run in order; a step whose condition is not met within the time-out fails the test.
+  ProgramRun& Then(std::string what, Condition ready, Action act);
+  // The answer of the next message box or file dialog (wxID_YES, wxID_CANCEL, ...).
+  ProgramRun& Answer(int code);
+
+  // Runs the program with these arguments and returns its exit status.
+  int Run(const std::vector<std::string>& arguments,
+          std::chrono::milliseconds timeOut = std::chrono::seconds(40));
+
+  // The texts of the message boxes and the titles of the file dialogs shown, in order.
+  const std::vector<std::string>& NativeDialogs() const { return nativeDialogs_; }
+
+ protected:
+  int Enter(wxDialog* dialog) override;
+
+ private:
+  class Ticker;
+  void Tick();
+  void Abandon(const std::string& why);
+
+  struct Step {
+    std::string what;
+    Condition ready;
+    Action act;
+  };
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  std::vector<int> answers_;
+  std::size_t nextAnswer_ = 0;
+  std::vector<std::string> nativeDialogs_;
+  std::chrono::steady_clock::time_point deadline_;
+  Ticker* ticker_ = nullptr;
+  bool abandoned_ = false;
+  bool inStep_ = false;
+};
+
+// The shown top-level window of this class, or nullptr.
+template <typename Window>
+Window* FindShown() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* found = dynamic_cast<Window*>(window);
+    if (found != nullptr && found->IsShown() && !found->IsBeingDeleted()) return found;
+  }
+  return nullptr;
+}
+app::CDivePlannerDlg* MainWindow();
+
+// Lets pending events and idle handling run.
+void Pump();
+// Presses a key as the user does, on the window that has the focus.
+void PressKey(int keyCode, int modifiers = 0);
+// Clicks the middle of a window, or a point in its client area, with the left mouse button.
+void ClickOn(wxWindow* window);
+void ClickOn(wxWindow* window, const wxPoint& point);
+
+// The lines of the day's diagnostic log under this data folder, without their time stamps;
+// empty when there is no log.
+std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFolder);
+bool Contains(const std::vector<std::string>& lines, const std::string& line);
