@@ -75,9 +75,9 @@ constexpr SettingRecord<bool> kFlagRecords[] = {
 
 // Applies the record when the table has its key.
 template <typename Value, std::size_t count>
-bool ApplySetting(CDivePlan& dive, const SettingRecord<Value> (&table)[count], const CTextRecord& record) {
+bool ApplySetting(CDivePlan& dive, const SettingRecord<Value> (&table)[count], int key, const CTextRecord& record) {
   for (const SettingRecord<Value>& setting : table) {
-    if (setting.key != record.GetKey()) continue;
+    if (setting.key != key) continue;
     if constexpr (std::is_same_v<Value, bool>) {
       (dive.*setting.set)(record.GetFlag(2));
     } else if constexpr (std::is_same_v<Value, int>) {
@@ -150,8 +150,8 @@ bool CDivePlan::AddPointFromRecord(std::string_view line) {
 
 bool CDivePlan::ApplyDiveRecord(const CTextRecord& record) {
   const int key = record.GetKey();
-  if (ApplySetting(*this, kRealRecords, record) || ApplySetting(*this, kIntRecords, record) ||
-      ApplySetting(*this, kFlagRecords, record)) {
+  if (ApplySetting(*this, kRealRecords, key, record) || ApplySetting(*this, kIntRecords, key, record) ||
+      ApplySetting(*this, kFlagRecords, key, record)) {
     return true;
   }
   switch (key) {
