@@ -35,21 +35,34 @@ std::vector<PointValues> Points(const CDivePlan& dive, bool bailout) {
   return points;
 }
 
-// Every setting of a dive, as its getters report it.
+// Every setting of a dive, as its getters report it, in the order of the file's records.
 std::vector<double> Settings(const CDivePlan& dive) {
-  return {dive.GetSurfacePressure(),     dive.GetGfLow(),
-          dive.GetGfHigh(),              dive.GetSacRate(),
-          dive.GetMaxPpo2(),             dive.GetMaxEad(),
-          double(dive.GetSurfaceInterval()), dive.GetDescentRate(),
-          dive.GetAscentRate(),          dive.GetLastStopDepth(),
-          double(dive.IsBellExcursion()), dive.GetBellDepth(),
-          dive.GetBellGas().GetOxygen(), dive.GetBellGas().GetHelium(),
-          double(dive.GetBailoutGasSwitchCount()), dive.GetBailoutGfLow(),
-          dive.GetBailoutGfHigh(),       dive.GetBailoutSacRate(),
-          dive.GetBailoutMaxPpo2(),      dive.GetBailoutMaxEad(),
-          dive.GetBailoutMaxCns(),       dive.GetBailoutDescentRate(),
-          dive.GetBailoutAscentRate(),   dive.GetBailoutLastStopDepth(),
-          double(dive.IsUseBailoutGasList()), double(dive.IsIgnoreIcd()),
+  return {dive.GetSurfacePressure(),
+          dive.GetGfLow(),
+          dive.GetGfHigh(),
+          dive.GetSacRate(),
+          dive.GetMaxPpo2(),
+          dive.GetMaxEad(),
+          double(dive.GetSurfaceInterval()),
+          dive.GetDescentRate(),
+          dive.GetAscentRate(),
+          dive.GetLastStopDepth(),
+          double(dive.IsBellExcursion()),
+          dive.GetBellDepth(),
+          dive.GetBellGas().GetOxygen(),
+          dive.GetBellGas().GetHelium(),
+          double(dive.GetBailoutGasSwitchCount()),
+          dive.GetBailoutGfLow(),
+          dive.GetBailoutGfHigh(),
+          dive.GetBailoutSacRate(),
+          dive.GetBailoutMaxPpo2(),
+          dive.GetBailoutMaxEad(),
+          dive.GetBailoutMaxCns(),
+          dive.GetBailoutDescentRate(),
+          dive.GetBailoutAscentRate(),
+          dive.GetBailoutLastStopDepth(),
+          double(dive.IsUseBailoutGasList()),
+          double(dive.IsIgnoreIcd()),
           double(dive.IsIgnoreCns())};
 }
 
