@@ -39,6 +39,8 @@
 #include "engine/support/DebugLog.h"
 #include "engine/support/PerfTimer.h"
 
+class CTextRecord;
+
 // What the dive waits for or last went through; a request differs from every result, so a new
 // request always runs.
 enum DiveState {
@@ -381,6 +383,10 @@ class CDivePlan {
   // Appends a point of a plan-file row 100 (user points) or 110 (bailout plan points) as it
   // stands; false for any other row or one with too few fields.
   bool AddPointFromRecord(std::string_view record);
+  // Applies one record of a plan or dive file as an edit would: each setting through its
+  // setter, first brought into the range the settings pages keep it in; a bell gas that is no
+  // valid mix is refused; points are appended as they stand. False for a key of no dive record.
+  bool ApplyDiveRecord(const CTextRecord& record);
 
   // --- Log review: points and start tensions taken from a dive-computer log. ---
   void AddReviewPoint(int startSec, int durationSec, double depthMbar, double oxygenPercent, double heliumPercent,

@@ -1,32 +1,93 @@
-// The dive's records in the plan file and its one-line summary.
+// The dive's records in plan and dive files, and its one-line summary.
 #include <algorithm>
+#include <limits>
+#include <type_traits>
 
 #include "engine/AppSettings.h"
 #include "engine/DivePlan.h"
 #include "engine/NumberText.h"
-#include "engine/support/Rounding.h"
-#include "engine/support/SParser.h"
+#include "engine/SettingRanges.h"
+#include "engine/TextRecordFile.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
 namespace {
 
+using namespace setting_ranges;
+
+constexpr int kNameRecord = 20;
+constexpr int kBellGasRecord = 72;
+constexpr int kBailoutStartRecord = 55;
+constexpr int kBailoutDepthRecord = 56;
+constexpr int kBailoutTriggeredRecord = 57;
+constexpr int kBailoutRecord058 = 58;
+constexpr int kBailoutGasListRecord = 60;
 constexpr int kUserPointRecord = 100;
 constexpr int kBailoutPointRecord = 110;
 constexpr int kPointRecordMinFields = 8;  // key and seven values; the bailout flag may be missing
 
-// A "~", carriage return or line feed inside a text value would split or end its record, so
-// such characters are written as blanks.
-std::string RecordText(std::string_view text) {
-  std::string safe(text);
-  std::replace_if(safe.begin(), safe.end(), [](char c) { return c == '~' || c == '\r' || c == '\n'; }, ' ');
-  return safe;
-}
+// The bailout point lies within the dive's day.
+constexpr SettingRange kBailoutTimeSec{0, CDivePlan::kDayLimitSec};
+constexpr SettingRange kBailoutDepthMetres{0, std::numeric_limits<double>::max()};
 
-void AddReal(std::string& text, int key, double value) { text += FormatC("%03d~%0.2f\n", key, value); }
-void AddInt(std::string& text, int key, int value) { text += FormatC("%03d~%d\n", key, value); }
-void AddText(std::string& text, int key, std::string_view value) {
-  text += FormatC("%03d~", key) + RecordText(value) + "\n";
+// Settings read through their setters, each value first brought into its range.
+template <typename Value>
+struct SettingRecord {
+  int key;
+  bool (CDivePlan::*set)(Value);
+  SettingRange range;
+};
+constexpr SettingRange kFlag{0, 1};
+
+constexpr SettingRecord<double> kRealRecords[] = {
+    {21, &CDivePlan::SetSurfacePressure, kSurfacePressureMbar},
+    {22, &CDivePlan::SetGfLow, kGradientFactorPercent},
+    {23, &CDivePlan::SetGfHigh, kGradientFactorPercent},
+    {24, &CDivePlan::SetSacRate, kSacRateLitresPerMin},
+    {25, &CDivePlan::SetMaxPpo2, kMaxPpo2Bar},
+    {26, &CDivePlan::SetMaxEad, kMaxEadMetres},
+    {28, &CDivePlan::SetDescentRate, kDescentRateMetresPerMin},
+    {29, &CDivePlan::SetAscentRate, kAscentRateMetresPerMin},
+    {30, &CDivePlan::SetLastStopDepth, kLastStopMetres},
+    {71, &CDivePlan::SetBellDepth, kBellDepthMetres},
+    {41, &CDivePlan::SetBailoutGfLow, kGradientFactorPercent},
+    {42, &CDivePlan::SetBailoutGfHigh, kGradientFactorPercent},
+    {43, &CDivePlan::SetBailoutSacRate, kSacRateLitresPerMin},
+    {44, &CDivePlan::SetBailoutMaxPpo2, kMaxPpo2Bar},
+    {45, &CDivePlan::SetBailoutMaxEad, kMaxEadMetres},
+    {46, &CDivePlan::SetBailoutMaxCns, kBailoutMaxCnsPercent},
+    {47, &CDivePlan::SetBailoutDescentRate, kDescentRateMetresPerMin},
+    {48, &CDivePlan::SetBailoutAscentRate, kAscentRateMetresPerMin},
+    {49, &CDivePlan::SetBailoutLastStopDepth, kLastStopMetres},
+};
+
+constexpr SettingRecord<int> kIntRecords[] = {
+    {27, &CDivePlan::SetSurfaceInterval, kSurfaceIntervalSec},
+    {40, &CDivePlan::SetBailoutGasSwitchCount, kBailoutGasSwitches},
+};
+
+constexpr SettingRecord<bool> kFlagRecords[] = {
+    {70, &CDivePlan::SetBellExcursion, kFlag},
+    {50, &CDivePlan::SetUseBailoutGasList, kFlag},
+    {51, &CDivePlan::SetIgnoreIcd, kFlag},
+    {52, &CDivePlan::SetIgnoreCns, kFlag},
+};
+
+// Applies the record when the table has its key.
+template <typename Value, std::size_t count>
+bool ApplySetting(CDivePlan& dive, const SettingRecord<Value> (&table)[count], int key, const CTextRecord& record) {
+  for (const SettingRecord<Value>& setting : table) {
+    if (setting.key != key) continue;
+    if constexpr (std::is_same_v<Value, bool>) {
+      (dive.*setting.set)(record.GetFlag(2));
+    } else if constexpr (std::is_same_v<Value, int>) {
+      (dive.*setting.set)(record.GetInt(2, setting.range));
+    } else {
+      (dive.*setting.set)(record.GetReal(2, setting.range));
+    }
+    return true;
+  }
+  return false;
 }
 
 void AddPoint(std::string& text, int key, const CPlanPoint& point, bool bailout) {
@@ -35,59 +96,88 @@ void AddPoint(std::string& text, int key, const CPlanPoint& point, bool bailout)
                   point.noClearSurface ? 1 : 0, bailout ? 1 : 0);
 }
 
-bool IsOne(const CSParser& fields, int index) { return ReadLeadingInt(fields.GetField(index)) == 1; }
-
 // Keys base to base + 8: GF low, GF high, SAC, PPO2, EAD, the group's own value, descent rate,
 // ascent rate, last stop.
 void AddLimitRecords(std::string& text, int baseKey, const CDivePlan::DecoLimits& limits,
                      const std::string& ownRecord) {
   const double first[] = {limits.gfLowPercent, limits.gfHighPercent, limits.sacRateLitresPerMin, limits.maxPpo2Bar,
                           limits.maxEadMetres};
-  for (int i = 0; i < 5; ++i) AddReal(text, baseKey + i, first[i]);
+  for (int i = 0; i < 5; ++i) AppendRealRecord(text, baseKey + i, first[i]);
   text += ownRecord;
   const double last[] = {limits.descentRateMetresPerMin, limits.ascentRateMetresPerMin, limits.lastStopMetres};
-  for (int i = 0; i < 3; ++i) AddReal(text, baseKey + 6 + i, last[i]);
+  for (int i = 0; i < 3; ++i) AppendRealRecord(text, baseKey + 6 + i, last[i]);
 }
 
 }  // namespace
 
 void CDivePlan::WriteDiveRecords(std::string& text) const {
-  AddText(text, 20, name_);
-  AddReal(text, 21, surfacePressureMbar_);
+  AppendTextRecord(text, kNameRecord, name_);
+  AppendRealRecord(text, 21, surfacePressureMbar_);
   AddLimitRecords(text, 22, diveLimits_, FormatC("%03d~%d\n", 27, surfaceIntervalSec_));
-  AddInt(text, 70, bellExcursion_ ? 1 : 0);
-  AddReal(text, 71, bellDepthMetres_);
-  text += FormatC("%03d~%0.2f~%0.2f\n", 72, bellGas_.GetOxygen(), bellGas_.GetHelium());
-  AddInt(text, 40, bailoutGasSwitchCount_);
+  AppendIntRecord(text, 70, bellExcursion_ ? 1 : 0);
+  AppendRealRecord(text, 71, bellDepthMetres_);
+  text += FormatC("%03d~%0.2f~%0.2f\n", kBellGasRecord, bellGas_.GetOxygen(), bellGas_.GetHelium());
+  AppendIntRecord(text, 40, bailoutGasSwitchCount_);
   AddLimitRecords(text, 41, bailoutLimits_, FormatC("%03d~%0.2f\n", 46, bailoutMaxCnsPercent_));
-  AddInt(text, 50, useBailoutGasList_ ? 1 : 0);
-  AddInt(text, 51, ignoreIcd_ ? 1 : 0);
-  AddInt(text, 52, ignoreCns_ ? 1 : 0);
-  AddInt(text, 55, bailoutStartStep_);
-  AddReal(text, 56, bailoutDepthMetres_);
-  AddInt(text, 57, bailoutTriggered_ ? 1 : 0);
-  AddInt(text, 58, bailoutRecord058_);
-  AddText(text, 60, bailoutGasList_);
+  AppendIntRecord(text, 50, useBailoutGasList_ ? 1 : 0);
+  AppendIntRecord(text, 51, ignoreIcd_ ? 1 : 0);
+  AppendIntRecord(text, 52, ignoreCns_ ? 1 : 0);
+  AppendIntRecord(text, kBailoutStartRecord, bailoutStartStep_);
+  AppendRealRecord(text, kBailoutDepthRecord, bailoutDepthMetres_);
+  AppendIntRecord(text, kBailoutTriggeredRecord, bailoutTriggered_ ? 1 : 0);
+  AppendIntRecord(text, kBailoutRecord058, bailoutRecord058_);
+  AppendTextRecord(text, kBailoutGasListRecord, bailoutGasList_);
   for (const CPlanPoint& point : userPoints_) AddPoint(text, kUserPointRecord, point, false);
   for (const CPlanPoint& point : bailoutPoints_) AddPoint(text, kBailoutPointRecord, point, point.bailout);
 }
 
-bool CDivePlan::AddPointFromRecord(std::string_view record) {
-  const CSParser fields(record, '~');
-  const int key = ReadLeadingInt(fields.GetField(1));
-  if ((key != kUserPointRecord && key != kBailoutPointRecord) || fields.GetCount() < kPointRecordMinFields) {
+bool CDivePlan::AddPointFromRecord(std::string_view line) {
+  const CTextRecord record(line);
+  const int key = record.GetKey();
+  if ((key != kUserPointRecord && key != kBailoutPointRecord) || record.GetFieldCount() < kPointRecordMinFields) {
     return false;
   }
-  CPlanPoint point(ReadLeadingInt(fields.GetField(2)), ReadLeadingDouble(fields.GetField(3)), IsOne(fields, 4),
-                   ReadLeadingDouble(fields.GetField(5)), ReadLeadingDouble(fields.GetField(6)),
-                   ReadLeadingDouble(fields.GetField(7)), IsOne(fields, 8), false);
+  CPlanPoint point(record.GetInt(2), record.GetReal(3), record.GetFlag(4), record.GetReal(5), record.GetReal(6),
+                   record.GetReal(7), record.GetFlag(8), false);
   if (key == kUserPointRecord) {
     userPoints_.push_back(point);
   } else {
-    point.bailout = fields.GetCount() > kPointRecordMinFields && IsOne(fields, 9);
+    point.bailout = record.GetFlag(9);  // false when the field is missing
     bailoutPoints_.push_back(point);
   }
   return true;
+}
+
+bool CDivePlan::ApplyDiveRecord(const CTextRecord& record) {
+  const int key = record.GetKey();
+  if (ApplySetting(*this, kRealRecords, key, record) || ApplySetting(*this, kIntRecords, key, record) ||
+      ApplySetting(*this, kFlagRecords, key, record)) {
+    return true;
+  }
+  switch (key) {
+    case kNameRecord: SetName(record.GetText(2)); return true;
+    case kBailoutGasListRecord: SetBailoutGasList(record.GetText(2)); return true;
+    case kBellGasRecord: {
+      const double oxygen = record.GetReal(2);
+      const double helium = record.GetReal(3);
+      // A mix the gas refuses would reach the model as an invalid gas of 0 % oxygen.
+      if (CGas().SetMix(oxygen, helium)) {
+        SetBellGas(oxygen, helium);
+      } else {
+        record.LogRefused();
+      }
+      return true;
+    }
+    case kBailoutStartRecord:
+      bailoutStartStep_ = record.GetInt(2, kBailoutTimeSec);
+      return true;
+    case kBailoutDepthRecord: bailoutDepthMetres_ = record.GetReal(2, kBailoutDepthMetres); return true;
+    case kBailoutTriggeredRecord: bailoutTriggered_ = record.GetFlag(2); return true;
+    case kBailoutRecord058: bailoutRecord058_ = record.GetInt(2); return true;
+    case kUserPointRecord:
+    case kBailoutPointRecord: return AddPointFromRecord(record.GetLine());
+    default: return false;
+  }
 }
 
 std::string CDivePlan::FormatDepth() const {

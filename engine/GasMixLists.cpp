@@ -58,11 +58,12 @@ bool IsForgotten(const AgeingItem& item, int today) {
   return !item.IsPermanent() && item.count >= kForgetAfterStarts && daysSinceChoice >= kForgetAfterDays;
 }
 
+// The mix is copied whole: a damaged one may hold a null character, where a "%s" would end.
 std::string AgedItem(const std::string& mix, const std::optional<AgeingItem>& item, int today) {
-  if (!item) return FormatC("%s/%d/0", mix.c_str(), today);
-  if (item->IsPermanent()) return FormatC("%s/%d/%d", mix.c_str(), kPermanent, kPermanent);
+  if (!item) return mix + FormatC("/%d/0", today);
+  if (item->IsPermanent()) return mix + FormatC("/%d/%d", kPermanent, kPermanent);
   const int count = item->count == std::numeric_limits<int>::max() ? item->count : item->count + 1;
-  return FormatC("%s/%d/%d", mix.c_str(), item->day, count);
+  return mix + FormatC("/%d/%d", item->day, count);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 //   PlanGroup.cpp             the dives, the group settings and the modified state
 //   PlanGroupCalculation.cpp  calculating one dive, its bailout plan, or the plan in order
 //   PlanGroupQueries.cpp      what the table generator reads of a dive
+//   PlanGroupFiles.cpp        plan files and single-dive files
 //   PlanGroupReview.cpp       a dive-computer log turned into a review dive
 #include <array>
 #include <cstdint>
@@ -22,6 +23,9 @@
 #include "engine/DivePlan.h"
 #include "engine/GasSwitch.h"
 #include "engine/support/DebugLog.h"
+
+class CTextRecord;
+class CTextRecordWriter;
 
 class CPlanGroup : public CDiveGroupSettings {
  public:
@@ -124,6 +128,24 @@ class CPlanGroup : public CDiveGroupSettings {
   bool CaluclateDivePlans(bool all, int upTo, bool forced);
   bool CalculateDivePlans(bool all, int upTo, bool forced) { return CaluclateDivePlans(all, upTo, forced); }
 
+  // --- Files. Each failure is shown to the user in a message box and logged. ---
+  // Writes the plan file: "Dive Plan", the header, then "Dive" and the records of every dive.
+  // The old file is replaced only by a complete new one and is untouched when the save fails.
+  // Clears the modified state on success; the group's path stays as it is.
+  bool SavePlanGroup(const std::string& path);
+  // Replaces the plan with the plan file's: every dive rebuilt through its setters (with Auto
+  // Recalc on, each change calculates the dive), then WMU_PLAN_LOADED (0) and no unsaved
+  // changes. A file that cannot be read, is no plan file or holds more than 30 dives leaves the
+  // group with one new dive and no path.
+  bool LoadPlanGroup(const std::string& path);
+  // Writes one dive as a dive file; false for an index without a dive.
+  bool ExportDive(const std::string& path, int index) const;
+  // Appends the dive of a dive file as a new dive and posts WMU_PLAN_LOADED with its index. A
+  // plan of 30 dives takes none: false without a message. The caller marks the plan modified.
+  bool ImportDive(const std::string& path);
+  // Appends the four header records of a plan file.
+  void WriteHeader(std::string& text) const;
+
   // --- Diagnostic log: the text as it stands, when the "Debug Level" reaches the category. ---
   static void Log(std::string_view message, LogCategory category);
   // The same, prefixed "Recalculation - ".
@@ -154,6 +176,18 @@ class CPlanGroup : public CDiveGroupSettings {
   void SetUpdateInProgress(bool on, std::string_view where) {
     SetFlagLogged(m_updateInProgress, "m_updateInProgress", on, where);
   }
+  void SetLoadInProgress(bool on, std::string_view where) {
+    SetFlagLogged(m_loadInProgress, "m_loadInProgress", on, where);
+  }
+
+  // Reads a plan or dive file for operation ("CPlanGroup::LoadPlanGroup()" ...) and checks its
+  // first line. On failure shows the message (invalidMessage for a file of the wrong kind), logs
+  // and clears m_loadInProgress.
+  bool ReadFileToLoad(const std::string& path, std::string_view kind, int invalidMessage, std::string_view operation,
+                      std::vector<std::string>& lines);
+  // A plan file's header records, wherever they stand; false for any other key.
+  bool ApplyHeaderRecord(const CTextRecord& record);
+  bool SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const;
 
   bool IsUpToDate(int index) const;
   // What a dive starts from: its predecessor's end state, or the surface.

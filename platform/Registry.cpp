@@ -7,11 +7,10 @@
 
 #include <cerrno>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 #include "platform/RegistryDocument.h"
 #include "platform/UserFolders.h"
+#include "platform/WholeFiles.h"
 
 namespace platform {
 namespace {
@@ -42,50 +41,12 @@ FileStamp StampOf(const std::filesystem::path& file) {
   return stamp;
 }
 
-std::string ReadWholeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+// A store this large is not one the program wrote.
+constexpr std::uint64_t kMaxStoreBytes = 64u << 20;
 
-bool WriteAll(int fd, const std::string& text) {
-  std::size_t written = 0;
-  while (written < text.size()) {
-    ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-}
-
-// Writes text to a temporary file beside target and renames it over target.
-bool ReplaceFile(const std::filesystem::path& target, const std::string& text) {
-  std::filesystem::path temporary = target;
-  temporary += ".tmp." + std::to_string(::getpid());
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  SyncFolder(target.parent_path());
-  return true;
+// The store's text; false when an existing store cannot be read.
+bool ReadStore(const std::filesystem::path& file, std::string& text) {
+  return ReadRegularFile(file, kMaxStoreBytes, text) == ReadFileResult::kRead;
 }
 
 // A damaged store is kept aside before it is replaced, so nothing it held is lost.
@@ -136,7 +97,8 @@ const RegistryDocument& RegistryStore::Current() const {
   if (!cache_ || !(cache_->stamp == stamp)) {
     auto fresh = std::make_unique<CachedDocument>();
     fresh->stamp = stamp;
-    if (stamp.exists) fresh->document = RegistryDocument::Parse(ReadWholeFile(file_));
+    std::string text;
+    if (stamp.exists && ReadStore(file_, text)) fresh->document = RegistryDocument::Parse(text);
     cache_ = std::move(fresh);
   }
   return cache_->document;
@@ -169,11 +131,14 @@ bool RegistryStore::Modify(Change&& change) {
   cache_.reset();
   RegistryDocument document;
   if (StampOf(file_).exists) {
-    document = RegistryDocument::Parse(ReadWholeFile(file_));
+    std::string text;
+    // Replacing a store that could not be read would lose every value in it.
+    if (!ReadStore(file_, text)) return false;
+    document = RegistryDocument::Parse(text);
     if (document.IsDamaged()) KeepDamagedCopy(file_);
   }
   if (!change(document)) return true;
-  return ReplaceFile(file_, document.Serialize());
+  return ReplaceFileContents(file_, document.Serialize(), 0600);
 }
 
 bool RegistryStore::WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value) {

@@ -65,6 +65,13 @@ TEST(GasMixAgeing, DamagedListsAreReadWithoutHarm) {
   const GasMixLists junk = AgeGasMixLists("\x01\xff/\x02,21/0", "\xff\xfe/\x01/\x02/\x03,21/0/-1/-1", 9000);
   EXPECT_EQ(junk.mixes, "\x01\xff/\x02,21/0");
   EXPECT_EQ(junk.ageing, "\x01\xff/\x02/9000/0,21/0/-1/-1");
+  // A null character inside a mix stays in its ageing item, which then still names the mix.
+  using namespace std::string_literals;
+  const std::string withNull = "21/\0\0(0"s;
+  const GasMixLists held = AgeGasMixLists(withNull + ",32/0", "", 9005);
+  EXPECT_EQ(held.mixes, withNull + ",32/0");
+  EXPECT_EQ(held.ageing, withNull + "/9005/0,32/0/9005/0");
+  EXPECT_EQ(AgeGasMixLists(held.mixes, held.ageing, 9006).ageing, withNull + "/9005/1,32/0/9005/1");
 }
 
 TEST(GasMixAgeing, ChoosingAMixRestartsItsAgeing) {

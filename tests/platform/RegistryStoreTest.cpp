@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/FileFaults.h"
 #include "tests/support/TempFolders.h"
 
 namespace {
@@ -95,14 +96,23 @@ TEST(RegistryStore, FailedWriteLeavesTheOldFile) {
   platform::RegistryStore store(folders.Config() / "registry.reg");
   ASSERT_TRUE(store.WriteDword(kKey, "A", 1));
   const std::string before = ReadFileText(store.File());
-  // The temporary file cannot be made when its name is taken by a folder.
-  std::filesystem::path blocker = store.File();
-  blocker += ".tmp." + std::to_string(getpid());
-  std::filesystem::create_directories(blocker / "inside");
-  EXPECT_FALSE(store.WriteDword(kKey, "A", 2));
+  {
+    ScopedFileFault full(FileFault::kWrite, folders.Config());
+    EXPECT_FALSE(store.WriteDword(kKey, "A", 2));
+  }
   EXPECT_EQ(ReadFileText(store.File()), before);
   EXPECT_EQ(store.ReadDword(kKey, "A"), 1u);
-  std::filesystem::remove_all(blocker);
+}
+
+TEST(RegistryStore, AStoreThatCannotBeReadIsNotReplaced) {
+  TempFolders folders;
+  // A folder where the store should be: nothing can be read, so nothing may be written over it.
+  const auto file = folders.Config() / "registry.reg";
+  std::filesystem::create_directories(file / "inside");
+  platform::RegistryStore store(file);
+  EXPECT_FALSE(store.ReadDword(kKey, "A"));
+  EXPECT_FALSE(store.WriteDword(kKey, "A", 2));
+  EXPECT_TRUE(std::filesystem::exists(file / "inside"));
 }
 
 TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {

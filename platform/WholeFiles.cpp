@@ -1,0 +1,173 @@
+#include "platform/WholeFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+void SetError(std::string* error, std::string_view step, const std::filesystem::path& file, int code) {
+  if (error != nullptr) *error = std::string(step) + " " + file.string() + ": " + std::strerror(code);
+}
+
+// Closes the descriptor when the scope ends unless it was closed (and checked) already.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+  // A failed close can mean that written data never reached the disk.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    text.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Valid()) ::fsync(fd.Get());
+}
+
+// The file a save replaces: the target itself, or the file a symbolic link points to, so that
+// the link survives the save.
+std::filesystem::path ReplacedFile(const std::filesystem::path& target) {
+  struct stat link {};
+  if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+  char resolved[PATH_MAX];
+  if (::realpath(target.c_str(), resolved) == nullptr) return target;
+  return resolved;
+}
+
+// A name beside the file that no other save, of this process or another, is using.
+std::filesystem::path TemporaryName(const std::filesystem::path& file) {
+  static std::atomic<unsigned> counter{0};
+  std::filesystem::path name = file;
+  name += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  return name;
+}
+
+int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& temporary, mode_t mode) {
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    temporary = TemporaryName(file);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+}  // namespace
+
+ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t maxBytes, std::string& contents,
+                               std::string* error) {
+  contents.clear();
+  // Non-blocking, so that opening a pipe cannot wait for a writer.
+  Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.Valid()) {
+    SetError(error, "Cannot open", file, errno);
+    return ReadFileResult::kCannotOpen;
+  }
+  struct stat status {};
+  if (::fstat(fd.Get(), &status) != 0) {
+    SetError(error, "Cannot examine", file, errno);
+    return ReadFileResult::kCannotOpen;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    SetError(error, "Not a regular file:", file, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    return ReadFileResult::kCannotOpen;
+  }
+  if (static_cast<std::uint64_t>(status.st_size) > maxBytes) {
+    SetError(error, "Too large:", file, EFBIG);
+    return ReadFileResult::kTooLarge;
+  }
+  contents.reserve(static_cast<std::size_t>(status.st_size));
+  // The file may change while it is read: the contents are what was there, within the limit.
+  char chunk[65536];
+  while (true) {
+    const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      SetError(error, "Cannot read", file, errno);
+      contents.clear();
+      return ReadFileResult::kCannotOpen;
+    }
+    if (got == 0) break;
+    if (contents.size() + static_cast<std::uint64_t>(got) > maxBytes) {
+      SetError(error, "Too large:", file, EFBIG);
+      contents.clear();
+      return ReadFileResult::kTooLarge;
+    }
+    contents.append(chunk, static_cast<std::size_t>(got));
+  }
+  return ReadFileResult::kRead;
+}
+
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
+                         std::string* error) {
+  const std::filesystem::path file = ReplacedFile(target);
+  struct stat existing {};
+  const bool keepMode = ::stat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+
+  std::filesystem::path temporary;
+  Descriptor fd(CreateTemporary(file, temporary, newFileMode));
+  if (!fd.Valid()) {
+    SetError(error, "Cannot create", temporary, errno);
+    return false;
+  }
+  const char* failedStep = nullptr;
+  if (keepMode && ::fchmod(fd.Get(), existing.st_mode & 07777) != 0) {
+    failedStep = "Cannot set the permissions of";
+  } else if (!WriteAll(fd.Get(), contents)) {
+    failedStep = "Cannot write";
+  } else if (::fsync(fd.Get()) != 0) {
+    failedStep = "Cannot flush";
+  } else if (!fd.Close()) {
+    failedStep = "Cannot close";
+  } else if (::rename(temporary.c_str(), file.c_str()) != 0) {
+    failedStep = "Cannot replace the file with";
+  }
+  if (failedStep != nullptr) {
+    const int code = errno;
+    if (fd.Valid()) fd.Close();
+    ::unlink(temporary.c_str());
+    SetError(error, failedStep, temporary, code);
+    return false;
+  }
+  SyncFolder(file.parent_path());
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+// What the fuzz targets of the program's text-file readers do with one input, kept apart from
+// the fuzzing engine so that the unit tests replay the committed corpus through the same code.
+// Besides surviving any input, each target checks what its reader promises and stops the
+// process (a finding) when a promise is broken.
+#include <cstddef>
+#include <cstdint>
+
+namespace filefuzz {
+
+// Loads the input as a plan file. A plan that loads holds 1 to 30 dives whose settings all lie
+// within their ranges, and saved, loaded and saved again it gives the same file.
+void RunPlanFile(const std::uint8_t* data, std::size_t size);
+// Imports the input as a dive file into a plan of one dive, with the same promises for the
+// exported dive.
+void RunDiveFile(const std::uint8_t* data, std::size_t size);
+// Line 1 the day, line 2 the gas-mix list, line 3 its ageing list: one start's ageing keeps one
+// ageing item per kept mix, in the same order, and recording a choice keeps one item per mix.
+void RunGasMixLists(const std::uint8_t* data, std::size_t size);
+// Reads the input as the settings store's file. What the store writes it reads back undamaged,
+// and writes again unchanged.
+void RunSettingsStore(const std::uint8_t* data, std::size_t size);
+
+// Settings from an empty private configuration folder, scratch files in memory where the system
+// offers it.
+void PrepareProcess();
+
+}  // namespace filefuzz

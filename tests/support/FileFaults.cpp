@@ -1,0 +1,110 @@
+#include "tests/support/FileFaults.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace {
+
+struct FaultState {
+  std::atomic<bool> armed{false};
+  FileFault fault = FileFault::kCreate;
+  std::string folder;  // with a trailing '/'
+  std::set<int> descriptors;  // files below the folder opened for writing
+  int hits = 0;
+};
+
+// Never destroyed: files are still closed while the program ends.
+FaultState& State() {
+  static FaultState* const state = new FaultState;
+  return *state;
+}
+
+template <typename Function>
+Function Real(const char* name) {
+  return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
+
+bool InFolder(const char* path) {
+  return State().armed && path != nullptr && std::string(path).rfind(State().folder, 0) == 0;
+}
+
+bool Strikes(FileFault fault, int fd) {
+  const FaultState& state = State();
+  return state.armed && state.fault == fault && state.descriptors.count(fd) > 0;
+}
+
+int Fail(int error) {
+  ++State().hits;
+  errno = error;
+  return -1;
+}
+
+}  // namespace
+
+ScopedFileFault::ScopedFileFault(FileFault fault, const std::filesystem::path& folder) {
+  FaultState& state = State();
+  state.fault = fault;
+  state.folder = (folder / "").string();
+  state.descriptors.clear();
+  state.hits = 0;
+  state.armed = true;
+}
+
+ScopedFileFault::~ScopedFileFault() { State().armed = false; }
+
+int ScopedFileFault::Hits() const { return State().hits; }
+
+extern "C" {
+
+int open(const char* path, int flags, ...) {
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0) {
+    std::va_list arguments;
+    va_start(arguments, flags);
+    mode = static_cast<mode_t>(va_arg(arguments, int));
+    va_end(arguments);
+  }
+  const bool watched = InFolder(path);
+  if (watched && (flags & O_CREAT) != 0 && State().fault == FileFault::kCreate) return Fail(EACCES);
+  static const auto realOpen = Real<int (*)(const char*, int, ...)>("open");
+  const int fd = realOpen(path, flags, mode);
+  if (fd >= 0 && watched && (flags & (O_WRONLY | O_RDWR)) != 0) State().descriptors.insert(fd);
+  return fd;
+}
+
+ssize_t write(int fd, const void* data, size_t size) {
+  if (Strikes(FileFault::kWrite, fd)) return Fail(ENOSPC);
+  static const auto realWrite = Real<ssize_t (*)(int, const void*, size_t)>("write");
+  return realWrite(fd, data, size);
+}
+
+int fsync(int fd) {
+  if (Strikes(FileFault::kSync, fd)) return Fail(EIO);
+  static const auto realFsync = Real<int (*)(int)>("fsync");
+  return realFsync(fd);
+}
+
+int close(int fd) {
+  const bool strikes = Strikes(FileFault::kClose, fd);
+  if (State().armed) State().descriptors.erase(fd);
+  static const auto realClose = Real<int (*)(int)>("close");
+  const int result = realClose(fd);
+  return strikes ? Fail(EIO) : result;
+}
+
+int rename(const char* from, const char* to) {
+  if (InFolder(from) && State().fault == FileFault::kRename) return Fail(EACCES);
+  if (InFolder(from) && State().fault == FileFault::kEndBeforeRename) ::_exit(ScopedFileFault::kEndedExitCode);
+  static const auto realRename = Real<int (*)(const char*, const char*)>("rename");
+  return realRename(from, to);
+}
+
+}  // extern "C"
