@@ -103,33 +103,26 @@ void CDivePlannerDlg::OnFileExit() {
 namespace app {
 
 bool CDivePlannerDlg::SaveFile(bool saveAs) {
-  if (saveAs || currentPlanFile_.empty()) {
-    const std::string path = AskSavePath();
+  std::string path = currentPlanFile_;
+  if (saveAs || path.empty()) {
+    path = AskSavePath();
     if (path.empty()) return false;
     TheDebugLog().Log("User saved file as %s", path.c_str());
     recentFiles_.Add(path);
     ShowRecentFiles();
     AppSettings().directories.plansAndDives.Set(std::filesystem::path(path).parent_path().string());
-    currentPlanFile_ = path;
   }
-  const bool saved = WritePlanFile(currentPlanFile_);
+  // The window names a file only once the plan is really in it.
+  const bool saved = WritePlanFile(path);
+  if (saved) currentPlanFile_ = path;
   UpdateTitle();
   return saved;
 }
 
-// The plan group reads and writes the plan files once it knows their records; until then no file
-// is opened, the user is told so, and a plan that was to be read leaves one new dive.
-bool CDivePlannerDlg::ReadPlanFile(const std::string&) {
-  planGroup_.ClearPlanGroup();
-  planGroup_.CreateDefaultPlan();
-  platform::AskUser(ResourceString(IDS_MSG_UNABLE_TO_OPEN_FILE), platform::mb::kOk | platform::mb::kIconExclamation);
-  return false;
-}
+// The plan group owns the file formats and shows its own messages when a file fails.
+bool CDivePlannerDlg::ReadPlanFile(const std::string& path) { return planGroup_.LoadPlanGroup(path); }
 
-bool CDivePlannerDlg::WritePlanFile(const std::string&) {
-  platform::AskUser(ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE), platform::mb::kOk | platform::mb::kIconExclamation);
-  return false;
-}
+bool CDivePlannerDlg::WritePlanFile(const std::string& path) { return planGroup_.SavePlanGroup(path); }
 
 void CDivePlannerDlg::OnCalculate() {
   RecalculateActiveDive();

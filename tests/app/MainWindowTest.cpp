@@ -219,6 +219,38 @@ TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheP
   EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
 }
 
+TEST(MainWindow, SaveWritesAnOpenedPlanBackToItsFileAndClearsTheChange) {
+  TempFolders folders;
+  const std::string path = (folders.Root() / "Saturday.ccp").string();
+  {
+    CPlanGroup plan;
+    plan.CreateDefaultPlan();
+    ASSERT_TRUE(plan.SavePlanGroup(path));
+  }
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Saturday.ccp");
+        ASSERT_TRUE(MainWindow()->PlanGroup().GetDivePlan(0)->SetGfLow(35));
+      })
+      .Then("the title marking the change", TitleMarksChanges, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Saturday.ccp *");
+        MainWindow()->Raise();
+        PressKey('S', wxMOD_CONTROL);  // the plan has its file: no dialog
+      })
+      .Then("the change saved", [] { return !TitleMarksChanges(); }, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Saturday.ccp");
+        EXPECT_FALSE(MainWindow()->PlanGroup().m_modified);
+        EXPECT_FALSE(ToolEnabled(ID_FILE_SAVE));
+        MainWindow()->Close();  // nothing unsaved: no question
+      });
+  EXPECT_EQ(run.Run({"--no-splash", path}), 0);
+  EXPECT_TRUE(run.NativeDialogs().empty());
+  CPlanGroup reloaded;
+  ASSERT_TRUE(reloaded.LoadPlanGroup(path));
+  EXPECT_DOUBLE_EQ(reloaded.GetDivePlan(0)->GetGfLow(), 35.0);
+}
+
 TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) {
   TempFolders folders;
   const std::string settings = "Software\\Velmar\\VelmarTessaline\\Settings";

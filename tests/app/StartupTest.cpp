@@ -6,6 +6,7 @@
 
 #include "app/DivePlannerDlg.h"
 #include "app/LiabilityRichEdit.h"
+#include "engine/PlanGroup.h"
 #include "engine/support/DebugLog.h"
 #include "platform/Registry.h"
 #include "resources/resource.h"
@@ -178,12 +179,39 @@ TEST(Startup, AtDebugLevelFourTheLogListsTheSettingsAndEveryCategoryIsOn) {
 TEST(Startup, APlanNamedOnTheCommandLineIsOpenedOnceTheWindowIsReady) {
   TempFolders folders;
   const std::string plan = (folders.Root() / "Wreck week.ccp").string();
+  {
+    CPlanGroup saved;
+    saved.CreateDefaultPlan();
+    saved.AddDivePlan();
+    saved.RenameDive(1, "Thistle");
+    ASSERT_TRUE(saved.SavePlanGroup(plan));
+  }
   ProgramRun run;
-  run.Answer(wxID_OK);  // plan files cannot be read yet: the message that says so
   run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
            [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
-        // Unreadable, the plan leaves one new dive, untitled and without changes.
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Wreck week.ccp");
+        ASSERT_EQ(MainWindow()->GetTabCount(), 2);
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Thistle");
+        EXPECT_FALSE(MainWindow()->PlanGroup().m_modified);
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan}), 0);
+  EXPECT_TRUE(run.NativeDialogs().empty());
+  const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
+  EXPECT_LT(IndexOf(log, "Debug Message Level 0"), IndexOf(log, "Auto open file " + plan));
+  EXPECT_LT(IndexOf(log, "Auto open file " + plan), log.size());
+}
+
+TEST(Startup, AnUnreadablePlanOnTheCommandLineLeavesOneNewDive) {
+  TempFolders folders;
+  const std::string plan = (folders.Root() / "missing.ccp").string();
+  ProgramRun run;
+  run.Answer(wxID_OK);  // the message that the file cannot be opened
+  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
+           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+      .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1");
         EXPECT_EQ(MainWindow()->GetTabCount(), 1);
         EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
@@ -192,7 +220,4 @@ TEST(Startup, APlanNamedOnTheCommandLineIsOpenedOnceTheWindowIsReady) {
       });
   EXPECT_EQ(run.Run({"--no-splash", plan}), 0);
   EXPECT_EQ(run.NativeDialogs(), std::vector<std::string>{"Unable to open data file."});
-  const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
-  EXPECT_LT(IndexOf(log, "Debug Message Level 0"), IndexOf(log, "Auto open file " + plan));
-  EXPECT_LT(IndexOf(log, "Auto open file " + plan), log.size());
 }
