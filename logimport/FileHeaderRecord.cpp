@@ -3,27 +3,18 @@
 #include <cstdio>
 
 #include "engine/support/HexConversions.h"
+#include "logimport/LogDateTime.h"
 
 namespace {
 
 constexpr const char* kWriterTexts[] = {"Sundavik Version ", "Quennet Version ", "Brask Test Suite Version ",
                                         "Pelloran Version ", "Quennet PC Version "};
 
-// Month names are fixed English whatever the user's locale.
-constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
-
 std::vector<unsigned char> DefaultImage() {
   std::vector<unsigned char> image(51, 0xFF);
   image[0] = image[1] = image[2] = 0x00;
   image[3] = 0x02;
   return image;
-}
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 }  // namespace
@@ -49,21 +40,9 @@ std::string CSRFileHeader::GetWriterVersionText() const {
 }
 
 std::string CSRFileHeader::GetDateText() const {
-  const int year = 2000 + GetByte(9);
-  const int month = GetByte(10);
-  const int day = GetByte(11);
-  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return {};
-  char text[48];
-  std::snprintf(text, sizeof text, "Date %02d %s %04d", day, kMonthNames[month - 1], year);
-  return text;
+  return CLogDateTime::FromFields(2000 + GetByte(9), GetByte(10), GetByte(11), 0, 0, 0).Format("Date %d %B %Y");
 }
 
 std::string CSRFileHeader::GetTimeText() const {
-  const int hour = GetByte(12);
-  const int minute = GetByte(13);
-  const int second = GetByte(14);
-  if (hour > 23 || minute > 59 || second > 59) return {};
-  char text[24];
-  std::snprintf(text, sizeof text, "Time %02d:%02d:%02d", hour, minute, second);
-  return text;
+  return CLogDateTime::TimeOfDay(GetByte(12), GetByte(13), GetByte(14)).Format("Time %H:%M:%S");
 }
