@@ -2,26 +2,17 @@
 // code in every test build, and the seeds checked to be the files they are meant to be.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "engine/GasMixLists.h"
 #include "platform/RegistryDocument.h"
 #include "tests/engine/PlanGroupTestSupport.h"
+#include "tests/fuzz/CorpusFiles.h"
 #include "tests/fuzz/FileFuzzHarness.h"
 
 namespace {
 
 using FileFuzzCorpusTest = PlanGroupTest;
-
-std::vector<std::filesystem::path> CorpusFiles(const std::string& target) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(VT_FUZZ_CORPUS_DIR) / target)) {
-    files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 }  // namespace
 

@@ -2,26 +2,17 @@
 // and the seeds checked to be the logs they are meant to be.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "logimport/KorrinLog.h"
 #include "logimport/LogFileConverter.h"
+#include "tests/fuzz/CorpusFiles.h"
 #include "tests/fuzz/LogFuzzHarness.h"
 #include "tests/logimport/LogFileFixture.h"
 
 namespace {
 
 using FuzzCorpusTest = LogFileTest;
-
-std::vector<std::filesystem::path> CorpusFiles(const std::string& target) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(VT_FUZZ_CORPUS_DIR) / target)) {
-    files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 }  // namespace
 
