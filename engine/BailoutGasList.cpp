@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double kAirNitrogen = 0.79;
 constexpr double kLowestPpo2Bar = 0.2;
 constexpr double kLeanestSurfaceOxygen = 20;
 constexpr double kSwitchStepMetres = 3;
@@ -48,9 +47,9 @@ CDivePlan::BailoutListGasMix BailoutGasListChoice::MakeCandidate(double oxygenPe
   gas.heliumPercent = heliumPercent;
   const double nitrogen = NitrogenOf(gas);
   gas.ppo2Lim = ppo2Bar_ * 100 / oxygenPercent;
-  gas.eadLim = nitrogen > 0 ? kAirNitrogen * (maxEadMetres_ / 10 + surfaceBar_) * 100 / nitrogen : gas.ppo2Lim;
+  gas.eadLim = nitrogen > 0 ? kAirNitrogenFraction * (maxEadMetres_ / 10 + surfaceBar_) * 100 / nitrogen : gas.ppo2Lim;
   gas.maxPamb = std::min(gas.ppo2Lim, gas.eadLim);
-  gas.pEadZero = nitrogen > 0 ? surfaceBar_ * kAirNitrogen / (nitrogen / 100) : gas.maxPamb;
+  gas.pEadZero = nitrogen > 0 ? surfaceBar_ * kAirNitrogenFraction / (nitrogen / 100) : gas.maxPamb;
   gas.minPamb = kLowestPpo2Bar * 100 / oxygenPercent;
   return gas;
 }

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr double kLowestIcdMarginMetres = 2.0;
-constexpr double kAirNitrogen = 0.79;
 constexpr double kDeepestShallowPpo2Bar = 1.55;
 constexpr double kLowestShallowPpo2Bar = 0.5;
 constexpr double kShallowPpo2StepBar = 0.05;
@@ -274,7 +273,7 @@ const char* CDivePlan::OptimiseBailoutSwitch(int switchIndex) {
   const double surfaceBar = surfacePressureMbar_ / 1000;
   const double oxygen = gasSwitch.GetOxygen();
   const double nitrogen = std::floor(std::min(
-      100 - oxygen, kAirNitrogen * (surfaceBar + eadLimit / 10) / (surfaceBar + gasSwitch.GetDepth() / 10) * 100));
+      100 - oxygen, kAirNitrogenFraction * (surfaceBar + eadLimit / 10) / (surfaceBar + gasSwitch.GetDepth() / 10) * 100));
   gasSwitch.Set(gasSwitch.GetDepth(), oxygen, 100 - oxygen - nitrogen, false, 0, true);
   BailoutLogFormat("Outer Loop - Gas Switch %d being set to %s", switchIndex, gasSwitch.GetGasName().c_str());
   // The later gases keep their own nitrogen, no more than their oxygen leaves room for.

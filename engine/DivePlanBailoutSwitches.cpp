@@ -22,7 +22,6 @@ constexpr double kLowestPpo2Bar = 0.2;
 constexpr double kFirstGasPpo2LimitBar = 1.8;
 constexpr double kGasPpo2LimitBar = 1.6;
 constexpr double kTargetStepBar = 0.05;
-constexpr double kAirNitrogen = 0.79;
 constexpr double kNoRatio = 1000;
 
 // Deepest post-bailout depths (m) from which one more switch is allowed: below 7 m one switch,
@@ -137,7 +136,7 @@ CGas CDivePlan::CalcBestBailoutGas(double depthMetres, double previousNitrogenPe
   const double oxygen = std::floor(std::min(100.0, ppo2Limit * 100 / ambientBar));
   const double nitrogen =
       first || ignoreIcd_
-          ? std::floor(std::min(100 - oxygen, kAirNitrogen * (surfaceBar + eadLimit / 10) / ambientBar * 100))
+          ? std::floor(std::min(100 - oxygen, kAirNitrogenFraction * (surfaceBar + eadLimit / 10) / ambientBar * 100))
           : std::floor(std::min(previousNitrogenPercent, 100 - oxygen));
   CGas gas;
   gas.SetMix(oxygen, 100 - oxygen - nitrogen);

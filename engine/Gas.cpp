@@ -9,7 +9,6 @@ namespace {
 
 constexpr double kSurfaceBar = 1.0;
 constexpr double kMetresPerBar = 10.0;
-constexpr double kAirNitrogenFraction = 0.79;
 
 std::string AsciiLower(std::string_view text) {
   std::string lower(text);

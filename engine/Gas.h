@@ -11,6 +11,9 @@ inline constexpr int NO_OF_GAS_MIXES = 12;
 // The "General\Units" setting.
 enum class UnitSystem { kMetric = 0, kImperial = 1 };
 
+// The share of nitrogen in air, against which equivalent air depths are taken.
+inline constexpr double kAirNitrogenFraction = 0.79;
+
 // Display factors. They are not exact reciprocals of one another and are used as they stand.
 inline constexpr double kFeetPerMetre = 3.2568;
 inline constexpr double kMetresPerFoot = 0.30705;

@@ -1,8 +1,8 @@
 #include "engine/GasLines.h"
 
-namespace {
+#include "engine/Gas.h"
 
-constexpr double kAirNitrogen = 0.79;
+namespace {
 
 // fraction x (depth + dryOffset)
 DepthLine ShareOf(double fraction, double dryOffsetMbar) { return {fraction * dryOffsetMbar, fraction}; }
@@ -19,7 +19,7 @@ DepthLine EadLine(double oxygenPercent, double heliumPercent, double surfaceBar,
     share = inert > 0 ? nitrogen / inert : 0;
     baseBar = surfaceBar - ppo2Bar;
   }
-  return {(share * baseBar / kAirNitrogen - 1) * 10, share / 1000 / kAirNitrogen * 10};
+  return {(share * baseBar / kAirNitrogenFraction - 1) * 10, share / 1000 / kAirNitrogenFraction * 10};
 }
 
 GasLines MakeGasLines(double oxygenPercent, double heliumPercent, bool closedCircuit, double setPointBar,

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr double kAirNitrogen = 0.79;
 constexpr double kFirstRegularStopMetres = 6;
 constexpr double kStopIntervalMetres = 3;
 constexpr double kCnsHalfTimeSec = 5400;
@@ -170,7 +169,7 @@ double CDivePlan::CalcOtuIncrement(double ppo2Bar, int dtSec) {
 }
 
 double CDivePlan::GetSurfaceInspiredNitrogen() const {
-  return (modelSurfaceMbar_ - kWaterVapourMbar) * kAirNitrogen;
+  return (modelSurfaceMbar_ - kWaterVapourMbar) * kAirNitrogenFraction;
 }
 
 // --- One second ---
@@ -509,7 +508,7 @@ bool CDivePlan::DecayOtu(double previousOtu) {
 }
 
 double CDivePlan::CalcDesaturationFactor(double nitrogenMbar, double heliumMbar, double surfaceMbar, int minute) {
-  const double supersaturation = nitrogenMbar + heliumMbar - (surfaceMbar - kWaterVapourMbar) * kAirNitrogen;
+  const double supersaturation = nitrogenMbar + heliumMbar - (surfaceMbar - kWaterVapourMbar) * kAirNitrogenFraction;
   const double x = (minute - (supersaturation / 1.708984375 + 61)) / 56.3355;
   const double factor = 1 / (1 + 0.0682667 * supersaturation / (1 + x * x));
   return std::clamp(factor, 0.0, 1.0);
