@@ -272,8 +272,8 @@ const char* CDivePlan::OptimiseBailoutSwitch(int switchIndex) {
   const double eadLimit = CalcBailoutSwitchEad(switchIndex);
   const double surfaceBar = surfacePressureMbar_ / 1000;
   const double oxygen = gasSwitch.GetOxygen();
-  const double nitrogen = std::floor(std::min(
-      100 - oxygen, kAirNitrogenFraction * (surfaceBar + eadLimit / 10) / (surfaceBar + gasSwitch.GetDepth() / 10) * 100));
+  const double nitrogen =
+      MaxNitrogenPercentForEad(oxygen, eadLimit, surfaceBar, surfaceBar + gasSwitch.GetDepth() / 10);
   gasSwitch.Set(gasSwitch.GetDepth(), oxygen, 100 - oxygen - nitrogen, false, 0, true);
   BailoutLogFormat("Outer Loop - Gas Switch %d being set to %s", switchIndex, gasSwitch.GetGasName().c_str());
   // The later gases keep their own nitrogen, no more than their oxygen leaves room for.

@@ -134,10 +134,8 @@ CGas CDivePlan::CalcBestBailoutGas(double depthMetres, double previousNitrogenPe
     if (!ignoreIcd_) eadLimit = std::min(eadLimit, depthMetres - bailoutCeilingMetres_ + bailoutEadMetres_);
   }
   const double oxygen = std::floor(std::min(100.0, ppo2Limit * 100 / ambientBar));
-  const double nitrogen =
-      first || ignoreIcd_
-          ? std::floor(std::min(100 - oxygen, kAirNitrogenFraction * (surfaceBar + eadLimit / 10) / ambientBar * 100))
-          : std::floor(std::min(previousNitrogenPercent, 100 - oxygen));
+  const double nitrogen = first || ignoreIcd_ ? MaxNitrogenPercentForEad(oxygen, eadLimit, surfaceBar, ambientBar)
+                                              : std::floor(std::min(previousNitrogenPercent, 100 - oxygen));
   CGas gas;
   gas.SetMix(oxygen, 100 - oxygen - nitrogen);
   return gas;

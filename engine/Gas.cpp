@@ -1,5 +1,6 @@
 #include "engine/Gas.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/NumberText.h"
@@ -116,4 +117,9 @@ double CalcEquivalentAirDepth(double oxygenPercent, double heliumPercent, double
   const double nitrogenBar =
       CalcPartialPressureN2(oxygenPercent, heliumPercent, depthMetres, setPointBar, closedCircuit);
   return (nitrogenBar / kAirNitrogenFraction - kSurfaceBar) * kMetresPerBar;
+}
+
+double MaxNitrogenPercentForEad(double oxygenPercent, double eadMetres, double surfaceBar, double ambientBar) {
+  return std::floor(
+      std::min(100 - oxygenPercent, kAirNitrogenFraction * (surfaceBar + eadMetres / 10) / ambientBar * 100));
 }

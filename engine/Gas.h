@@ -70,3 +70,6 @@ double CalcPartialPressureN2(double oxygenPercent, double heliumPercent, double 
 // Equivalent air depth in metres; negative where the nitrogen pressure is below the surface's.
 double CalcEquivalentAirDepth(double oxygenPercent, double heliumPercent, double depthMetres, double setPointBar,
                               bool closedCircuit);
+// The most nitrogen, in whole percent and no more than oxygenPercent leaves, that a gas breathed
+// at ambientBar may hold while its equivalent air depth against surfaceBar stays within eadMetres.
+double MaxNitrogenPercentForEad(double oxygenPercent, double eadMetres, double surfaceBar, double ambientBar);
