@@ -1,5 +1,4 @@
-#include <cctype>
-
+#include "platform/RegistryDocument.h"  // EqualsIgnoringCase
 #include "platform/ResourceConstants.h"
 #include "platform/ResourceStatements.h"
 
@@ -45,18 +44,10 @@ constexpr std::string_view kControlClasses[] = {
     "SysTabControl32", "RichEdit20A", "msctls_progress32",
 };
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
 std::string_view CanonicalClass(std::string_view name) {
-  if (SameLetters(name, "RichEdit20W")) return "RichEdit20A";
+  if (EqualsIgnoringCase(name, "RichEdit20W")) return "RichEdit20A";
   for (std::string_view known : kControlClasses) {
-    if (SameLetters(name, known)) return known;
+    if (EqualsIgnoringCase(name, known)) return known;
   }
   return {};
 }
