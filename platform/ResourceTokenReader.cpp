@@ -51,23 +51,17 @@ bool TokenReader::SkipBlock() {
   return true;
 }
 
-bool TokenReader::Known(const Token& token, long* value) const {
+bool TokenReader::Known(const Token& token, long& value) const {
   if (token.kind != Token::Kind::Identifier) return false;
   if (auto defined = defines_.find(token.text); defined != defines_.end()) {
-    if (value != nullptr) *value = defined->second;
+    value = defined->second;
     return true;
   }
   if (auto builtIn = BuiltInConstant(token.text)) {
-    if (value != nullptr) *value = *builtIn;
+    value = *builtIn;
     return true;
   }
   return false;
-}
-
-bool TokenReader::PeekNumeric() const {
-  const Token& token = Peek();
-  return token.kind == Token::Kind::Number || IsPunctuation(token, '-') || IsPunctuation(token, '(') ||
-         IsPunctuation(token, '~') || IsWord(token, "NOT") || Known(token, nullptr);
 }
 
 bool TokenReader::Expression(long& value) {
@@ -138,7 +132,7 @@ bool TokenReader::Unary(long& value) {
     return true;
   }
   if (token.kind == Token::Kind::Identifier) {
-    if (!Known(token, &value)) return Fail(token, "unknown identifier " + token.text);
+    if (!Known(token, value)) return Fail(token, "unknown identifier " + token.text);
     Next();
     return true;
   }

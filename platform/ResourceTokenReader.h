@@ -41,14 +41,12 @@ class TokenReader {
   bool Style(long& value);
   bool Integer(int& value);
   bool Text(std::string& value, std::string_view what);
-  // Whether the current token is a numeric term (number, defined name, constant, '-' or '(').
-  bool PeekNumeric() const;
 
   const std::string& Error() const { return error_; }
 
  private:
   bool Unary(long& value);
-  bool Known(const Token& token, long* value) const;
+  bool Known(const Token& token, long& value) const;
 
   std::vector<Token> tokens_;
   std::size_t pos_ = 0;
