@@ -1,10 +1,12 @@
 #include "logimport/KeyMaterial.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "engine/support/DebugLog.h"
+#include "engine/support/HexConversions.h"
 #include "platform/UserFolders.h"
 
 namespace logimport {
@@ -24,17 +26,11 @@ std::array<unsigned char, N> PlaceholderBytes(unsigned start, unsigned step) {
   return bytes;
 }
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-
-int HexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
-
 template <std::size_t N>
 bool ParseHexLine(const std::string& line, std::array<unsigned char, N>& bytes) {
-  if (line.size() != 2 * N) return false;
-  for (char c : line) {
-    if (!IsHexDigit(c)) return false;
-  }
-  for (std::size_t i = 0; i < N; ++i) bytes[i] = static_cast<unsigned char>(HexValue(line[2 * i]) * 16 + HexValue(line[2 * i + 1]));
+  if (line.size() != 2 * N || !std::all_of(line.begin(), line.end(), IsHexDigit)) return false;
+  const std::string decoded = HexToBytes(line);
+  std::copy(decoded.begin(), decoded.end(), bytes.begin());
   return true;
 }
 

@@ -11,10 +11,6 @@ unsigned HexDigitValue(char c) {
   return static_cast<unsigned>(static_cast<unsigned char>(c)) - 87u;  // 'a'..'f' give 10..15
 }
 
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 bool IsUpperHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
 unsigned HexPair(std::string_view text, std::size_t at) {
@@ -28,6 +24,8 @@ int DecimalPrefix(const char* text) {
 }
 
 }  // namespace
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 int HexToInt(std::string_view text) {
   std::uint32_t value = 0;

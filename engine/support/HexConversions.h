@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+// 0-9, A-F or a-f.
+bool IsHexDigit(char c);
 // Digit by digit (value × 16 + digit) over the whole text; a character that is not a hex digit
 // counts as its code minus 87. Eight digits above 7FFFFFFF wrap to a negative value.
 int HexToInt(std::string_view text);
