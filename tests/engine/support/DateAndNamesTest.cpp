@@ -4,20 +4,7 @@
 
 #include <cstdlib>
 
-namespace {
-
-std::time_t LocalTime(int year, int month, int day, int hour, int minute) {
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_isdst = -1;
-  return std::mktime(&local);
-}
-
-}  // namespace
+#include "tests/support/LocalTime.h"
 
 TEST(DateAndNames, DaysSince2000CountLocalCalendarDays) {
   EXPECT_EQ(GetDaysSince2000(LocalTime(2000, 1, 1, 0, 0)), 0);

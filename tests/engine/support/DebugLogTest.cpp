@@ -5,21 +5,16 @@
 #include <regex>
 #include <thread>
 
+#include "tests/support/LocalTime.h"
 #include "tests/support/TempFolders.h"
 
 namespace {
 
-std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute, int second,
-                                                int millisecond) {
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_sec = second;
-  local.tm_isdst = -1;
-  return std::chrono::system_clock::from_time_t(std::mktime(&local)) + std::chrono::milliseconds(millisecond);
+// The clock's reading at a local date and time.
+std::chrono::system_clock::time_point ClockAt(int year, int month, int day, int hour, int minute, int second,
+                                              int millisecond) {
+  return std::chrono::system_clock::from_time_t(LocalTime(year, month, day, hour, minute, second)) +
+         std::chrono::milliseconds(millisecond);
 }
 
 }  // namespace
@@ -34,7 +29,7 @@ TEST(DebugLog, BeforeOpenNothingIsWritten) {
 TEST(DebugLog, OpensTheFileOfTheDayInTheDataFolder) {
   TempFolders folders;
   CDebugLog log;
-  log.SetClock([] { return LocalTime(2026, 3, 8, 14, 2, 7, 93); });
+  log.SetClock([] { return ClockAt(2026, 3, 8, 14, 2, 7, 93); });
   ASSERT_TRUE(log.Open("Velmar\\Velmar Tessaline", "Velmar_Tessaline"));
   const auto expected = folders.Data() / "Velmar" / "Velmar Tessaline" / "Velmar_Tessaline_2026_03_08.log";
   EXPECT_EQ(log.GetFileName(), expected.string());
@@ -53,7 +48,7 @@ TEST(DebugLog, OpensTheFileOfTheDayInTheDataFolder) {
 
 TEST(DebugLog, AppendsToAnExistingFileAndKeepsItPastMidnight) {
   TempFolders folders;
-  auto now = LocalTime(2026, 3, 8, 23, 59, 59, 999);
+  auto now = ClockAt(2026, 3, 8, 23, 59, 59, 999);
   {
     CDebugLog first;
     first.SetClock([&] { return now; });
@@ -64,7 +59,7 @@ TEST(DebugLog, AppendsToAnExistingFileAndKeepsItPastMidnight) {
   log.SetClock([&] { return now; });
   ASSERT_TRUE(log.Open("Velmar/Velmar Tessaline", "Velmar_Tessaline"));
   const std::string file = log.GetFileName();
-  now = LocalTime(2026, 3, 9, 0, 0, 1, 5);
+  now = ClockAt(2026, 3, 9, 0, 0, 1, 5);
   log.SetTimeStamps(true);
   log.Log("after midnight");
   EXPECT_EQ(log.GetFileName(), file);
