@@ -5,7 +5,6 @@
 #include <wx/uiaction.h>
 
 #include "app/DivePlannerDlg.h"
-#include "app/LiabilityRichEdit.h"
 #include "app/SplashWnd.h"
 #include "engine/PrivateMessages.h"
 #include "framework/MenuBuilder.h"
@@ -21,11 +20,6 @@ namespace {
 const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
 
 int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
-
-ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
-  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
-                  [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
-}
 
 bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
 

@@ -11,6 +11,8 @@
 #include <wx/uiaction.h>
 
 #include "app/DivePlannerApp.h"
+#include "app/LiabilityRichEdit.h"
+#include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace {
@@ -107,6 +109,11 @@ void ProgramRun::Abandon(const std::string& why) {
 }
 
 app::CDivePlannerDlg* MainWindow() { return FindShown<app::CDivePlannerDlg>(); }
+
+ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
+  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
+                  [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
+}
 
 void Pump() {
   wxTheApp->ProcessPendingEvents();

@@ -71,6 +71,9 @@ Window* FindShown() {
 }
 app::CDivePlannerDlg* MainWindow();
 
+// Adds the step that waits for the disclaimer and clicks its I Agree button.
+ProgramRun& AgreeToTheDisclaimer(ProgramRun& run);
+
 // Lets pending events and idle handling run.
 void Pump();
 // Presses a key as the user does, on the window that has the focus.

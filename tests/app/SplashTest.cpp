@@ -5,7 +5,6 @@
 #include <wx/display.h>
 
 #include "app/DivePlannerDlg.h"
-#include "app/LiabilityRichEdit.h"
 #include "app/SplashWnd.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -13,11 +12,6 @@
 #include "tests/support/TempFolders.h"
 
 namespace {
-
-ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
-  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
-                  [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
-}
 
 // The splash at the size of its picture over the main window.
 bool SplashOverMainWindow() {

@@ -132,8 +132,7 @@ TEST(Startup, TheDisclaimerShowsItsBoldRunsAndComesBackWhereItWas) {
 TEST(Startup, AgreeingRunsThePlannerAndTheLogTellsStartVersionLevelAndShutdown) {
   TempFolders folders;
   ProgramRun run;
-  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
-           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+  AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         // At the default level only the lines of categories with threshold 0 would be written.
         EXPECT_EQ(TheDebugLog().GetDebugLevel(), 0);
@@ -152,8 +151,7 @@ TEST(Startup, AtDebugLevelFourTheLogListsTheSettingsAndEveryCategoryIsOn) {
   platform::Registry().WriteString(settings + "\\Directories", "Default Directory", "/dives");
   platform::Registry().WriteDword(settings + "\\General", "Auto Recalc", 0);
   ProgramRun run;
-  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
-           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+  AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         const CDebugLog& log = TheDebugLog();
         EXPECT_EQ(log.GetDebugLevel(), 4);
@@ -187,8 +185,7 @@ TEST(Startup, APlanNamedOnTheCommandLineIsOpenedOnceTheWindowIsReady) {
     ASSERT_TRUE(saved.SavePlanGroup(plan));
   }
   ProgramRun run;
-  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
-           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+  AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Wreck week.ccp");
         ASSERT_EQ(MainWindow()->GetTabCount(), 2);
@@ -209,8 +206,7 @@ TEST(Startup, AnUnreadablePlanOnTheCommandLineLeavesOneNewDive) {
   const std::string plan = (folders.Root() / "missing.ccp").string();
   ProgramRun run;
   run.Answer(wxID_OK);  // the message that the file cannot be opened
-  run.Then("the disclaimer", [] { return Disclaimer() != nullptr; },
-           [] { ClickOn(Disclaimer()->FindWindow(framework::kIdOk)); })
+  AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1");
         EXPECT_EQ(MainWindow()->GetTabCount(), 1);
