@@ -1,18 +1,6 @@
 // What the pages and the table generator read of a dive through the plan group.
 #include "engine/PlanGroup.h"
 
-namespace {
-
-// The next point breathes what the one before it breathes: same circuit and mix, and on
-// closed circuit the same set-point.
-bool SameGas(const CPlanPoint& point, const CPlanPoint& before) {
-  return point.closedCircuit == before.closedCircuit && point.oxygenPercent == before.oxygenPercent &&
-         point.heliumPercent == before.heliumPercent &&
-         (!point.closedCircuit || point.setPointBar == before.setPointBar);
-}
-
-}  // namespace
-
 bool CPlanGroup::IsBailoutDive(int index) const {
   const CDivePlan* dive = GetDivePlan(index);
   return !dive || dive->IsBailoutMode();
@@ -59,7 +47,7 @@ bool CPlanGroup::GetGasSwitches(int index, GasSwitchTable& switches, bool bailou
   if (first.GetDepth() != 0) add(first, 0);
   add(first, first.GetDepth());
   for (int i = 1; i < count; ++i) {
-    if (!SameGas(pointAt(i), pointAt(i - 1))) add(pointAt(i), pointAt(i).GetDepth());
+    if (!pointAt(i).BreathesSameGasAs(pointAt(i - 1))) add(pointAt(i), pointAt(i).GetDepth());
   }
   return true;
 }

@@ -30,6 +30,11 @@ class CPlanPoint {
   int GetEndTime() const { return durationSec > 0 ? startSec + durationSec - 1 : startSec; }
   // "None", "Descent", "Planned", "Ascent", "Deco Ascent", "Deco"; "Invalid" for other values.
   const char* GetTypeName() const;
+  // Same circuit and mix, and on closed circuit the same set-point.
+  bool BreathesSameGasAs(const CPlanPoint& other) const {
+    return closedCircuit == other.closedCircuit && oxygenPercent == other.oxygenPercent &&
+           heliumPercent == other.heliumPercent && (!closedCircuit || setPointBar == other.setPointBar);
+  }
 
   double depthMbar = 0;  // gauge pressure: metres x 100
   double setPointBar = 0.7;

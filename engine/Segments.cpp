@@ -19,11 +19,6 @@ Direction DirectionOf(double depthMetres, double referenceMetres) {
   return depthMetres == referenceMetres ? kLevel : kShallower;
 }
 
-bool GasChanges(const CPlanPoint& point, const CPlanPoint& next) {
-  return point.oxygenPercent != next.oxygenPercent || point.heliumPercent != next.heliumPercent ||
-         point.closedCircuit != next.closedCircuit || (point.closedCircuit && point.setPointBar != next.setPointBar);
-}
-
 }  // namespace
 
 double CDivePlan::GetMaxProfileDepth() const {
@@ -127,7 +122,7 @@ bool CDivePlan::SegmentProfile() {
     const CPlanPoint* next = last ? nullptr : &profilePoints_[static_cast<std::size_t>(i + 1)];
     const double nextDepth = next ? next->GetDepth() : 0;
     const int nextDirection = next ? DirectionOf(nextDepth, depth) : 0;
-    const bool gasChanges = next && GasChanges(point, *next);
+    const bool gasChanges = next && !next->BreathesSameGasAs(point);
 
     bool emit = true;
     bool merge = false;
