@@ -41,9 +41,7 @@ void CDivePlan::LogProfilePoints(LogCategory category) const {
   }
 }
 
-void CDivePlan::LogBailout(std::string_view text, LogCategory category) const {
-  PlanLog(category, "Bailout - " + std::string(text));
-}
+void CDivePlan::LogBailout(std::string_view text, LogCategory category) const { BailoutLog(text, category); }
 
 void CDivePlan::LogBailoutSwitches(LogCategory category) const {
   if (!PlanLogEnabled(category)) return;

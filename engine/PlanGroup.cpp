@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/AppSettings.h"
+#include "engine/PlanLog.h"
 #include "engine/PrivateMessages.h"
 #include "platform/UserInterface.h"
 
@@ -37,12 +38,10 @@ CPlanGroup::~CPlanGroup() = default;
 
 // --- Logging ---
 
-void CPlanGroup::Log(std::string_view message, LogCategory category) {
-  if (TheDebugLog().IsEnabledFor(category)) TheDebugLog().LogText(message);
-}
+void CPlanGroup::Log(std::string_view message, LogCategory category) { PlanLog(category, message); }
 
 void CPlanGroup::LogRecalculation(std::string_view message, LogCategory category) {
-  if (TheDebugLog().IsEnabledFor(category)) TheDebugLog().LogText("Recalculation - " + std::string(message));
+  if (PlanLogEnabled(category)) TheDebugLog().LogText("Recalculation - " + std::string(message));
 }
 
 void CPlanGroup::SetFlagLogged(bool& flag, const char* name, bool on, std::string_view where) {

@@ -27,9 +27,9 @@ void PlanLogFormat(LogCategory category, const char* format, Args... args) {
   if (PlanLogEnabled(category)) TheDebugLog().LogText(FormatC(format, args...));
 }
 
-// A line of the bailout planner, which every bailout line starts with "Bailout - ".
-inline void BailoutLog(std::string_view text) {
-  if (PlanLogEnabled(kPlanLogBailout)) TheDebugLog().LogText(std::string("Bailout - ").append(text));
+// A line of the bailout planner: every one starts with "Bailout - ".
+inline void BailoutLog(std::string_view text, LogCategory category = kPlanLogBailout) {
+  if (PlanLogEnabled(category)) TheDebugLog().LogText(std::string("Bailout - ").append(text));
 }
 
 template <typename... Args>
