@@ -187,13 +187,11 @@ void CDivePlan::AddLeg(CPlanPoint leg, const char* label) {
 
 void CDivePlan::LogProfileLeg(const char* label, const CPlanPoint& point) const {
   if (!PlanLogEnabled(kPlanLogConstruction)) return;
-  CGas gas;
-  gas.SetMix(point.oxygenPercent, point.heliumPercent);
   std::string line =
       FormatC("Construct Profile - %s, Depth %6.2f, Start %s, Finish %s, Duration %5d, %s %s, PPO2 %0.2f, Source %0.2f",
               label, point.GetDepth(), MinutesAndSeconds(point.startSec).c_str(),
               MinutesAndSeconds(point.GetEndTime()).c_str(), point.durationSec, point.closedCircuit ? "Dil" : "Gas",
-              gas.GetName(false).c_str(), point.setPointBar, point.source);
+              MixName(point.oxygenPercent, point.heliumPercent).c_str(), point.setPointBar, point.source);
   if (point.noClearSurface) line += ", No Clear Surface";
   TheDebugLog().LogText(line);
 }

@@ -6,11 +6,9 @@
 namespace {
 
 std::string PointLine(const char* prefix, const CPlanPoint& point) {
-  CGas gas;
-  gas.SetMix(point.oxygenPercent, point.heliumPercent);
   std::string line = FormatC("%s - Depth %6.2f, Duration %5d, %s, Gas %s, PPO2 %0.2f", prefix, point.GetDepth(),
-                             point.durationSec, point.closedCircuit ? "CC" : "OC", gas.GetName(false).c_str(),
-                             point.setPointBar);
+                             point.durationSec, point.closedCircuit ? "CC" : "OC",
+                             MixName(point.oxygenPercent, point.heliumPercent).c_str(), point.setPointBar);
   if (point.noClearSurface) line += ", No Clear Surface";
   return line;
 }

@@ -98,6 +98,12 @@ std::string CGas::GetName(bool shortForm) const {
   return FormatC("%d%% Nitrox", oxygen);
 }
 
+std::string MixName(double oxygenPercent, double heliumPercent) {
+  CGas gas;
+  gas.SetMix(oxygenPercent, heliumPercent);
+  return gas.GetName(false);
+}
+
 double CalcPartialPressureO2(double oxygenPercent, double depthMetres) {
   return (depthMetres / kMetresPerBar + kSurfaceBar) * oxygenPercent / 100;
 }

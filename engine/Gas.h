@@ -61,6 +61,9 @@ class CGas {
   bool valid_ = false;
 };
 
+// The long name of a mix (see CGas::GetName); "Invalid" for a mix SetMix refuses.
+std::string MixName(double oxygenPercent, double heliumPercent);
+
 // Partial pressures in bar at a depth in metres, 10 m of water per bar and 1 bar at the surface.
 double CalcPartialPressureO2(double oxygenPercent, double depthMetres);
 // On closed circuit the diluent's inert share of what the set-point leaves; 0 for a diluent

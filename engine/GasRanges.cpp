@@ -32,10 +32,9 @@ void LogRanges(const GasRangeList& ranges, const char* format, CDebugLog& log) {
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     const GasRange& range = ranges[i];
     if (!range.inUse) continue;
-    CGas gas;
-    gas.SetMix(range.oxygenPercent, range.heliumPercent);
     log.LogText(FormatC(format, static_cast<int>(i + 1), range.switchDepthMetres, range.otherDepthMetres,
-                        range.closedCircuit ? "CC" : "OC", gas.GetName(false).c_str(), range.setPointBar));
+                        range.closedCircuit ? "CC" : "OC", MixName(range.oxygenPercent, range.heliumPercent).c_str(),
+                        range.setPointBar));
   }
 }
 

@@ -35,8 +35,5 @@ bool CGasSwitch::FromString(std::string_view text) {
 }
 
 std::string CGasSwitch::GetGasName() const {
-  if (!gasSet_) return {};
-  CGas gas;
-  gas.SetMix(oxygen_, helium_);
-  return gas.GetName(false);
+  return gasSet_ ? MixName(oxygen_, helium_) : std::string();
 }

@@ -12,12 +12,6 @@ CPlanPoint SwitchPoint(const CGasSwitch& gasSwitch) {
   return point;
 }
 
-std::string GasName(const CPlanPoint& point) {
-  CGas gas;
-  gas.SetMix(point.oxygenPercent, point.heliumPercent);
-  return gas.GetName(false);
-}
-
 }  // namespace
 
 void CDivePlan::SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList) {
@@ -35,7 +29,7 @@ void CDivePlan::LogConstructedPoint(const char* label, const CPlanPoint& point) 
   if (!PlanLogEnabled(kPlanLogConstruction)) return;
   std::string line = FormatC("Construct Plan Plus - %s Depth %6.2f, Duration %5d, %s %s, PPO2 %0.2f", label,
                              point.GetDepth(), point.durationSec, point.closedCircuit ? "Dil" : "Gas",
-                             GasName(point).c_str(), point.setPointBar);
+                             MixName(point.oxygenPercent, point.heliumPercent).c_str(), point.setPointBar);
   if (point.noClearSurface) line += ", No Clear Surface";
   TheDebugLog().LogText(line);
 }
