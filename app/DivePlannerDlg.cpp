@@ -254,7 +254,8 @@ void CDivePlannerDlg::RefreshTitleAndCaptions() {
 
 bool CDivePlannerDlg::OpenPlanFile(const std::string& path) {
   SetTabCount(0);
-  currentPlanFile_ = ReadPlanFile(path) ? planGroup_.GetFileName() : std::string();
+  // The plan group shows its own message when the file cannot be read.
+  currentPlanFile_ = planGroup_.LoadPlanGroup(path) ? planGroup_.GetFileName() : std::string();
   SyncTabsToPlan();
   RefreshTitleAndCaptions();
   planGroup_.ClearModified();

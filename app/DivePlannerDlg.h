@@ -99,9 +99,6 @@ class CDivePlannerDlg : public wxFrame {
   bool HasHandler(int command) const;
   // The path chosen in the Save As dialog; empty when it was cancelled.
   std::string AskSavePath();
-  // Read and write the plan file; true when it was done.
-  bool ReadPlanFile(const std::string& path);
-  bool WritePlanFile(const std::string& path);
   void OnCalculate();
 
   void OnPlanModified();

@@ -98,10 +98,6 @@ void CDivePlannerDlg::OnFileExit() {
   Destroy();
 }
 
-}  // namespace app
-
-namespace app {
-
 bool CDivePlannerDlg::SaveFile(bool saveAs) {
   std::string path = currentPlanFile_;
   if (saveAs || path.empty()) {
@@ -112,17 +108,13 @@ bool CDivePlannerDlg::SaveFile(bool saveAs) {
     ShowRecentFiles();
     AppSettings().directories.plansAndDives.Set(std::filesystem::path(path).parent_path().string());
   }
-  // The window names a file only once the plan is really in it.
-  const bool saved = WritePlanFile(path);
+  // The window names a file only once the plan is really in it. The plan group shows its own
+  // message when the file cannot be written.
+  const bool saved = planGroup_.SavePlanGroup(path);
   if (saved) currentPlanFile_ = path;
   UpdateTitle();
   return saved;
 }
-
-// The plan group owns the file formats and shows its own messages when a file fails.
-bool CDivePlannerDlg::ReadPlanFile(const std::string& path) { return planGroup_.LoadPlanGroup(path); }
-
-bool CDivePlannerDlg::WritePlanFile(const std::string& path) { return planGroup_.SavePlanGroup(path); }
 
 void CDivePlannerDlg::OnCalculate() {
   RecalculateActiveDive();
