@@ -53,10 +53,7 @@ CDivePlannerDlg::~CDivePlannerDlg() {
   DestroyChildren();
 }
 
-void CDivePlannerDlg::SetAutoOpen(const std::string& path) {
-  autoOpen_ = !path.empty();
-  autoOpenPath_ = path;
-}
+void CDivePlannerDlg::SetAutoOpen(const std::string& path) { autoOpenPath_ = path; }
 
 bool CDivePlannerDlg::OnInitDialog() {
   if (!CreateFrameFromTemplate()) return false;
@@ -93,11 +90,9 @@ bool CDivePlannerDlg::OnInitDialog() {
   Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxWakeUpIdle(); }, kTimerId);
   timer_.Start(kTimerPeriodMs);
 
-  if (autoOpen_) {
+  if (!autoOpenPath_.empty()) {
     TheDebugLog().Log("Auto open file %s", autoOpenPath_.c_str());
     OpenPlanFile(autoOpenPath_);
-  } else {
-    autoOpenPath_.clear();
   }
   UpdateTitle();
   return true;

@@ -111,8 +111,7 @@ class CDivePlannerDlg : public wxFrame {
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
   CPlanGroup planGroup_;
-  bool autoOpen_ = false;
-  std::string autoOpenPath_;
+  std::string autoOpenPath_;  // empty: nothing to open
   std::string currentPlanFile_;
   controls::CResizableSheet* sheet_ = nullptr;
   std::array<CTabDivePlan*, kMaxDives> pages_{};
