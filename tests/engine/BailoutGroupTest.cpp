@@ -34,9 +34,7 @@ class BailoutGroupTest : public PlanGroupTest {
     TakePosted();
   }
 
-  static void AddCcPoint(CDivePlan& dive, double depthMetres) {
-    ASSERT_TRUE(dive.AddPointFromRecord(FormatC("100~1200~%0.2f~1~10.00~50.00~1.30~0~0", depthMetres * 100)));
-  }
+  static void AddCcPoint(CDivePlan& dive, double depthMetres) { AddUserPoint(dive, depthMetres, 1200, 10, 50, true, 1.3); }
 
   std::vector<std::string> Questions() const {
     std::vector<std::string> texts;

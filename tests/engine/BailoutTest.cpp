@@ -80,8 +80,7 @@ class BailoutTest : public DiveTest {
   // surface 970 mbar), one point at the depth for the duration, descent included.
   CDivePlan CcDive(double depthMetres, int durationSec, bool noClearSurface = false) {
     CDivePlan dive = MadeDive();
-    EXPECT_TRUE(dive.AddPointFromRecord(
-        FormatC("100~%d~%0.2f~1~10.00~50.00~1.30~%d~0", durationSec, depthMetres * 100, noClearSurface ? 1 : 0)));
+    AddUserPoint(dive, depthMetres, durationSec, 10, 50, true, 1.3, noClearSurface);
     return dive;
   }
 

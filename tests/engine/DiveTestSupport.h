@@ -63,9 +63,10 @@ class DiveTest : public testing::Test {
 
 // Appends a user point as a plan-file row would hold it (depth in metres, duration in seconds).
 inline void AddUserPoint(CDivePlan& dive, double depthMetres, int durationSec, double oxygen = 21, double helium = 0,
-                         bool closedCircuit = false, double setPoint = 0.7) {
-  ASSERT_TRUE(dive.AddPointFromRecord(FormatC("100~%d~%0.2f~%d~%0.2f~%0.2f~%0.2f~0~0", durationSec,
-                                              depthMetres * 100, closedCircuit ? 1 : 0, oxygen, helium, setPoint)));
+                         bool closedCircuit = false, double setPoint = 0.7, bool noClearSurface = false) {
+  ASSERT_TRUE(dive.AddPointFromRecord(FormatC("100~%d~%0.2f~%d~%0.2f~%0.2f~%0.2f~%d~0", durationSec,
+                                              depthMetres * 100, closedCircuit ? 1 : 0, oxygen, helium, setPoint,
+                                              noClearSurface ? 1 : 0)));
 }
 
 inline bool Calculate(CDivePlan& dive, int diveIndex = 0, const CDivePlan::PreviousDiveState& previous = {}) {
