@@ -539,6 +539,19 @@ class Dive:
         v = p0.depth_m
         travel_total = 0
         n = len(work)
+
+        def planned_leg(point, j, m, duration_s):
+            """Adds the planned leg of working point j from run time m; returns the run time after it."""
+            leg = point.copy()
+            leg.start_s = m
+            leg.duration_s = duration_s
+            leg.type = POINT_PLANNED
+            leg.source = float(j)
+            self.add_leg(leg)
+            m += leg.duration_s
+            self.check_limits(m)
+            return m
+
         for j in range(1, n + 1):
             if self.stopped:
                 break
@@ -566,38 +579,17 @@ class Dive:
                 v = target
                 self.check_limits(m)
                 if q > 0:
-                    leg = point.copy()
-                    leg.start_s = m
-                    leg.duration_s = max(q - travel_total, 0)
-                    leg.type = POINT_PLANNED
-                    leg.source = float(j)
-                    self.add_leg(leg)
-                    m += leg.duration_s
+                    m = planned_leg(point, j, m, max(q - travel_total, 0))
                     travel_total = 0
-                    self.check_limits(m)
             elif target == v:
                 if final:
                     break           # the dive already ends at the surface
                 # READING: a level leg keeps its full duration (earlier travel not subtracted).
-                leg = point.copy()
-                leg.start_s = m
-                leg.duration_s = q
-                leg.type = POINT_PLANNED
-                leg.source = float(j)
-                self.add_leg(leg)
-                m += leg.duration_s
-                self.check_limits(m)
+                m = planned_leg(point, j, m, q)
             else:
                 m, v = self.ascent_loop(target, m, v)
                 if not final and not self.stopped:
-                    leg = point.copy()
-                    leg.start_s = m
-                    leg.duration_s = q
-                    leg.type = POINT_PLANNED
-                    leg.source = float(j)
-                    self.add_leg(leg)
-                    m += leg.duration_s
-                    self.check_limits(m)
+                    m = planned_leg(point, j, m, q)
         self.segment_profile()
 
     def ascent_loop(self, target, m, v):
