@@ -23,7 +23,6 @@ class CRegSetting {
 
   const std::string& GetKeyPath() const { return keyPath_; }
   const std::string& GetValueName() const { return valueName_; }
-  const Value& GetDefault() const { return default_; }
 
  private:
   std::string keyPath_;

@@ -26,13 +26,13 @@ bool CDebugLog::Open(const std::string& subFolder, const std::string& baseName) 
   for (char& c : sub) {
     if (c == '\\') c = '/';
   }
-  folder_ = (platform::DataFolder() / sub).string();
-  basePath_ = folder_ + "/" + baseName;
+  const std::string folder = (platform::DataFolder() / sub).string();
+  basePath_ = folder + "/" + baseName;
   const std::time_t now = std::chrono::system_clock::to_time_t(clock_());
   fileName_ = basePath_ + "_" + FormatTime(now, "%Y_%m_%d") + ".log";
 
   CDiskHelper disk;
-  if (!disk.DirectoryExists(folder_) && !disk.CreateDirectoryPath(folder_)) return false;
+  if (!disk.DirectoryExists(folder) && !disk.CreateDirectoryPath(folder)) return false;
   file_ = std::fopen(fileName_.c_str(), "a");
   return file_ != nullptr;
 }

@@ -39,7 +39,6 @@ class CDebugLog {
   bool Open(const std::string& subFolder, const std::string& baseName);
   // The file chosen at Open: "<folder>/<base>_%Y_%m_%d.log" of the day the log was opened.
   std::string GetFileName() const { return fileName_; }
-  const std::string& GetFolder() const { return folder_; }
 
   // printf-style; false before Open or without a file; true and nothing written when disabled.
   bool Log(const char* format, ...) __attribute__((format(printf, 2, 3)));
@@ -63,7 +62,6 @@ class CDebugLog {
   void Close();
 
   std::mutex mutex_;
-  std::string folder_;
   std::string basePath_;
   std::string fileName_;
   std::FILE* file_ = nullptr;
