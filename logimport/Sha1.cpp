@@ -2,20 +2,13 @@
 
 #include <bit>
 
-namespace {
-
-std::uint32_t ReadWordBE(const unsigned char* bytes) {
-  return static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
-         static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
-}
-
-}  // namespace
+#include "engine/support/HexConversions.h"
 
 CSha1::CSha1() : CBlockDigest(64), state_{0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u, 0xC3D2E1F0u} {}
 
 void CSha1::Transform(const unsigned char* block) {
   std::uint32_t w[80];
-  for (int t = 0; t < 16; ++t) w[t] = ReadWordBE(block + 4 * t);
+  for (int t = 0; t < 16; ++t) w[t] = static_cast<std::uint32_t>(ReadUInt32BE(block + 4 * t));
   for (int t = 16; t < 80; ++t) w[t] = std::rotl(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
   std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
   for (int t = 0; t < 80; ++t) {
