@@ -31,8 +31,8 @@ bool CDebugLog::Open(const std::string& subFolder, const std::string& baseName) 
   const std::time_t now = std::chrono::system_clock::to_time_t(clock_());
   fileName_ = basePath_ + "_" + FormatTime(now, "%Y_%m_%d") + ".log";
 
-  CDiskHelper disk;
-  if (!disk.DirectoryExists(folder) && !disk.CreateDirectoryPath(folder)) return false;
+  // Creates only the folders that are missing.
+  if (!CDiskHelper().CreateDirectoryPath(folder)) return false;
   file_ = std::fopen(fileName_.c_str(), "a");
   return file_ != nullptr;
 }
