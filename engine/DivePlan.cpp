@@ -1,7 +1,5 @@
 #include "engine/DivePlan.h"
 
-#include <cmath>
-
 #include "engine/AppSettings.h"
 #include "engine/NumberText.h"
 #include "engine/PlanLog.h"
@@ -22,9 +20,6 @@ const char* AlgorithmLogName(int algorithm) {
     default: return "Using UNDEFINED Algorithm";
   }
 }
-
-// 1 - 2^(-dt / half-time), dt and half-time in the same unit.
-double RateFactor(double dt, double halfTime) { return 1.0 - std::pow(2.0, -dt / halfTime); }
 
 void LogCompartmentLine(const char* title, const CompartmentValues& values, const char* format) {
   std::string line = title;
@@ -118,10 +113,10 @@ void CDivePlan::InitConstants() {
     LogCompartmentLine("m_BH [0..15] ", heliumB_, "%.6f ");
   }
   for (int c = 0; c < kCompartmentCount; ++c) {
-    nitrogenRatePerSecond_[c] = RateFactor(1, nitrogenHalfTimeMin_[c] * 60);
-    heliumRatePerSecond_[c] = RateFactor(1, heliumHalfTimeMin_[c] * 60);
-    nitrogenRatePerMinute_[c] = RateFactor(1, nitrogenHalfTimeMin_[c]);
-    heliumRatePerMinute_[c] = RateFactor(1, heliumHalfTimeMin_[c]);
+    nitrogenRatePerSecond_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c] * 60);
+    heliumRatePerSecond_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c] * 60);
+    nitrogenRatePerMinute_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c]);
+    heliumRatePerMinute_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c]);
   }
   cnsTablePpo2Bar_ = kCnsPpo2Bar;
   cnsTableLimitMin_ = kCnsLimitMin;

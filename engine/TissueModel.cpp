@@ -25,8 +25,6 @@ constexpr double kCnsHalfTimeSec = 5400;
 constexpr double kOtuRecoveryPerDay = 300;
 constexpr int kDelayedDesaturation = 0;
 
-double RateFactor(double dt, double halfTime) { return 1.0 - std::pow(2.0, -dt / halfTime); }
-
 // Keeps the larger of values[c] and values[c + width] in values[c].
 template <int width>
 void KeepLarger(double* values) {
@@ -228,8 +226,8 @@ void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoin
     kHe = &heliumRatePerMinute_;
   } else if (dtSec != 1) {
     for (int c = 0; c < kCompartmentCount; ++c) {
-      nitrogenRate[c] = RateFactor(dtSec, nitrogenHalfTimeMin_[c] * 60);
-      heliumRate[c] = RateFactor(dtSec, heliumHalfTimeMin_[c] * 60);
+      nitrogenRate[c] = CompartmentRateFactor(dtSec, nitrogenHalfTimeMin_[c] * 60);
+      heliumRate[c] = CompartmentRateFactor(dtSec, heliumHalfTimeMin_[c] * 60);
     }
     kN = &nitrogenRate;
     kHe = &heliumRate;
@@ -486,8 +484,9 @@ void CDivePlan::InitTensionsAfterInterval(const CompartmentValues& nitrogenMbar,
                                                          : "Using invalid algorithm");
     for (int c = 0; c < kCompartmentCount; ++c) {
       first.nitrogenMbar[c] += (inspiredNitrogen - first.nitrogenMbar[c]) *
-                               RateFactor(interval, nitrogenHalfTimeMin_[c] * 60);
-      first.heliumMbar[c] += (inspiredHelium - first.heliumMbar[c]) * RateFactor(interval, heliumHalfTimeMin_[c] * 60);
+                               CompartmentRateFactor(interval, nitrogenHalfTimeMin_[c] * 60);
+      first.heliumMbar[c] +=
+          (inspiredHelium - first.heliumMbar[c]) * CompartmentRateFactor(interval, heliumHalfTimeMin_[c] * 60);
     }
   }
   LogStartTensions("New Starting Pressures");

@@ -2,6 +2,7 @@
 // The ZH-L16 compartment coefficients of the process in three variants: ZH-L16A, ZH-L16C and a
 // custom set the user may load (ZH-L16C until then). Pressures are in millibar.
 #include <array>
+#include <cmath>
 
 enum Zhl16Variant { kZhl16A = 0, kZhl16C = 1, kZhl16Custom = 2 };
 inline constexpr int kZhl16VariantCount = 3;
@@ -35,3 +36,7 @@ class CZhl16Coefficients {
 
 // The table of the process, filled on first use and kept until the program ends.
 CZhl16Coefficients& Zhl16Coefficients();
+
+// The share of its distance to the inspired pressure that a compartment covers in the time dt:
+// 1 - 2^(-dt / half-time), dt and half-time in the same unit.
+inline double CompartmentRateFactor(double dt, double halfTime) { return 1.0 - std::pow(2.0, -dt / halfTime); }
