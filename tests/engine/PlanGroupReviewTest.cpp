@@ -22,11 +22,11 @@ using testlog::FromHex;
 using testlog::PlainDive;
 using testlog::PlainSampleLine;
 using testlog::Put;
+using testlog::StampedAtSecond;
 using testlog::Word;
 
 using Tensions = CKorrinLogSample::Compartments;
 
-constexpr std::uint32_t kTicksPerSecond = 4096;
 constexpr std::array<unsigned char, 16> kVector = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 
 struct ReviewPoint {
@@ -68,10 +68,6 @@ Bytes DeviceFloat(float value) {
           static_cast<unsigned char>(((fourth & 0x7Fu) << 1) | (third >> 7))};
 }
 
-Bytes Stamped(unsigned char type, int seconds) {
-  return testlog::StampedRecord(type, static_cast<std::uint32_t>(seconds) * kTicksPerSecond);
-}
-
 // The six time-stamped lines of 16 nitrogen (33-35) and 16 helium (36-38) compartment values.
 std::vector<Bytes> CompartmentLines(const Tensions& nitrogen, const Tensions& helium, int seconds) {
   std::vector<Bytes> lines;
@@ -82,7 +78,7 @@ std::vector<Bytes> CompartmentLines(const Tensions& nitrogen, const Tensions& he
       const int c = (type - 33) % 3 * 6 + i;
       values = values + DeviceFloat(c < 16 ? static_cast<float>(set[static_cast<std::size_t>(c)]) : 0.0f);
     }
-    lines.push_back(Put(Stamped(type, seconds), 10, values));
+    lines.push_back(Put(StampedAtSecond(type, seconds), 10, values));
   }
   return lines;
 }
@@ -315,7 +311,7 @@ TEST_F(PlanGroupReviewTest, TensionsOfASampleThatCoversNoStepGoToTheNextPoint) {
   const Tensions nitrogen = Ramp(900, -10), helium = Ramp(100, 2);
   std::vector<Bytes> records = testlog::TimeStampedDive();
   records.erase(records.begin() + 8, records.begin() + 14);
-  const Bytes extraSample = Put(Put(Stamped(6, 162), 10, Word(1012)), 18, FromHex("787A827900000000"));
+  const Bytes extraSample = Put(Put(StampedAtSecond(6, 162), 10, Word(1012)), 18, FromHex("787A827900000000"));
   records.insert(records.begin() + 5, extraSample);  // after the gas line
   const std::vector<Bytes> lines = CompartmentLines(nitrogen, helium, 160);
   records.insert(records.begin() + 3, lines.begin(), lines.end());
@@ -362,7 +358,7 @@ TEST_F(PlanGroupReviewTest, ALogThatJumpsADayAheadEndsAtTheDayLimit) {
   // The second opening line is dated the next day (25 h after the first), so the samples at
   // 110 s and 90000 s are 89890 s apart; the review stops at 86400 s.
   std::vector<Bytes> records = testlog::TimeStampedDive(8);
-  records[16] = Put(Stamped(0, 50), 10, testlog::DateBytes(16, 3, 2024, 11, 0, 0));
+  records[16] = Put(StampedAtSecond(0, 50), 10, testlog::DateBytes(16, 3, 2024, 11, 0, 0));
   CDivePlan& dive = Review(WriteStamped("day.ccl", records));
   const std::vector<ReviewPoint> points = LoggedPoints(dive);
   ASSERT_EQ(points.size(), 6u);

@@ -18,7 +18,7 @@ Bytes Header(unsigned char writer, unsigned char firmwareMinor, unsigned char fi
   testlog::HeaderFields fields;
   fields.writer = writer;
   fields.firmware = {0x07, firmwareMinor, firmwareBuild};
-  return testlog::Record(0, testlog::HeaderData(fields));
+  return testlog::HeaderRecord(fields);
 }
 
 // Every record kind: store-writer header, known and other memory blocks, a scrambled datalog,

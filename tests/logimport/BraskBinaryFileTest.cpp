@@ -7,6 +7,7 @@
 
 using testlog::Bytes;
 using testlog::FromHex;
+using testlog::HeaderRecord;
 
 namespace {
 
@@ -14,8 +15,6 @@ using BinaryFileTest = LogFileTest;
 
 constexpr auto kBinary = CBraskBinaryFile::Layout::kBinary;
 constexpr auto kSecured = CBraskBinaryFile::Layout::kSecured;
-
-Bytes Header(const testlog::HeaderFields& fields = {}) { return testlog::Record(0, testlog::HeaderData(fields)); }
 
 // A stream without its CRC, wrapped as a binary file by appending the right CRC.
 Bytes WithCrc(const Bytes& stream) { return stream + testlog::BigEndian32(testlog::Crc32(stream)); }
@@ -107,7 +106,7 @@ TEST_F(BinaryFileTest, ABadRecordChecksumDoesNotFailTheLoad) {
   Bytes user = testlog::Record(33, testlog::UserEntry(0x80, FromHex("414243")));
   user[7] ^= 0x40;
   CBraskBinaryFile reader;
-  ASSERT_TRUE(reader.Load(Write("bad-record.ccl", testlog::BinaryFile({Header(), user, testlog::Record(0x0110, FromHex("01"))})), kBinary));
+  ASSERT_TRUE(reader.Load(Write("bad-record.ccl", testlog::BinaryFile({HeaderRecord(), user, testlog::Record(0x0110, FromHex("01"))})), kBinary));
   EXPECT_EQ(reader.GetErrorText(), "Invalid record, continuing");
   ASSERT_EQ(reader.GetRecordCount(), 3);
   EXPECT_FALSE(reader.GetRecord(1)->IsValid());
@@ -121,23 +120,23 @@ TEST_F(BinaryFileTest, FlagsFromTheFirstHeader) {
   old.firmware = {0x07, 0x00, 0x02};
   testlog::HeaderFields store;
   store.writer = 1;
-  ASSERT_TRUE(reader.Load(Write("a.ccl", testlog::BinaryFile({Header(old), Header(store)})), kBinary));
+  ASSERT_TRUE(reader.Load(Write("a.ccl", testlog::BinaryFile({HeaderRecord(old), HeaderRecord(store)})), kBinary));
   EXPECT_FALSE(reader.IsNewFormat());
   EXPECT_FALSE(reader.IsStoreWriter());
-  ASSERT_TRUE(reader.Load(Write("b.ccl", testlog::BinaryFile({Header(store)})), kBinary));
+  ASSERT_TRUE(reader.Load(Write("b.ccl", testlog::BinaryFile({HeaderRecord(store)})), kBinary));
   EXPECT_TRUE(reader.IsNewFormat());
   EXPECT_TRUE(reader.IsStoreWriter());
 
   // A header whose checksum failed reads as the default image: both flags clear.
-  Bytes badHeader = Header(store);
+  Bytes badHeader = HeaderRecord(store);
   badHeader[10] ^= 0x01;
   ASSERT_TRUE(reader.Load(Write("c.ccl", testlog::BinaryFile({badHeader})), kBinary));
   EXPECT_FALSE(reader.IsNewFormat());
   EXPECT_FALSE(reader.IsStoreWriter());
 
   // A failed load keeps the flags, empties the name and holds the records read before the failure.
-  ASSERT_TRUE(reader.Load(Write("d.ccl", testlog::BinaryFile({Header(store)})), kBinary));
-  const Bytes stream = Header() + FromHex("0021000000");
+  ASSERT_TRUE(reader.Load(Write("d.ccl", testlog::BinaryFile({HeaderRecord(store)})), kBinary));
+  const Bytes stream = HeaderRecord() + FromHex("0021000000");
   EXPECT_FALSE(reader.Load(Write("e.ccl", WithCrc(stream)), kBinary));
   EXPECT_TRUE(reader.IsNewFormat());
   EXPECT_TRUE(reader.IsStoreWriter());
@@ -159,7 +158,7 @@ TEST_F(BinaryFileTest, LoadDescramblesDatalogAndMemoryBlocks) {
   CBraskBinaryFile reader;
   testlog::HeaderFields store;
   store.writer = 1;
-  ASSERT_TRUE(reader.Load(Write("scrambled.ccl", testlog::BinaryFile({Header(store), datalog, block, plainBlock})), kBinary));
+  ASSERT_TRUE(reader.Load(Write("scrambled.ccl", testlog::BinaryFile({HeaderRecord(store), datalog, block, plainBlock})), kBinary));
   ASSERT_EQ(reader.GetRecordCount(), 4);
   for (int i = 1; i <= 2; ++i) {
     const CStandardRecord* record = reader.GetRecord(i);
@@ -171,7 +170,7 @@ TEST_F(BinaryFileTest, LoadDescramblesDatalogAndMemoryBlocks) {
   EXPECT_EQ(Bytes(reader.GetRecord(3)->GetData() + 10, reader.GetRecord(3)->GetData() + 74), plain);
 
   // Any other writer descrambles it with offset 0.
-  ASSERT_TRUE(reader.Load(Write("other.ccl", testlog::BinaryFile({Header(), plainBlock})), kBinary));
+  ASSERT_TRUE(reader.Load(Write("other.ccl", testlog::BinaryFile({HeaderRecord(), plainBlock})), kBinary));
   const CStandardRecord* other = reader.GetRecord(1);
   EXPECT_EQ(Bytes(other->GetData() + 10, other->GetData() + 74), testlog::Scramble(plain, seed, 0, 0));
 }

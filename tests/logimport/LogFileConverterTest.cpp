@@ -7,12 +7,11 @@
 
 using testlog::Bytes;
 using testlog::FromHex;
+using testlog::HeaderRecord;
 
 namespace {
 
 using ConverterTest = LogFileTest;
-
-Bytes Header(const testlog::HeaderFields& fields = {}) { return testlog::Record(0, testlog::HeaderData(fields)); }
 
 std::vector<std::string> Lines(CMemStdioFile& file) {
   std::vector<std::string> lines;
@@ -76,7 +75,7 @@ TEST_F(ConverterTest, GroupsInTheirOrder) {
       testlog::Record(33, testlog::UserEntry(0x80, FromHex("414243"))),
       testlog::Record(0x0110, FromHex("0102")),
       testlog::Record(32, FromHex("00000000") + datalog),
-      Header(old),
+      HeaderRecord(old),
       testlog::Record(33, testlog::UserEntry(0x05, {})),
   });
   CLogFileConverter converter;
@@ -94,7 +93,7 @@ TEST_F(ConverterTest, GroupsInTheirOrder) {
 }
 
 TEST_F(ConverterTest, InvalidRecordsAndMissingHeader) {
-  Bytes header = Header();
+  Bytes header = HeaderRecord();
   header[12] ^= 0x01;
   Bytes block = testlog::Record(16, testlog::MemoryBlockData(FromHex("00000000"), 176, 1, 0x4000, FromHex("01")));
   block[8] ^= 0x01;

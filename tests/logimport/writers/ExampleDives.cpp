@@ -4,14 +4,10 @@ namespace testlog {
 
 namespace {
 
-constexpr std::uint32_t kTicksPerSecond = 4096;
-
-Bytes Stamped(unsigned char type, int seconds) { return StampedRecord(type, static_cast<std::uint32_t>(seconds) * kTicksPerSecond); }
-
 Bytes CompartmentLine(unsigned char type, int seconds) {
   Bytes values;
   for (int i = 0; i < 6; ++i) values = values + FromHex(type >= 36 ? "00000080" : "0000007F");
-  return Put(Stamped(type, seconds), 10, values);
+  return Put(StampedAtSecond(type, seconds), 10, values);
 }
 
 }  // namespace
@@ -37,14 +33,14 @@ std::vector<Bytes> PlainDive(int intervalSec) {
 std::vector<Bytes> TimeStampedDive(int endId) {
   const auto sample = [](int seconds, int ambientMbar) {
     // cells 1.20, 1.22, 1.30, voted 1.21
-    return Put(Put(Stamped(6, seconds), 10, Word(ambientMbar)), 18, FromHex("787A827900000000"));
+    return Put(Put(StampedAtSecond(6, seconds), 10, Word(ambientMbar)), 18, FromHex("787A827900000000"));
   };
   return {
-      Put(Stamped(0, 100), 10, DateBytes(15, 3, 2024, 10, 0, 0)),
-      Put(Stamped(1, 101), 26, Word(1010)),
-      Put(Put(Stamped(3, 160), 10, Word(7)), 40, Word(1012)),
-      Put(Put(Stamped(13, 161), 26, FromHex("1E55")), 38, FromHex("04")),
-      Put(Stamped(12, 162), 40, FromHex("1523")),
+      Put(StampedAtSecond(0, 100), 10, DateBytes(15, 3, 2024, 10, 0, 0)),
+      Put(StampedAtSecond(1, 101), 26, Word(1010)),
+      Put(Put(StampedAtSecond(3, 160), 10, Word(7)), 40, Word(1012)),
+      Put(Put(StampedAtSecond(13, 161), 26, FromHex("1E55")), 38, FromHex("04")),
+      Put(StampedAtSecond(12, 162), 40, FromHex("1523")),
       sample(170, 2012),
       sample(180, 3012),
       sample(190, 2012),
@@ -54,9 +50,9 @@ std::vector<Bytes> TimeStampedDive(int endId) {
       CompartmentLine(36, 191),
       CompartmentLine(37, 191),
       CompartmentLine(38, 191),
-      Put(Put(Stamped(8, 200), 10, Word(endId)), 28, Word(200)),
-      Put(Stamped(127, 210), 10, DateBytes(15, 3, 2024, 10, 2, 0)),
-      Put(Stamped(0, 50), 10, DateBytes(15, 3, 2024, 11, 0, 0)),
+      Put(Put(StampedAtSecond(8, 200), 10, Word(endId)), 28, Word(200)),
+      Put(StampedAtSecond(127, 210), 10, DateBytes(15, 3, 2024, 10, 2, 0)),
+      Put(StampedAtSecond(0, 50), 10, DateBytes(15, 3, 2024, 11, 0, 0)),
       sample(60, 1012),
   };
 }

@@ -77,6 +77,8 @@ Bytes HeaderData(const HeaderFields& f) {
          Bytes(f.firmware.begin(), f.firmware.end());
 }
 
+Bytes HeaderRecord(const HeaderFields& fields) { return Record(0, HeaderData(fields)); }
+
 Bytes UserEntry(unsigned char tag, const Bytes& values) {
   return Bytes{tag} + BigEndian32(static_cast<std::uint32_t>(values.size())) + values;
 }

@@ -47,6 +47,8 @@ struct HeaderFields {
   std::array<unsigned char, 3> firmware{0x07, 0x00, 0x03};  // BCD major, minor, build
 };
 Bytes HeaderData(const HeaderFields& fields);
+// The file-header record (type 0) of the fields.
+Bytes HeaderRecord(const HeaderFields& fields = {});
 Bytes UserEntry(unsigned char tag, const Bytes& values);
 Bytes DanEntry(std::string_view head3, unsigned char number, const Bytes& values);
 Bytes MemoryBlockData(const Bytes& offsetBytes, unsigned char device, unsigned char areaType, std::uint32_t address,

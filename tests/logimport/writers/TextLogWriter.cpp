@@ -25,6 +25,11 @@ Bytes StampedRecord(unsigned char type, std::uint32_t stampTicks) {
   return record;
 }
 
+Bytes StampedAtSecond(unsigned char type, int seconds) {
+  constexpr std::uint32_t kTicksPerSecond = 4096;
+  return StampedRecord(type, static_cast<std::uint32_t>(seconds) * kTicksPerSecond);
+}
+
 Bytes Put(Bytes record, std::size_t charAt, const Bytes& value) {
   if (charAt % 2 != 0 || charAt / 2 + value.size() > record.size()) throw std::out_of_range("field outside the record");
   std::copy(value.begin(), value.end(), record.begin() + static_cast<std::ptrdiff_t>(charAt / 2));
@@ -58,7 +63,7 @@ Bytes BinaryLog(const std::vector<Bytes>& records, const HeaderFields& header, c
   const auto decimal = [](unsigned char bcd) { return (bcd >> 4) * 10 + (bcd & 15); };
   const int firmware = decimal(header.firmware[0]) * 1000000 + decimal(header.firmware[1]) * 1000 + decimal(header.firmware[2]);
   const std::size_t width = firmware > 7000002 ? kStampedRecordBytes : kPlainRecordBytes;
-  std::vector<Bytes> file = {Record(0, HeaderData(header)), Record(32, offsetBytes + Scramble(lines, seed, kOffset, width))};
+  std::vector<Bytes> file = {HeaderRecord(header), Record(32, offsetBytes + Scramble(lines, seed, kOffset, width))};
   for (const MemoryBlock& block : blocks) {
     file.push_back(Record(16, MemoryBlockData(offsetBytes, block.device, block.areaType, block.address,
                                               Scramble(block.image, seed, kOffset, 0))));

@@ -20,6 +20,8 @@ std::string TextLine(const Bytes& bytes);
 Bytes PlainRecord(unsigned char type);
 // A time-stamped record of the type stamped stampTicks (1/4096 s), its data bytes 0.
 Bytes StampedRecord(unsigned char type, std::uint32_t stampTicks);
+// The same stamped at a whole number of seconds.
+Bytes StampedAtSecond(unsigned char type, int seconds);
 // Writes the bytes over the record from text character charAt (an even position) on.
 Bytes Put(Bytes record, std::size_t charAt, const Bytes& value);
 Bytes Word(int value);  // two bytes, most significant first
