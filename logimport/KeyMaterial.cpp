@@ -1,13 +1,13 @@
 #include "logimport/KeyMaterial.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "engine/support/DebugLog.h"
 #include "engine/support/HexConversions.h"
 #include "platform/UserFolders.h"
+#include "platform/WholeFiles.h"
 
 namespace logimport {
 
@@ -42,15 +42,15 @@ std::string Trimmed(const std::string& line) {
 
 KeyMaterial LoadFromFile() {
   const std::filesystem::path path = KeyMaterialFilePath();
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    TheDebugLog().LogText("Log key material: no file " + path.string() + ", using the built-in placeholders");
+  // A few lines of hex: anything large, or a pipe or device in its place, is not key material.
+  constexpr std::uint64_t kMaxKeyFileBytes = 64 * 1024;
+  std::string text;
+  if (platform::ReadRegularFile(path, kMaxKeyFileBytes, text) != platform::ReadFileResult::kRead) {
+    TheDebugLog().LogText("Log key material: no readable file " + path.string() + ", using the built-in placeholders");
     return PlaceholderKeyMaterial();
   }
-  std::ostringstream text;
-  text << file.rdbuf();
   std::string reason;
-  if (auto material = ParseKeyMaterial(text.str(), reason)) return *material;
+  if (auto material = ParseKeyMaterial(text, reason)) return *material;
   TheDebugLog().LogText("Log key material: " + path.string() + " ignored (" + reason + "), using the built-in placeholders");
   return PlaceholderKeyMaterial();
 }

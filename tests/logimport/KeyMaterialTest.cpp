@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "logimport/BraskBinaryFile.h"
@@ -81,4 +83,15 @@ TEST_F(KeyMaterialTest, AFileInTheConfigurationFolderReplacesThePlaceholders) {
   EXPECT_FALSE(reader.Load(path, CBraskBinaryFile::Layout::kSecured));
   EXPECT_EQ(reader.GetErrorText(), "Secured file load initial SHA256 check failed - SHA256 mismatch");
   EXPECT_EQ(logimport::CurrentKeyMaterial().aesKey, logimport::PlaceholderKeyMaterial().aesKey);
+}
+
+TEST_F(KeyMaterialTest, APipeOrAFolderInPlaceOfTheFileLeavesThePlaceholdersWithoutWaiting) {
+  std::filesystem::create_directories(logimport::KeyMaterialFilePath().parent_path());
+  ASSERT_EQ(::mkfifo(logimport::KeyMaterialFilePath().c_str(), 0600), 0);  // nobody ever writes to it
+  logimport::ReloadKeyMaterial();
+  EXPECT_EQ(logimport::CurrentKeyMaterial().aesKey, logimport::PlaceholderKeyMaterial().aesKey);
+  std::filesystem::remove(logimport::KeyMaterialFilePath());
+  std::filesystem::create_directories(logimport::KeyMaterialFilePath());
+  logimport::ReloadKeyMaterial();
+  EXPECT_EQ(logimport::CurrentKeyMaterial().keystreamSeed, logimport::PlaceholderKeyMaterial().keystreamSeed);
 }
