@@ -126,6 +126,7 @@ std::string CDivePlannerDlg::AskSavePath() {
                       wxEmptyString, "Velmar Tessaline Files (*.ccp)|*.ccp", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return {};
   std::filesystem::path path(dialog.GetPath().utf8_string());
+  if (path.filename().empty()) return {};  // no name given: nothing to write, not a file called ".ccp"
   if (path.extension().empty()) path += kPlanExtension;
   return path.string();
 }

@@ -1,6 +1,8 @@
 // The main window of the real program: title, dive tab, command states, keys and placement.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
@@ -243,6 +245,29 @@ TEST(MainWindow, SaveWritesAnOpenedPlanBackToItsFileAndClearsTheChange) {
   CPlanGroup reloaded;
   ASSERT_TRUE(reloaded.LoadPlanGroup(path));
   EXPECT_DOUBLE_EQ(reloaded.GetDivePlan(0)->GetGfLow(), 35.0);
+}
+
+TEST(MainWindow, ASaveAsDialogClosedWithoutANameWritesNothing) {
+  TempFolders folders;
+  const std::filesystem::path nameless = std::filesystem::current_path() / ".ccp";
+  std::filesystem::remove(nameless);
+  ProgramRun run;
+  run.Answer(wxID_OK)   // Save As: OK with the name field empty
+      .Answer(wxID_NO);  // exit: do not save
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        ASSERT_TRUE(MainWindow()->PlanGroup().GetDivePlan(0)->SetGfLow(30));
+      })
+      .Then("the title marking the change", TitleMarksChanges, [] { RunCommand(ID_FILE_SAVE_AS); })
+      .Then("the Save As dialog", [&] { return run.NativeDialogs().size() == 1; }, [&] {
+        EXPECT_FALSE(std::filesystem::exists(nameless));
+        EXPECT_TRUE(TitleMarksChanges());
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(run.NativeDialogs().size(), 2u);
+  std::filesystem::remove(nameless);
 }
 
 TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) {
