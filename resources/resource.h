@@ -116,3 +116,30 @@
 #define ID_GRAPH_RESET_ZOOM                 4150
 #define ID_GRAPH_RETURN_TO_DIVE             4151
 #define ID_GRAPH_CLEAR_BAILOUT              4152
+
+// Entry widgets: the gas box, spin and time fields, hyperlink
+
+
+// Dive tables, gas tables and the viewer: the table documents, the viewer and its notes
+
+
+// Graphs and the Details window: profile and compartment graphs
+
+
+// Dive page: plan-point entry, the point list and the graph on the page
+
+
+// Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
+
+
+// Commands and small dialogs: file and dive commands, plan settings, rename, sort, About
+
+
+// Preferences: the sheet and its pages
+
+
+// Table generator: generation, gas-switch editor, settings file, import
+
+
+// Languages: language selection
+
