@@ -1,4 +1,5 @@
-// The hours:minutes field in a dialog made from a template, driven with real keys and clicks.
+// The hours:minutes field and the hyperlink in a dialog made from a template, driven with real
+// keys and mouse moves and clicks; the links open through a stand-in for the desktop.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,26 +7,32 @@
 
 #include <wx/settings.h>
 #include <wx/textctrl.h>
+#include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
+#include "controls/HyperlinkLabel.h"
 #include "controls/MultiFieldEdit.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace {
 
-constexpr int kTimeAndLinks = 9004, kTime = 9120, kNote = 9121;
+constexpr int kTimeAndLinks = 9004, kTime = 9120, kNote = 9121, kWeb = 9122, kMail = 9123;
 
 class TimeAndLinksDialog : public framework::TemplateDialog {
  public:
   TimeAndLinksDialog() : TemplateDialog(kTimeAndLinks, nullptr) {}
 
   controls::CSTimeHM* Time() { return dynamic_cast<controls::CSTimeHM*>(FindWindow(kTime)); }
+  controls::CHyperlinkLabel* Link(int id) { return dynamic_cast<controls::CHyperlinkLabel*>(FindWindow(id)); }
 
  protected:
   wxWindow* CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
                           const wxSize& size) override {
     if (control.id == kTime) return new controls::CSTimeHM(parent, control.id, position, size);
+    if (control.id == kWeb || control.id == kMail) {
+      return new controls::CHyperlinkLabel(parent, control.id, framework::TemplateText(control.text), position, size);
+    }
     return nullptr;
   }
 };
@@ -78,6 +85,29 @@ ColourCount CountColour(const wxImage& image, const std::function<bool(int r, in
   }
   return count;
 }
+
+// Loose enough for the edges of letters and an underline that falls between two pixel rows.
+bool Blue(int r, int g, int b) { return b > r + 80 && b > g + 80; }
+bool Red(int r, int g, int b) { return r > g + 80 && r > b + 80; }
+bool Purple(int r, int g, int b) { return r > 50 && r < 140 && g < 80 && b > 100 && b > r + 20; }
+
+wxImage Picture(controls::CHyperlinkLabel& link) {
+  return RenderToBitmap(link.GetClientSize(), [&](wxDC& dc) { link.Render(dc); }).ConvertToImage();
+}
+
+// Records what the links ask the desktop to open, and answers as told.
+struct DesktopStandIn {
+  DesktopStandIn() {
+    old = controls::SetLinkLauncher([this](const std::string& target) {
+      opened.push_back(target);
+      return succeeds;
+    });
+  }
+  ~DesktopStandIn() { controls::SetLinkLauncher(old); }
+  std::vector<std::string> opened;
+  bool succeeds = true;
+  controls::LinkLauncher old;
+};
 
 }  // namespace
 
@@ -134,4 +164,68 @@ TEST(TimeField, TypingKeysAndClicksEditHoursAndMinutesAndLeavingItNotifiesTheDia
 
   const wxString file = wxString(GUI_ARTEFACT_DIR) + "/time-field-and-links.png";
   EXPECT_TRUE(CaptureWindow(shown.dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
+}
+
+TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
+  DesktopStandIn desktop;
+  ShownDialog shown;
+  controls::CHyperlinkLabel* web = shown.dialog.Link(kWeb);
+  controls::CHyperlinkLabel* mail = shown.dialog.Link(kMail);
+  ASSERT_NE(web, nullptr);
+  ASSERT_NE(mail, nullptr);
+  web->SetURL("https://www.example.com/velmar");
+  EXPECT_EQ(web->GetToolTip()->GetTip(), "https://www.example.com/velmar");
+  EXPECT_EQ(mail->GetURL(), "Oskerby E Mail");  // no target yet: the text
+  EXPECT_TRUE(web->GetCursor().IsOk());
+  // The window takes the size of its text instead of its 90-unit template width.
+  EXPECT_EQ(web->GetSize(), web->GetTextExtent("Oskerby Home Page"));
+
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(shown.dialog.FindWindow(kNote)->GetScreenRect().GetBottomRight() + wxPoint(-5, -5));
+  Settle(100);
+  const ColourCount resting = CountColour(Picture(*web), Blue);
+  EXPECT_GT(resting.pixels, 50);
+  EXPECT_LT(resting.widestRow, web->GetSize().x * 6 / 10);  // no underline
+
+  mouse.MouseMove(web->GetScreenRect().GetPosition() + wxPoint(10, web->GetSize().y / 2));
+  ASSERT_TRUE(SettleUntil([&] { return web->IsOver(); }));
+  const wxImage hover = Picture(*web);
+  EXPECT_EQ(CountColour(hover, Blue).pixels, 0);
+  EXPECT_GT(CountColour(hover, Red).widestRow, web->GetSize().x * 8 / 10);  // red and underlined
+
+  mouse.MouseMove(shown.dialog.FindWindow(kNote)->GetScreenRect().GetBottomRight() + wxPoint(-5, -5));
+  ASSERT_TRUE(SettleUntil([&] { return !web->IsOver(); }));
+  EXPECT_FALSE(web->GetFont().GetUnderlined());
+  web->SetUnderline(controls::CHyperlinkLabel::kUnderlineAlways);
+  EXPECT_GT(CountColour(Picture(*web), Blue).widestRow, web->GetSize().x * 8 / 10);
+
+  // A click opens the target, and the link shows that it was visited.
+  ClickAt(web->GetScreenRect().GetPosition() + wxPoint(10, web->GetSize().y / 2));
+  ASSERT_TRUE(SettleUntil([&] { return web->IsVisited(); }));
+  EXPECT_EQ(desktop.opened, std::vector<std::string>{"https://www.example.com/velmar"});
+  mouse.MouseMove(shown.dialog.FindWindow(kNote)->GetScreenRect().GetBottomRight() + wxPoint(-5, -5));
+  Settle(100);
+  ASSERT_FALSE(web->IsOver());
+  EXPECT_GT(CountColour(Picture(*web), Purple).pixels, 50);
+
+  // Anything but a web or mail target is refused and reported, and the desktop never sees it.
+  wxString caption, text;
+  long style = 0;
+  mail->SetURL("file:///etc/passwd");
+  wxTEST_DIALOG(ClickAt(mail->GetScreenRect().GetPosition() + wxPoint(5, mail->GetSize().y / 2)),
+                ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  EXPECT_EQ(caption, "Velmar Tessaline");
+  EXPECT_EQ(text, "Unable to open hyperlink:\n\nOnly web (http:, https:) and e-mail (mailto:) links are opened.");
+  EXPECT_TRUE(style & wxICON_WARNING);
+  EXPECT_FALSE(mail->IsVisited());
+  EXPECT_EQ(desktop.opened.size(), 1u);
+
+  // A mail target the desktop cannot open is reported too.
+  desktop.succeeds = false;
+  mail->SetURL("mailto:info@example.com");
+  wxTEST_DIALOG(ClickAt(mail->GetScreenRect().GetPosition() + wxPoint(5, mail->GetSize().y / 2)),
+                ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  EXPECT_EQ(text, "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
+  EXPECT_EQ(desktop.opened.back(), "mailto:info@example.com");
+  EXPECT_FALSE(mail->IsVisited());
 }
