@@ -127,6 +127,62 @@
 
 
 // Dive page: plan-point entry, the point list and the graph on the page
+#define IDD_DIVE_PLAN_PAGE                  80
+#define IDC_DEPTH_LABEL                     224
+#define IDC_DURATION_LABEL                  247
+#define IDC_ENTRY_GROUP                     248
+#define IDC_GAS_MIX_LABEL                   249
+#define IDC_SET_POINT_LABEL                 250
+#define IDC_CIRCUIT_LABEL                   293
+#define IDC_DEPTH_EDIT                      2100
+#define IDC_DEPTH_SPIN                      2101
+#define IDC_DURATION_EDIT                   2102
+#define IDC_DURATION_SPIN                   2103
+#define IDC_CLOSED_CIRCUIT                  2104
+#define IDC_OPEN_CIRCUIT                    2105
+#define IDC_NO_CLEAR_SURFACE                2106
+#define IDC_POINT_GAS                       2107
+#define IDC_SET_POINT_EDIT                  2108
+#define IDC_SET_POINT_SPIN                  2109
+#define IDC_OPEN_CIRCUIT_PPO2               2110
+#define IDC_POINT_ADD                       2111
+#define IDC_POINT_UPDATE                    2112
+#define IDC_POINT_INSERT                    2113
+#define IDC_POINT_DELETE                    2114
+#define IDC_POINT_LIST                      2115
+#define IDC_SETTINGS_SHEET_FRAME            2116
+#define IDC_GRAPH_FRAME                     2117
+#define IDC_PROFILE_GRAPH                   2118
+#define IDS_POINT_ADD                       1000
+#define IDS_POINT_INSERT                    1001
+#define IDS_POINT_UPDATE                    1002
+#define IDS_POINT_DELETE                    1003
+#define IDS_READOUT_DEPTH                   1030
+#define IDS_READOUT_END_TIME                1031
+#define IDS_READOUT_INVALID                 1032
+#define IDS_READOUT_GF                      1033
+#define IDS_READOUT_EAD                     1034
+#define IDS_DURATION_MINS                   1043
+#define IDS_CIRCUIT                         1045
+#define IDS_GAS_MIX                         1046
+#define IDS_PPO2                            1047
+#define IDS_DEPTH_METRES                    1048
+#define IDS_DEPTH_FEET                      1049
+#define IDS_SEGMENT                         1050
+#define IDS_DURATION_MMSS                   1051
+#define IDS_OPEN_CIRCUIT                    1052
+#define IDS_CLOSED_CIRCUIT                  1053
+#define IDS_NO_CLEAR_SURFACE                1054
+#define IDS_READOUT_CEILING                 1055
+#define IDS_TIME                            1059
+#define IDS_READOUT_CNS                     1060
+#define IDS_READOUT_OTU                     1061
+#define IDS_DILUENT                         1065
+#define IDS_GAS                             1306
+#define IDS_TIP_POINT_ADD                   2000
+#define IDS_TIP_POINT_INSERT                2001
+#define IDS_TIP_POINT_DELETE                2002
+#define IDS_TIP_POINT_UPDATE                2003
 
 
 // Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
