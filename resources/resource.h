@@ -195,6 +195,41 @@
 
 
 // Table generator: generation, gas-switch editor, settings file, import
+#define IDS_DESCENT_GAS                     1082
+#define IDS_ASCENT_GAS                      1083
+#define IDS_MSG_DEPTH_EXISTS                1204
+#define IDS_MSG_TOO_MANY_SWITCHES           1215
+#define IDS_CHECK_WARNING                   1252
+#define IDS_CHECK_FAIL                      1253
+#define IDS_MSG_DUPLICATE_SWITCHES          1280
+#define IDS_GEN_STARTED                     1500
+#define IDS_GEN_DEPTHS                      1501
+#define IDS_GEN_DURATIONS                   1502
+#define IDS_GEN_COMPLETED                   1504
+#define IDS_GEN_CREATING                    1505
+#define IDS_GEN_CREATED                     1506
+#define IDS_GEN_CALCULATING                 1507
+#define IDS_GEN_PREPARING                   1509
+#define IDS_GEN_UNABLE                      1510
+#define IDS_GEN_SKIPPED                     1511
+#define IDS_GEN_SETTINGS_METRIC             1512
+#define IDS_GEN_SETTINGS_IMPERIAL           1513
+#define IDS_CHECK_HYPOXIC                   1552
+#define IDS_CHECK_HYPEROXIC                 1553
+#define IDS_CHECK_EAD                       1554
+#define IDS_CHECK_START_DEEPER              1555
+#define IDS_CHECK_START_LONGER              1556
+#define IDS_CHECK_UNREACHABLE               1557
+#define IDS_CHECK_SET_SIZE                  1558
+#define IDS_MSG_INVALID_TABLE_SETTINGS_FILE 1620
+#define IDS_IMPORT_SUMMARY_COLUMN           1100
+#define IDS_IMPORT_DIVE_COLUMN              1101
+#define IDS_TIP_IMPORT_OK                   2040
+#define IDS_TIP_IMPORT_CANCEL               2041
+#define IDD_IMPORT_SETTINGS                 65
+#define IDC_IMPORT_DIVES                    2501
+#define IDC_IMPORT_SETTINGS_CHECK           2502
+#define IDC_IMPORT_SWITCHES_CHECK           2503
 
 
 // Languages: language selection
