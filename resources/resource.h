@@ -145,6 +145,24 @@
 #define IDS_GAS_TABLE_VOLUME_CUBIC_FEET     1355
 #define IDS_GAS_TABLE_CYLINDER_LITRES       1356
 #define IDS_GAS_TABLE_CYLINDER_CUBIC_FEET   1357
+#define IDD_VIEWER                          84
+#define IDD_NOTES                           174
+#define IDC_NOTES_TEXT                      171
+#define IDC_VIEWER_PRINT                    3000
+#define IDC_VIEWER_PREVIEW                  3001
+#define IDC_VIEWER_SAVE                     3002
+#define IDC_VIEWER_NOTES                    3003
+#define IDC_VIEWER_EXIT                     3004
+#define IDC_VIEWER_BROWSER                  3005
+#define IDS_VIEWER_SAVE_TITLE               3010
+#define IDS_VIEWER_SAVE_FILTER              3011
+#define IDS_VIEWER_SAVE_NAME                3012
+#define IDS_VIEWER_SAVE_FAILED              3013
+#define IDS_VIEWER_TIP_PRINT                3014
+#define IDS_VIEWER_TIP_PREVIEW              3015
+#define IDS_VIEWER_TIP_SAVE                 3016
+#define IDS_VIEWER_TIP_NOTES                3017
+#define IDS_VIEWER_TIP_EXIT                 3018
 
 
 // Graphs and the Details window: profile and compartment graphs
