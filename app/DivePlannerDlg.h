@@ -7,6 +7,7 @@
 //   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
 //   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
 //   DivePlannerDlgTables.cpp    the dive and gas-consumption tables and their viewer
+//   DivePlannerDlgDetails.cpp   the Details window and what it shows
 #include <array>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include <wx/iconbndl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
+#include <wx/weakref.h>
 
 #include "app/TabDivePlan.h"
 #include "app/core/CommandState.h"
@@ -26,6 +28,7 @@
 #include "engine/PlanGroup.h"
 #include "views/core/DivePlanTablesHtml.h"
 #include "views/core/GasConsumptionTablesHtml.h"
+#include "views/Details.h"
 
 namespace app {
 
@@ -88,6 +91,16 @@ class CDivePlannerDlg : public wxFrame {
   void ShowDiveTables(int index);
   void ShowGasTables(int index);
   const views::CDivePlanTablesHtml& DiveTables() const { return diveTables_; }
+  // View -> Details: opens the Details window, or brings the open one forward, on the first
+  // step of the first dive.
+  void OnViewDetails();
+  // Shows one step of one dive in the Details window, if it is open: the last step for a step
+  // past the profile's end, no data for a dive without a calculated profile.
+  void UpdateDetails(int step, int diveIndex);
+  // Repaints the Details window, if it is open.
+  void RedrawDetails();
+  // The open Details window, or nullptr.
+  views::CDetails* Details() const { return details_.get(); }
 
   controls::CResizableSheet* Sheet() const { return sheet_; }
   wxToolBar* ToolBar() const { return toolBar_; }
@@ -133,6 +146,7 @@ class CDivePlannerDlg : public wxFrame {
   std::string autoOpenPath_;  // empty: nothing to open
   std::string currentPlanFile_;
   controls::CResizableSheet* sheet_ = nullptr;
+  wxWeakRef<views::CDetails> details_;  // the window destroys itself when it is closed
   std::array<CTabDivePlan*, kMaxDives> pages_{};
   views::CDivePlanTablesHtml diveTables_;
   views::CGasConsumptionTablesHtml gasTables_;

@@ -51,8 +51,13 @@ bool CLiabilityRichEdit::OnInitDialog() {
   AddAnchor(framework::kIdOk, kBottomCentre, kBottomCentre);
   AddAnchor(IDC_LIABILITY_EXIT, kBottomCentre, kBottomCentre);
   EnableSaveRestore("VelmarTessalineLiability");
-  controls::SetUpDialogButton(*this, framework::kIdOk, IDI_OK);
-  controls::SetUpDialogButton(*this, IDC_LIABILITY_EXIT, IDI_DONE);
+  for (const auto& [id, icon] : {std::pair{framework::kIdOk, IDI_OK}, std::pair{IDC_LIABILITY_EXIT, IDI_DONE}}) {
+    if (auto* button = dynamic_cast<controls::CShadedButton*>(FindWindow(id))) {
+      button->SetShadeStyle(6, 8, 10, 0, *wxBLACK);
+      button->SetIcon(icon);
+      button->SetButtonCursor(IDC_HAND_POINTER, true);
+    }
+  }
   FillText();
   return true;
 }

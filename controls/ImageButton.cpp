@@ -7,7 +7,6 @@
 
 #include "framework/ResourceImages.h"
 #include "resources/ProgramResources.h"
-#include "resources/resource.h"
 
 namespace controls {
 namespace {
@@ -233,14 +232,6 @@ void CImageButton::PaintCaption(wxDC& dc, const wxString& caption, const wxRect&
     dc.DrawText(line, x, y);
     y += lineHeight;
   }
-}
-
-void SetUpDialogButton(wxWindow& dialog, int id, int iconId) {
-  auto* button = dynamic_cast<CShadedButton*>(dialog.FindWindow(id));
-  if (button == nullptr) return;
-  button->SetShadeStyle(6, 8, 10, 0, *wxBLACK);
-  if (iconId != 0) button->SetIcon(iconId);
-  button->SetButtonCursor(IDC_HAND_POINTER, true);
 }
 
 ShadeColours SystemShadeColours() {

@@ -69,10 +69,6 @@ class CShadedButton : public CImageButton {
   wxBitmap hoverFace_;
 };
 
-// Gives a dialog's shaded push button the program's look: shade style (6, 8, 10, 0, 0), the icon
-// (none for 0) and the hand pointer. Nothing for a control that is no shaded button.
-void SetUpDialogButton(wxWindow& dialog, int id, int iconId);
-
 // The colours of the desktop's 3D elements that the faces are shaded with.
 ShadeColours SystemShadeColours();
 // An indexed face as a picture.

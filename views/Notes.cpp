@@ -1,8 +1,8 @@
 #include "views/Notes.h"
 
-#include "controls/ImageButton.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
+#include "views/ShadedButtons.h"
 
 namespace views {
 
@@ -10,13 +10,12 @@ CNotes::CNotes(wxWindow* parent) : TemplateDialog(IDD_NOTES, parent) {}
 
 wxWindow* CNotes::CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
                                 const wxSize& size) {
-  if (control.id != framework::kIdOk && control.id != framework::kIdCancel) return nullptr;
-  return new controls::CShadedButton(parent, control.id, framework::TemplateText(control.text), position, size);
+  return MakeShadedButton(parent, control, position, size);
 }
 
 bool CNotes::OnInitDialog() {
-  controls::SetUpDialogButton(*this, framework::kIdOk, IDI_OK);
-  controls::SetUpDialogButton(*this, framework::kIdCancel, IDI_CANCEL);
+  StyleShadedButton(*this, framework::kIdOk, IDI_OK, 0);
+  StyleShadedButton(*this, framework::kIdCancel, IDI_CANCEL, 0);
   return TemplateDialog::OnInitDialog();
 }
 

@@ -5,7 +5,6 @@
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
-#include "controls/ImageButton.h"
 #include "engine/AppSettings.h"
 #include "engine/NumberText.h"
 #include "platform/UserInterface.h"
@@ -14,6 +13,7 @@
 #include "resources/resource.h"
 #include "views/BrowserHostWnd.h"
 #include "views/Notes.h"
+#include "views/ShadedButtons.h"
 #include "views/core/HtmlText.h"
 #include "views/core/TableNotes.h"
 #include "views/core/ViewerDocument.h"
@@ -51,12 +51,7 @@ CViewer::CViewer(wxWindow* parent) : CResizableDialog(IDD_VIEWER, parent) {
 
 wxWindow* CViewer::CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
                                  const wxSize& size) {
-  for (const ViewerButton& button : kButtons) {
-    if (control.id == button.id) {
-      return new controls::CShadedButton(parent, control.id, framework::TemplateText(control.text), position, size);
-    }
-  }
-  return nullptr;
+  return MakeShadedButton(parent, control, position, size);
 }
 
 bool CViewer::OnInitDialog() {
@@ -72,12 +67,7 @@ bool CViewer::OnInitDialog() {
   }
   AddAnchor(IDC_VIEWER_EXIT, kBottomRight, kBottomRight);
   EnableSaveRestore("VelmarTessalineViewer");
-  for (const ViewerButton& button : kButtons) {
-    controls::SetUpDialogButton(*this, button.id, 0);
-    if (auto* shaded = dynamic_cast<controls::CShadedButton*>(FindWindow(button.id))) {
-      shaded->SetTooltipTextId(button.tooltipId);
-    }
-  }
+  for (const ViewerButton& button : kButtons) StyleShadedButton(*this, button.id, 0, button.tooltipId);
   ShowDocument();
   return true;
 }
