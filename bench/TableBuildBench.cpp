@@ -5,7 +5,6 @@
 
 #include "engine/NumberText.h"
 #include "engine/PlanGroup.h"
-#include "platform/Registry.h"
 #include "views/core/DiveTables.h"
 
 namespace {
@@ -51,13 +50,3 @@ void AllDiveTablesOfThirtyDives(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(AllDiveTablesOfThirtyDives)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  // The plan never reads the user's settings: a registry file that cannot exist stands in.
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
