@@ -102,6 +102,8 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->GetValue(), "");
         text->SetValue("Deco on the shot line\nSecond <b>line</b>");
+        Settle(200);
+        SaveScreenshot(notes, "table-notes.png");
         ClickOn(notes.FindWindow(framework::kIdOk));
       })
       .Then("the notes in both footers", [] { return AskDocument(kCountNotedFooters) == "2"; }, [&] {
