@@ -124,6 +124,34 @@
 
 
 // Graphs and the Details window: profile and compartment graphs
+#define IDD_DETAILS                         61
+#define IDC_DETAILS_READOUTS                2600
+#define IDC_DETAILS_GRAPH_FRAME             2601
+#define IDC_DETAILS_BAR_GRAPH               2620
+#define IDS_GRAPH_DEPTH                     1030
+#define IDS_GRAPH_DEPTH_METRES              1048
+#define IDS_GRAPH_DEPTH_FEET                1049
+#define IDS_GRAPH_CEILING                   1055
+#define IDS_GRAPH_MAX_CEILING               1056
+#define IDS_GRAPH_INSPIRED_NITROGEN         1057
+#define IDS_GRAPH_INSPIRED_HELIUM           1058
+#define IDS_GRAPH_TIME                      1059
+#define IDS_GRAPH_CNS                       1060
+#define IDS_GRAPH_OTU                       1061
+#define IDS_GRAPH_GRADIENT_FACTOR           1062
+#define IDS_GRAPH_PIGT                      1063
+#define IDS_GRAPH_MAX_PIGT                  1064
+#define IDS_GRAPH_DILUENT                   1065
+#define IDS_GRAPH_COMPARTMENT               1066
+#define IDS_GRAPH_GAS                       1306
+#define IDS_GRAPH_PPO2                      1307
+#define IDS_GRAPH_DETAILS_DEPTH             1324
+#define IDS_GRAPH_BAILOUT_BANNER            2630
+#define IDS_GRAPH_REVIEW_BANNER             2631
+#define IDS_GRAPH_RECALC_BANNER             2632
+#define IDS_GRAPH_WARNING_KEY               2633
+#define IDS_GRAPH_HELIUM                    2634
+#define IDS_GRAPH_NITROGEN                  2635
 
 
 // Dive page: plan-point entry, the point list and the graph on the page
