@@ -48,11 +48,7 @@ class GasMixListFileTest : public testing::Test {
     return list;
   }
 
-  std::vector<std::string> Told() const {
-    std::vector<std::string> texts;
-    for (const AskedQuestion& question : userInterface.questions) texts.push_back(question.text);
-    return texts;
-  }
+  std::vector<std::string> Told() const { return userInterface.QuestionTexts(); }
 
   TempFolders folders;
   ScriptedUserInterface userInterface;
