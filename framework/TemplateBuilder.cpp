@@ -154,9 +154,8 @@ wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate
     wxWindow* window = creator ? creator(parent, control, place.GetPosition(), place.GetSize()) : nullptr;
     if (window == nullptr) window = CreateStandardControl(parent, control, place.GetPosition(), place.GetSize());
     if (window == nullptr) continue;
-    if (auto* upDown = dynamic_cast<UpDownControl*>(window); upDown != nullptr && (control.style & kUpDownAutoBuddy) &&
-        (control.style & kUpDownSetBuddyInt)) {
-      upDown->SetBuddy(previous);  // the "auto buddy" is the control made just before
+    if (auto* upDown = dynamic_cast<UpDownControl*>(window); upDown != nullptr && (control.style & kUpDownAutoBuddy)) {
+      upDown->SetBuddy(previous, (control.style & kUpDownSetBuddyInt) != 0);  // the control made just before
     }
     if (control.className == "Button" && (control.style & style::kButtonTypeMask) == style::kDefaultButton) {
       defaultButton = window;

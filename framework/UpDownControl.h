@@ -17,8 +17,11 @@ class UpDownControl : public wxControl {
   int GetMax() const { return maximum_; }
   void SetValue(int value);
   int GetValue() const { return value_; }
-  // A window whose text follows the position (the template's "set buddy int" style).
-  void SetBuddy(wxWindow* buddy) { buddy_ = buddy; }
+  bool Wraps() const { return wrap_; }
+  // The edit beside the arrows (the template's "auto buddy": the control made just before);
+  // with showsPosition its text follows the position (the template's "set buddy int").
+  virtual void SetBuddy(wxWindow* buddy, bool showsPosition);
+  wxWindow* GetBuddy() const { return buddy_; }
 
   // One step up (+1) or down (−1), as a click on that arrow does.
   void Step(int direction);
@@ -41,6 +44,7 @@ class UpDownControl : public wxControl {
   bool arrowKeys_;
   int heldDirection_ = 0;
   wxWindow* buddy_ = nullptr;
+  bool buddyShowsPosition_ = false;
   wxTimer repeat_;
 };
 
