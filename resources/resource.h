@@ -118,6 +118,7 @@
 #define ID_GRAPH_CLEAR_BAILOUT              4152
 
 // Entry widgets: the gas box, spin and time fields, hyperlink
+#define IDS_MSG_INVALID_GAS_ENTRY           1264
 
 
 // Dive tables, gas tables and the viewer: the table documents, the viewer and its notes

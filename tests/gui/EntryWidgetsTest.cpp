@@ -1,13 +1,18 @@
-// The entry widgets in a dialog of their own, driven by real clicks and keys.
+// The entry widgets in a dialog of their own, driven by real clicks and keys, and a screenshot
+// of the dialog holding one of each.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <tuple>
 #include <vector>
 
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include "controls/GasComboCompletion.h"
 #include "controls/NumSpinCtrl.h"
+#include "engine/PrivateMessages.h"
+#include "framework/Messages.h"
 #include "framework/TemplateWindows.h"
 #include "framework/UpDownControl.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -21,6 +26,7 @@ constexpr int kGfHigh = 9202;
 constexpr int kGfHighSpin = 9203;
 constexpr int kDives = 9204;
 constexpr int kDivesSpin = 9205;
+constexpr int kGas = 9201;
 
 // Each widget stands in the template's place of the standard control it replaces.
 class EntryWidgetsDialog : public framework::TemplateDialog {
@@ -35,12 +41,15 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
   }
 
   std::vector<Clock::time_point> settledAt;
+  // The gas messages in the order they arrived: message, oxygen, helium.
+  std::vector<std::tuple<unsigned, std::intptr_t, std::intptr_t>> gasMessages;
 
  protected:
   wxWindow* CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
                           const wxSize& size) override {
     switch (control.id) {
       case kGfHighSpin: return new controls::CNumSpinCtrl(parent, control.id, position, size);
+      case kGas: return new controls::CGasComboCompletion(parent, control.id, position, size);
       default: return nullptr;
     }
   }
@@ -58,6 +67,12 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
     auto& dives = Find<framework::UpDownControl>(kDivesSpin);
     dives.SetRange(1, 30);
     dives.SetValue(3);
+    for (unsigned message : {WMU_GAS_MIX_SELECTED, WMU_GAS_MIX_ADDED}) {
+      framework::BindMessage(*this, message, [this, message](std::intptr_t oxygen, std::intptr_t helium) {
+        gasMessages.emplace_back(message, oxygen, helium);
+        return std::intptr_t{0};
+      });
+    }
     return TemplateDialog::OnInitDialog();
   }
 };
@@ -126,3 +141,68 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
   EXPECT_DOUBLE_EQ(spin.GetPos(), 10);
 }
 
+TEST(GasBox, TypingCompletesAndLeavingAddsTheGasOrRefusesItWithAMessage) {
+  EntryWidgetsDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  dialog.Show();
+  Settle(100);
+  auto& gas = dialog.Find<controls::CGasComboCompletion>(kGas);
+  ASSERT_TRUE(gas.FillList("21/0,100/0,36/0,18/45"));
+  EXPECT_EQ(gas.GetValue(), "Air");
+  EXPECT_EQ(gas.GetCount(), 4u);
+  EXPECT_EQ(gas.GetString(2), "36% Nitrox");
+
+  wxUIActionSimulator keys;
+  gas.SetFocus();
+  gas.SelectAll();
+  Settle();
+  keys.Char('3');
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "36% Nitrox"; }, 1000));
+  long from = 0, to = 0;
+  gas.GetSelection(&from, &to);
+  EXPECT_EQ(from, 1);  // the completed tail is selected, so the next key replaces it
+  EXPECT_EQ(to, 10);
+  keys.Char(WXK_BACK);
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "3"; }, 1000));
+  keys.Text("2%");
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32%"; }, 1000));
+  dialog.gasMessages.clear();
+  keys.Char(WXK_TAB);
+  ASSERT_TRUE(SettleUntil([&] { return dialog.gasMessages.size() == 2; }, 1000));
+  using Message = std::tuple<unsigned, std::intptr_t, std::intptr_t>;
+  EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_ADDED, 32, 0}));
+  EXPECT_EQ(dialog.gasMessages[1], (Message{WMU_GAS_MIX_SELECTED, 32, 0}));
+  EXPECT_EQ(gas.GetValue(), "32% Nitrox");
+  EXPECT_EQ(gas.GetListText(), "21/0,100/0,32/0,36/0,18/45");
+  EXPECT_TRUE(gas.IsListChanged());
+  EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(1));  // one Tab leaves the box
+
+  // "32" with the suggested tail deleted names no gas: refused with the message, emptied.
+  gas.SetFocus();
+  gas.SelectAll();
+  Settle();
+  keys.Text("32");
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32% Nitrox"; }, 1000));
+  keys.Char(WXK_DELETE);
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32"; }, 1000));
+  dialog.gasMessages.clear();
+  wxString caption, text;
+  long style = 0;
+  wxTEST_DIALOG(
+      {
+        keys.Char(WXK_TAB);
+        SettleUntil([&] { return !text.empty(); }, 1000);
+      },
+      ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  EXPECT_EQ(caption, "Velmar Tessaline");
+  EXPECT_TRUE(text.StartsWith("Invalid entry!\n\n\nPermitted gas entry styles are..."));
+  EXPECT_TRUE(text.EndsWith("Helium 0% - 99%"));
+  EXPECT_TRUE(style & wxICON_WARNING);
+  EXPECT_EQ(gas.GetValue(), "");
+  ASSERT_EQ(dialog.gasMessages.size(), 1u);
+  EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_SELECTED, 0, 0}));
+  gas.SetSelection(2);
+
+  const wxString file = wxString(GUI_ARTEFACT_DIR) + "/entry-widgets.png";
+  EXPECT_TRUE(CaptureWindow(dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
+}
