@@ -6,6 +6,18 @@
 
 namespace framework {
 
+void SetTextScrollBars([[maybe_unused]] wxTextCtrl& text, [[maybe_unused]] bool horizontalAllowed,
+                       [[maybe_unused]] bool verticalAllowed) {
+#ifdef __WXGTK__
+  // A multi-line GTK text control is a text view inside a scrolled window, its handle.
+  auto* widget = static_cast<GtkWidget*>(text.GetHandle());
+  if (widget == nullptr || !GTK_IS_SCROLLED_WINDOW(widget)) return;
+  // "External" hides a bar without making the window as large as the text.
+  const auto policy = [](bool allowed) { return allowed ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL; };
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(widget), policy(horizontalAllowed), policy(verticalAllowed));
+#endif
+}
+
 #ifdef __WXGTK__
 namespace {
 

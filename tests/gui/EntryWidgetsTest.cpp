@@ -10,6 +10,7 @@
 #include <wx/uiaction.h>
 
 #include "controls/GasComboCompletion.h"
+#include "controls/HistoryEdit.h"
 #include "controls/NumSpinCtrl.h"
 #include "engine/PrivateMessages.h"
 #include "framework/Messages.h"
@@ -27,6 +28,7 @@ constexpr int kGfHighSpin = 9203;
 constexpr int kDives = 9204;
 constexpr int kDivesSpin = 9205;
 constexpr int kGas = 9201;
+constexpr int kMessages = 9206;
 
 // Each widget stands in the template's place of the standard control it replaces.
 class EntryWidgetsDialog : public framework::TemplateDialog {
@@ -50,6 +52,7 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
     switch (control.id) {
       case kGfHighSpin: return new controls::CNumSpinCtrl(parent, control.id, position, size);
       case kGas: return new controls::CGasComboCompletion(parent, control.id, position, size);
+      case kMessages: return new controls::CHistoryEdit(parent, control.id, position, size);
       default: return nullptr;
     }
   }
@@ -141,7 +144,7 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
   EXPECT_DOUBLE_EQ(spin.GetPos(), 10);
 }
 
-TEST(GasBox, TypingCompletesAndLeavingAddsTheGasOrRefusesItWithAMessage) {
+TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsNewestLineInView) {
   EntryWidgetsDialog dialog;
   ASSERT_TRUE(dialog.Create());
   dialog.Show();
@@ -175,7 +178,7 @@ TEST(GasBox, TypingCompletesAndLeavingAddsTheGasOrRefusesItWithAMessage) {
   EXPECT_EQ(gas.GetValue(), "32% Nitrox");
   EXPECT_EQ(gas.GetListText(), "21/0,100/0,32/0,36/0,18/45");
   EXPECT_TRUE(gas.IsListChanged());
-  EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(1));  // one Tab leaves the box
+  EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(1));  // Tab passes the history by
 
   // "32" with the suggested tail deleted names no gas: refused with the message, emptied.
   gas.SetFocus();
@@ -202,6 +205,29 @@ TEST(GasBox, TypingCompletesAndLeavingAddsTheGasOrRefusesItWithAMessage) {
   ASSERT_EQ(dialog.gasMessages.size(), 1u);
   EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_SELECTED, 0, 0}));
   gas.SetSelection(2);
+
+  auto& history = dialog.Find<controls::CHistoryEdit>(kMessages);
+  history.SetLimits(false, true);
+  for (int plan = 1; plan <= 30; ++plan) history.AppendString(wxString::Format("Plan %d of 30: 40 m for 20 min", plan));
+  EXPECT_TRUE(history.GetValue().StartsWith("Plan 1 of 30"));
+  EXPECT_EQ(history.GetValue().Freq('\n'), 29);
+  Settle(200);
+  const int clientHeight = history.GetClientSize().y;
+  const wxPoint newest = history.PositionToCoords(history.GetLastPosition());
+  EXPECT_GE(newest.y, 0);
+  EXPECT_LT(newest.y, clientHeight);
+  EXPECT_LT(history.PositionToCoords(0).y, 0);  // the first lines have scrolled away
+
+  // A click into the history hands the focus back.
+  auto& gfHigh = dialog.Find<wxTextCtrl>(kGfHigh);
+  gfHigh.SetFocus();
+  Settle();
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(history.GetScreenRect().GetPosition() + wxPoint(40, 20));
+  Settle(20);
+  mouse.MouseClick();
+  Settle(200);
+  EXPECT_EQ(wxWindow::FindFocus(), &gfHigh);
 
   const wxString file = wxString(GUI_ARTEFACT_DIR) + "/entry-widgets.png";
   EXPECT_TRUE(CaptureWindow(dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
