@@ -1,10 +1,26 @@
 #include "framework/NativeControls.h"
 
+#include <algorithm>
+
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
 
 namespace framework {
+
+wxSize ToolkitMinimumSize([[maybe_unused]] wxWindow& control) {
+#ifdef __WXGTK__
+  auto* widget = static_cast<GtkWidget*>(control.GetHandle());
+  if (widget == nullptr || !control.IsOfStandardClass()) return wxSize(0, 0);
+  int width = 0;
+  int height = 0;
+  gtk_widget_get_preferred_width(widget, &width, nullptr);
+  gtk_widget_get_preferred_height_for_width(widget, std::max(width, control.GetSize().x), &height, nullptr);
+  return wxSize(width, height);
+#else
+  return wxSize(0, 0);
+#endif
+}
 
 void SetTextScrollBars([[maybe_unused]] wxTextCtrl& text, [[maybe_unused]] bool horizontalAllowed,
                        [[maybe_unused]] bool verticalAllowed) {
