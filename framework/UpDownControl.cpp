@@ -32,6 +32,10 @@ UpDownControl::UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos
   Bind(wxEVT_TIMER, &UpDownControl::OnRepeat, this, kRepeatTimerId);
 }
 
+UpDownControl::~UpDownControl() {
+  if (buddy_) buddy_->Unbind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
+}
+
 wxSize UpDownControl::DoGetBestClientSize() const { return FromDIP(wxSize(16, 24)); }
 
 void UpDownControl::SetRange(int minimum, int maximum) {
@@ -44,12 +48,14 @@ void UpDownControl::SetValue(int value) {
   const int low = std::min(minimum_, maximum_);
   const int high = std::max(minimum_, maximum_);
   value_ = std::clamp(value, low, high);
-  if (buddy_ != nullptr && buddyShowsPosition_) SetWindowText(*buddy_, wxString::Format("%d", value_));
+  if (buddy_ && buddyShowsPosition_) SetWindowText(*buddy_, wxString::Format("%d", value_));
 }
 
 void UpDownControl::SetBuddy(wxWindow* buddy, bool showsPosition) {
+  if (buddy_) buddy_->Unbind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
   buddy_ = buddy;
   buddyShowsPosition_ = showsPosition;
+  if (buddy_) buddy_->Bind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
 }
 
 void UpDownControl::Step(int direction) {
@@ -119,9 +125,13 @@ void UpDownControl::OnRepeat(wxTimerEvent&) {
 }
 
 void UpDownControl::OnKeyDown(wxKeyEvent& event) {
-  if (arrowKeys_ && event.GetKeyCode() == WXK_UP) Step(1);
-  else if (arrowKeys_ && event.GetKeyCode() == WXK_DOWN) Step(-1);
-  else event.Skip();
+  if (!StepForKey(event.GetKeyCode())) event.Skip();
+}
+
+bool UpDownControl::StepForKey(int keyCode) {
+  if (!arrowKeys_ || (keyCode != WXK_UP && keyCode != WXK_DOWN)) return false;
+  Step(keyCode == WXK_UP ? 1 : -1);
+  return true;
 }
 
 }  // namespace framework

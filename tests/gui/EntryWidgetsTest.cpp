@@ -113,6 +113,10 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
   ClickUpperArrow(dives);
   ASSERT_TRUE(SettleUntil([&] { return dives.GetValue() == 5; }, 1000));
   EXPECT_EQ(TextOf(dialog, kDives), "5");
+  dialog.FindWindow(kDives)->SetFocus();  // the arrow keys also work in the buddy edit
+  Settle();
+  wxUIActionSimulator().Char(WXK_DOWN);
+  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kDives) == "4"; }, 1000));
 
   auto& spin = dialog.Find<controls::CNumSpinCtrl>(kGfHighSpin);
   EXPECT_EQ(TextOf(dialog, kGfHigh), "85");
