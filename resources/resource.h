@@ -119,6 +119,9 @@
 
 // Entry widgets: the gas box, spin and time fields, hyperlink
 #define IDS_MSG_INVALID_GAS_ENTRY           1264
+#define IDS_HYPERLINK_UNABLE_TO_OPEN        1900
+#define IDS_HYPERLINK_NO_PROGRAM            1901
+#define IDS_HYPERLINK_REFUSED               1902
 
 
 // Dive tables, gas tables and the viewer: the table documents, the viewer and its notes

@@ -23,7 +23,7 @@ wxBitmap CaptureWindow(wxWindow& window);
 wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render);
 int Brightness(const wxImage& image, const wxRect& area);
 
-// Answers the next message box (inside wxTEST_DIALOG) and keeps what it showed.
+// Answers a message box inside wxTEST_DIALOG and reports what it showed.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
  public:
   ExpectMessageBox(int answer, wxString* caption, wxString* text, long* style)
