@@ -7,8 +7,6 @@
 
 #include <vector>
 
-#include "engine/AppSettings.h"
-#include "platform/Registry.h"
 #include "views/core/TableGenerationRun.h"
 
 namespace {
@@ -55,14 +53,3 @@ void GenerateTrimixSet(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(GenerateTrimixSet)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  // The run never reads the user's settings: a registry file that cannot exist stands in.
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
-  LoadRegistrySettings();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

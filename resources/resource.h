@@ -125,6 +125,48 @@
 
 
 // Dive tables, gas tables and the viewer: the table documents, the viewer and its notes
+#define IDS_TABLE_DIVE_NUMBER               1300
+#define IDS_TABLE_SURFACE_INTERVAL          1301
+#define IDS_TABLE_CNS_FINAL                 1302
+#define IDS_TABLE_OTU_FINAL                 1303
+#define IDS_TABLE_CNS_INITIAL_FINAL         1304
+#define IDS_TABLE_OTU_INITIAL_FINAL         1305
+#define IDS_TABLE_GAS                       1306
+#define IDS_TABLE_PPO2                      1307  // the text is among the graphs' strings
+#define IDS_TABLE_DEPTH_METRES              1308
+#define IDS_TABLE_DEPTH_FEET                1309
+#define IDS_TABLE_SEGMENT_TIME              1310
+#define IDS_TABLE_RUN_TIME                  1311
+#define IDS_TABLE_ASCENT_TO_FIRST_STOP      1312
+#define IDS_TABLE_CREATED                   1313
+#define IDS_TABLE_BOTTOM_DEPTH              1318
+#define IDS_TABLE_WARNINGS                  1320
+#define IDS_TABLE_DURATION                  1321
+#define IDS_TABLE_NCS                       1322
+#define IDS_TABLE_ASCENT_TO_SURFACE         1323
+#define IDS_GAS_TABLE_MIX                   1350
+#define IDS_GAS_TABLE_VOLUME_LITRES         1354
+#define IDS_GAS_TABLE_VOLUME_CUBIC_FEET     1355
+#define IDS_GAS_TABLE_CYLINDER_LITRES       1356
+#define IDS_GAS_TABLE_CYLINDER_CUBIC_FEET   1357
+#define IDD_VIEWER                          84
+#define IDD_NOTES                           174
+#define IDC_NOTES_TEXT                      171
+#define IDC_VIEWER_PRINT                    3000
+#define IDC_VIEWER_PREVIEW                  3001
+#define IDC_VIEWER_SAVE                     3002
+#define IDC_VIEWER_NOTES                    3003
+#define IDC_VIEWER_EXIT                     3004
+#define IDC_VIEWER_BROWSER                  3005
+#define IDS_VIEWER_SAVE_TITLE               3010
+#define IDS_VIEWER_SAVE_FILTER              3011
+#define IDS_VIEWER_SAVE_NAME                3012
+#define IDS_VIEWER_SAVE_FAILED              3013
+#define IDS_VIEWER_TIP_PRINT                3014
+#define IDS_VIEWER_TIP_PREVIEW              3015
+#define IDS_VIEWER_TIP_SAVE                 3016
+#define IDS_VIEWER_TIP_NOTES                3017
+#define IDS_VIEWER_TIP_EXIT                 3018
 
 
 // Graphs and the Details window: profile and compartment graphs
