@@ -12,6 +12,7 @@
 
 #include "app/DivePlannerApp.h"
 #include "app/LiabilityRichEdit.h"
+#include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -44,7 +45,12 @@ ProgramRun& ProgramRun::Then(std::string what, Condition ready, Action act) {
 }
 
 ProgramRun& ProgramRun::Answer(int code) {
-  answers_.push_back(code);
+  answers_.push_back({code, {}});
+  return *this;
+}
+
+ProgramRun& ProgramRun::AnswerFile(const std::string& path) {
+  answers_.push_back({wxID_OK, path});
   return *this;
 }
 
@@ -69,10 +75,14 @@ int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::mill
 
 int ProgramRun::Enter(wxDialog* dialog) {
   if (ticker_ == nullptr) ticker_ = new Ticker(*this);  // the first dialog: the toolkit runs now
-  if (dynamic_cast<wxMessageDialogBase*>(dialog) != nullptr) {
-    nativeDialogs_.push_back(static_cast<wxMessageDialogBase*>(dialog)->GetMessage().utf8_string());
-  } else if (dynamic_cast<wxFileDialogBase*>(dialog) != nullptr) {
-    nativeDialogs_.push_back(dialog->GetTitle().utf8_string());
+  auto* message = dynamic_cast<wxMessageDialogBase*>(dialog);
+  auto* file = dynamic_cast<wxFileDialogBase*>(dialog);
+  if (message != nullptr) {
+    nativeDialogs_.push_back(message->GetMessage().utf8_string());
+    nativeDialogStyles_.push_back(message->GetMessageDialogStyle());
+  } else if (file != nullptr) {
+    nativeDialogs_.push_back(file->GetMessage().utf8_string());  // the dialog's title
+    nativeDialogStyles_.push_back(dialog->GetWindowStyle());
   } else {
     return wxID_NONE;  // the program's own dialogs are shown
   }
@@ -80,7 +90,9 @@ int ProgramRun::Enter(wxDialog* dialog) {
     ADD_FAILURE() << "no answer prepared for: " << nativeDialogs_.back();
     return wxID_CANCEL;
   }
-  return answers_[nextAnswer_++];
+  const Reply& reply = answers_[nextAnswer_++];
+  if (file != nullptr && !reply.path.empty()) file->SetPath(wxString::FromUTF8(reply.path));
+  return reply.code;
 }
 
 void ProgramRun::Tick() {
@@ -113,6 +125,28 @@ app::CDivePlannerDlg* MainWindow() { return FindShown<app::CDivePlannerDlg>(); }
 ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
   return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
                   [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
+}
+
+int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
+
+void RunCommand(int resourceId) {
+  wxCommandEvent event(wxEVT_MENU, Command(resourceId));
+  MainWindow()->ProcessWindowEvent(event);
+}
+
+void RunCommandLater(int resourceId) {
+  MainWindow()->CallAfter([resourceId] { RunCommand(resourceId); });
+}
+
+bool ToolEnabled(int resourceId) {
+  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  return MainWindow()->ToolBar()->GetToolEnabled(Command(resourceId));
+}
+
+void SaveScreenshot(wxWindow& window, const std::string& name) {
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  const wxImage shot = CaptureWindow(window).ConvertToImage();
+  EXPECT_TRUE(shot.SaveFile(wxString::FromUTF8(GUI_ARTEFACT_DIR "/" + name + ".png"), wxBITMAP_TYPE_PNG)) << name;
 }
 
 void Pump() {
