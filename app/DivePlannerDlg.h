@@ -3,12 +3,13 @@
 // main menu and the toolbar, the title, the enabling of the commands and the saved placement.
 //
 // Its members live in one source file per concern:
-//   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
+//   DivePlannerDlg.cpp              construction, initialisation, layout, title and dive tabs
 //   DivePlannerDlgCommands.cpp      the command handlers, command enabling and keys
 //   DivePlannerDlgFileCommands.cpp  new, open, recent files, save, exit, dive files, log review
 //   DivePlannerDlgDiveCommands.cpp  add, delete, rename, sort, plan settings, calculate
 //   DivePlannerDlgHelpCommands.cpp  the help book, What's This and the About box
 //   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
+//   DivePlannerDlgDetails.cpp       the Details window and what it shows
 #include <array>
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@
 #include <wx/iconbndl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
+#include <wx/weakref.h>
 
 #include "app/TabDivePlan.h"
 #include "app/core/CommandState.h"
@@ -27,6 +29,7 @@
 #include "controls/PlacementKeeper.h"
 #include "controls/TabSheet.h"
 #include "engine/PlanGroup.h"
+#include "views/Details.h"
 
 namespace app {
 
@@ -110,6 +113,17 @@ class CDivePlannerDlg : public wxFrame {
   void ShowHelpContext(int context);
   CHelpBook* HelpBook() const { return helpBook_.get(); }
 
+  // View -> Details: opens the Details window, or brings the open one forward, on the first
+  // step of the first dive.
+  void OnViewDetails();
+  // Shows one step of one dive in the Details window, if it is open: the last step for a step
+  // past the profile's end, no data for a dive without a calculated profile.
+  void UpdateDetails(int step, int diveIndex);
+  // Repaints the Details window, if it is open.
+  void RedrawDetails();
+  // The open Details window, or nullptr.
+  views::CDetails* Details() const { return details_.get(); }
+
   controls::CResizableSheet* Sheet() const { return sheet_; }
   wxToolBar* ToolBar() const { return toolBar_; }
 
@@ -160,6 +174,7 @@ class CDivePlannerDlg : public wxFrame {
   std::string autoOpenPath_;  // empty: nothing to open
   std::string currentPlanFile_;
   controls::CResizableSheet* sheet_ = nullptr;
+  wxWeakRef<views::CDetails> details_;  // the window destroys itself when it is closed
   std::array<CTabDivePlan*, kMaxDives> pages_{};
   wxIconBundle icons_;
   wxTimer timer_;

@@ -31,6 +31,7 @@ void CDivePlannerDlg::BindCommands() {
   BindFileCommands();
   BindDiveCommands();
   BindHelpCommands();
+  BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();

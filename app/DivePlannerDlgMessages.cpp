@@ -29,7 +29,10 @@ void CDivePlannerDlg::BindMessages() {
 
 void CDivePlannerDlg::OnPlanModified() { UpdateTitle(); }
 
-void CDivePlannerDlg::OnDiveTabSelected() { planGroup_.CaluclateDivePlans(false, GetActiveTab(), false); }
+void CDivePlannerDlg::OnDiveTabSelected() {
+  planGroup_.CaluclateDivePlans(false, GetActiveTab(), false);
+  UpdateDetails(0, GetActiveTab());
+}
 
 void CDivePlannerDlg::OnDiveCalculated(int index) {
   if (index < 0 || index >= GetTabCount() || pages_[static_cast<std::size_t>(index)] == nullptr) return;

@@ -2,33 +2,15 @@
 // per profile step. Run: build/release/bench/engine_bench
 #include <benchmark/benchmark.h>
 
-#include <functional>
-
-#include "engine/DivePlan.h"
-#include "engine/NumberText.h"
+#include "bench/BenchmarkDives.h"
 #include "platform/Registry.h"
 
 namespace {
 
-class Zhl16cGroup : public CDiveGroupSettings {
- public:
-  int GetAlgorithm() const override { return 1; }
-  int GetSurfaceIntervalMethod() const override { return 1; }
-};
-
-void AddPoint(CDivePlan& dive, double depthMetres, int durationSec, double oxygen, double helium,
-              bool closedCircuit = false, double setPoint = 0) {
-  dive.AddPointFromRecord(FormatC("100~%d~%0.2f~%d~%0.2f~%0.2f~%0.2f~0~0", durationSec, depthMetres * 100,
-                                  closedCircuit ? 1 : 0, oxygen, helium, setPoint));
-}
-
-void RunCalculations(benchmark::State& state, const std::function<void(CDivePlan&)>& plan) {
+void RunCalculations(benchmark::State& state, void (*plan)(CDivePlan&)) {
   Zhl16cGroup group;
   CDivePlan dive;
-  dive.SetPlanGroup(&group);
-  plan(dive);
-  dive.RememberSixHourAnswer(true);  // past six hours the extension is accepted
-  if (!dive.CalculatePlan(0, {}, false)) {
+  if (!CalculateBenchmarkDive(dive, group, plan)) {
     state.SkipWithError("the dive does not calculate");
     return;
   }
@@ -40,35 +22,9 @@ void RunCalculations(benchmark::State& state, const std::function<void(CDivePlan
                                                                                benchmark::Counter::kInvert);
 }
 
-// (a) Open-circuit trimix 18/45 to 60 m leaving the bottom at 25 min, EAN50 from 21 m, oxygen
-// from 6 m, GF 30/70.
-void OpenCircuitTrimix(benchmark::State& state) {
-  RunCalculations(state, [](CDivePlan& dive) {
-    dive.SetGfLow(30);
-    dive.SetGfHigh(70);
-    AddPoint(dive, 60, 1500, 18, 45);
-    AddPoint(dive, 21, 0, 50, 0);
-    AddPoint(dive, 6, 0, 100, 0);
-  });
-}
-
-// (b) Closed circuit, diluent 10/50 at set-point 1.3, 100 m for 30 min, GF 30/80.
-void ClosedCircuitTrimix(benchmark::State& state) {
-  RunCalculations(state, [](CDivePlan& dive) {
-    dive.SetGfLow(30);
-    dive.SetGfHigh(80);
-    AddPoint(dive, 100, 1800, 10, 50, true, 1.3);
-  });
-}
-
-// (c) Closed circuit 10/50 at 1.3 to 50 m for two hours: the ascent runs past six hours.
-void PastSixHours(benchmark::State& state) {
-  RunCalculations(state, [](CDivePlan& dive) {
-    dive.SetGfLow(30);
-    dive.SetGfHigh(70);
-    AddPoint(dive, 50, 7200, 10, 50, true, 1.3);
-  });
-}
+void OpenCircuitTrimix(benchmark::State& state) { RunCalculations(state, PlanOpenCircuitTrimix); }
+void ClosedCircuitTrimix(benchmark::State& state) { RunCalculations(state, PlanClosedCircuitTrimix); }
+void PastSixHours(benchmark::State& state) { RunCalculations(state, PlanPastSixHours); }
 
 }  // namespace
 

@@ -401,7 +401,9 @@ void CDivePlan::CalcGasConsumption() {
   int slot = -1;
   double slotOxygen = NAN;
   double slotHelium = NAN;
-  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000.
+  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000. The ambient pressure
+  // here stands on the dive's own surface pressure, not the model's lower one: the larger
+  // figure is the safe one for the gas a diver carries.
   const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
   const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
   for (std::size_t i = 1; i < steps_.size(); ++i) {
@@ -416,7 +418,7 @@ void CDivePlan::CalcGasConsumption() {
     }
     if (slot < 0) continue;
     GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
-    usage.litres += (step.depthMbar + modelSurfaceMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
+    usage.litres += (step.depthMbar + surfacePressureMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
     usage.seconds += 1;
   }
   gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });

@@ -118,15 +118,102 @@
 #define ID_GRAPH_CLEAR_BAILOUT              4152
 
 // Entry widgets: the gas box, spin and time fields, hyperlink
+#define IDS_HYPERLINK_UNABLE_TO_OPEN        1900
+#define IDS_HYPERLINK_NO_PROGRAM            1901
+#define IDS_HYPERLINK_REFUSED               1902
 
 
 // Dive tables, gas tables and the viewer: the table documents, the viewer and its notes
 
 
 // Graphs and the Details window: profile and compartment graphs
+#define IDD_DETAILS                         61
+#define IDC_DETAILS_READOUTS                2600
+#define IDC_DETAILS_GRAPH_FRAME             2601
+#define IDC_DETAILS_BAR_GRAPH               2620
+#define IDS_GRAPH_DEPTH                     1030
+#define IDS_GRAPH_DEPTH_METRES              1048
+#define IDS_GRAPH_DEPTH_FEET                1049
+#define IDS_GRAPH_CEILING                   1055
+#define IDS_GRAPH_MAX_CEILING               1056
+#define IDS_GRAPH_INSPIRED_NITROGEN         1057
+#define IDS_GRAPH_INSPIRED_HELIUM           1058
+#define IDS_GRAPH_TIME                      1059
+#define IDS_GRAPH_CNS                       1060
+#define IDS_GRAPH_OTU                       1061
+#define IDS_GRAPH_GRADIENT_FACTOR           1062
+#define IDS_GRAPH_PIGT                      1063
+#define IDS_GRAPH_MAX_PIGT                  1064
+#define IDS_GRAPH_DILUENT                   1065
+#define IDS_GRAPH_COMPARTMENT               1066
+#define IDS_GRAPH_GAS                       1306
+#define IDS_GRAPH_PPO2                      1307
+#define IDS_GRAPH_DETAILS_DEPTH             1324
+#define IDS_GRAPH_BAILOUT_BANNER            2630
+#define IDS_GRAPH_REVIEW_BANNER             2631
+#define IDS_GRAPH_RECALC_BANNER             2632
+#define IDS_GRAPH_WARNING_KEY               2633
+#define IDS_GRAPH_HELIUM                    2634
+#define IDS_GRAPH_NITROGEN                  2635
 
 
 // Dive page: plan-point entry, the point list and the graph on the page
+#define IDD_DIVE_PLAN_PAGE                  80
+#define IDC_DEPTH_LABEL                     224
+#define IDC_DURATION_LABEL                  247
+#define IDC_ENTRY_GROUP                     248
+#define IDC_GAS_MIX_LABEL                   249
+#define IDC_SET_POINT_LABEL                 250
+#define IDC_CIRCUIT_LABEL                   293
+#define IDC_DEPTH_EDIT                      2100
+#define IDC_DEPTH_SPIN                      2101
+#define IDC_DURATION_EDIT                   2102
+#define IDC_DURATION_SPIN                   2103
+#define IDC_CLOSED_CIRCUIT                  2104
+#define IDC_OPEN_CIRCUIT                    2105
+#define IDC_NO_CLEAR_SURFACE                2106
+#define IDC_POINT_GAS                       2107
+#define IDC_SET_POINT_EDIT                  2108
+#define IDC_SET_POINT_SPIN                  2109
+#define IDC_OPEN_CIRCUIT_PPO2               2110
+#define IDC_POINT_ADD                       2111
+#define IDC_POINT_UPDATE                    2112
+#define IDC_POINT_INSERT                    2113
+#define IDC_POINT_DELETE                    2114
+#define IDC_POINT_LIST                      2115
+#define IDC_SETTINGS_SHEET_FRAME            2116
+#define IDC_GRAPH_FRAME                     2117
+#define IDC_PROFILE_GRAPH                   2118
+#define IDS_POINT_ADD                       1000
+#define IDS_POINT_INSERT                    1001
+#define IDS_POINT_UPDATE                    1002
+#define IDS_POINT_DELETE                    1003
+#define IDS_READOUT_DEPTH                   1030
+#define IDS_READOUT_END_TIME                1031
+#define IDS_READOUT_INVALID                 1032
+#define IDS_READOUT_GF                      1033
+#define IDS_READOUT_EAD                     1034
+#define IDS_DURATION_MINS                   1043
+#define IDS_CIRCUIT                         1045
+#define IDS_GAS_MIX                         1046
+#define IDS_PPO2                            1047
+#define IDS_DEPTH_METRES                    1048
+#define IDS_DEPTH_FEET                      1049
+#define IDS_SEGMENT                         1050
+#define IDS_DURATION_MMSS                   1051
+#define IDS_OPEN_CIRCUIT                    1052
+#define IDS_CLOSED_CIRCUIT                  1053
+#define IDS_NO_CLEAR_SURFACE                1054
+#define IDS_READOUT_CEILING                 1055
+#define IDS_TIME                            1059
+#define IDS_READOUT_CNS                     1060
+#define IDS_READOUT_OTU                     1061
+#define IDS_DILUENT                         1065
+#define IDS_GAS                             1306
+#define IDS_TIP_POINT_ADD                   2000
+#define IDS_TIP_POINT_INSERT                2001
+#define IDS_TIP_POINT_DELETE                2002
+#define IDS_TIP_POINT_UPDATE                2003
 
 
 // Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
@@ -186,6 +273,41 @@
 
 
 // Table generator: generation, gas-switch editor, settings file, import
+#define IDS_DESCENT_GAS                     1082
+#define IDS_ASCENT_GAS                      1083
+#define IDS_MSG_DEPTH_EXISTS                1204
+#define IDS_MSG_TOO_MANY_SWITCHES           1215
+#define IDS_CHECK_WARNING                   1252
+#define IDS_CHECK_FAIL                      1253
+#define IDS_MSG_DUPLICATE_SWITCHES          1280
+#define IDS_GEN_STARTED                     1500
+#define IDS_GEN_DEPTHS                      1501
+#define IDS_GEN_DURATIONS                   1502
+#define IDS_GEN_COMPLETED                   1504
+#define IDS_GEN_CREATING                    1505
+#define IDS_GEN_CREATED                     1506
+#define IDS_GEN_CALCULATING                 1507
+#define IDS_GEN_PREPARING                   1509
+#define IDS_GEN_UNABLE                      1510
+#define IDS_GEN_SKIPPED                     1511
+#define IDS_GEN_SETTINGS_METRIC             1512
+#define IDS_GEN_SETTINGS_IMPERIAL           1513
+#define IDS_CHECK_HYPOXIC                   1552
+#define IDS_CHECK_HYPEROXIC                 1553
+#define IDS_CHECK_EAD                       1554
+#define IDS_CHECK_START_DEEPER              1555
+#define IDS_CHECK_START_LONGER              1556
+#define IDS_CHECK_UNREACHABLE               1557
+#define IDS_CHECK_SET_SIZE                  1558
+#define IDS_MSG_INVALID_TABLE_SETTINGS_FILE 1620
+#define IDS_IMPORT_SUMMARY_COLUMN           1100
+#define IDS_IMPORT_DIVE_COLUMN              1101
+#define IDS_TIP_IMPORT_OK                   2040
+#define IDS_TIP_IMPORT_CANCEL               2041
+#define IDD_IMPORT_SETTINGS                 65
+#define IDC_IMPORT_DIVES                    2501
+#define IDC_IMPORT_SETTINGS_CHECK           2502
+#define IDC_IMPORT_SWITCHES_CHECK           2503
 
 
 // Languages: language selection

@@ -17,7 +17,7 @@ using FileFuzzCorpusTest = PlanGroupTest;
 }  // namespace
 
 TEST_F(FileFuzzCorpusTest, EveryInputRunsThroughEveryTarget) {
-  for (const std::string target : {"plan_file", "dive_file", "gas_mix_lists", "settings_store"}) {
+  for (const std::string target : {"plan_file", "dive_file", "gas_mix_lists", "settings_store", "table_settings"}) {
     const auto files = CorpusFiles(target);
     EXPECT_GE(files.size(), 2u) << target;
     for (const auto& file : files) {
@@ -28,6 +28,7 @@ TEST_F(FileFuzzCorpusTest, EveryInputRunsThroughEveryTarget) {
       filefuzz::RunDiveFile(data, text.size());
       filefuzz::RunGasMixLists(data, text.size());
       filefuzz::RunSettingsStore(data, text.size());
+      filefuzz::RunTableSettingsFile(data, text.size());
     }
   }
 }

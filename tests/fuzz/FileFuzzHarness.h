@@ -20,6 +20,11 @@ void RunGasMixLists(const std::uint8_t* data, std::size_t size);
 // Reads the input as the settings store's file. What the store writes it reads back undamaged,
 // and writes again unchanged.
 void RunSettingsStore(const std::uint8_t* data, std::size_t size);
+// Reads the input as a table-generation settings file into a metric and an imperial page. Every
+// field lies within its range, each gas list holds usable rows in ascending depth with no two at
+// one depth and no neighbours breathing the same gas, and from the second save on a page saved
+// and read again saves the same file.
+void RunTableSettingsFile(const std::uint8_t* data, std::size_t size);
 
 // Settings from an empty private configuration folder, scratch files in memory where the system
 // offers it.

@@ -1,0 +1,100 @@
+// A real calculated trimix dive as its page gives it to the profile graph.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bench/BenchmarkDives.h"
+#include "tests/engine/DiveTestSupport.h"
+#include "views/core/ProfileGraphFeed.h"
+
+namespace views {
+namespace {
+
+class ProfileGraphFeedTest : public DiveTest {
+ protected:
+  void SetUp() override {
+    DiveTest::SetUp();
+    dive = MadeDive();
+    PlanOpenCircuitTrimix(dive);
+    ASSERT_TRUE(Calculate(dive));
+    SetUpProfileGraph(graph, UnitSystem::kMetric, true);
+  }
+
+  std::vector<std::string> SetNames() const {
+    std::vector<std::string> names;
+    for (const CGraphDataSet& set : graph.DataSets()) names.push_back(set.IsErrorBar() ? "(warnings)" : set.GetName());
+    return names;
+  }
+  const CGraphDataSet& Set(const std::string& name) const {
+    return *std::find_if(graph.DataSets().begin(), graph.DataSets().end(),
+                         [&](const CGraphDataSet& set) { return set.GetName() == name && !set.IsErrorBar(); });
+  }
+  static double Deepest(const CGraphDataSet& set) {
+    double deepest = 0;
+    for (const CGraphData& point : set.Points()) deepest = std::max(deepest, point.y);
+    return deepest;
+  }
+
+  CDivePlan dive;
+  GraphModel graph{kLineGraph};
+};
+
+TEST_F(ProfileGraphFeedTest, ACalculatedDiveGivesItsCeilingWarningsSwitchesAndDepth) {
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  const std::vector<std::string> expected = {"Ceiling", "(warnings)", "Gas Switch", "Gas Switch", "Depth"};
+  EXPECT_EQ(SetNames(), expected);
+
+  // The ceiling takes every k-th step, k = steps / 1000; the warning bar every step but the first.
+  const int steps = dive.GetStepCount();
+  ASSERT_GT(steps, 2000);
+  const int stride = steps / 1000;
+  EXPECT_EQ(Set("Ceiling").GetPointCount(), (steps + stride - 1) / stride);
+  EXPECT_EQ(graph.DataSets()[1].GetPointCount(), steps - 1);
+  EXPECT_EQ(graph.DataSets()[1].colour, (Rgb{255, 0, 0}));
+
+  // The two switches stand where the diver changes gas, as one point drawn twice.
+  for (int k : {2, 3}) {
+    const CGraphDataSet& change = graph.DataSets()[static_cast<std::size_t>(k)];
+    ASSERT_EQ(change.GetPointCount(), 2);
+    EXPECT_EQ(change.GetY(0), change.GetY(1));
+    EXPECT_EQ(change.marker, kMarkerCross);
+  }
+  EXPECT_DOUBLE_EQ(graph.DataSets()[2].GetY(0), 21);
+  EXPECT_DOUBLE_EQ(graph.DataSets()[3].GetY(0), 6);
+  // The depth line starts at the surface at 0 s, reaches 60 m and ends at the surface.
+  const CGraphDataSet& depth = Set("Depth");
+  EXPECT_EQ(depth.GetX(0), 0);
+  EXPECT_EQ(depth.GetY(0), 0);
+  EXPECT_DOUBLE_EQ(Deepest(depth), 60);
+  EXPECT_EQ(depth.GetY(depth.GetPointCount() - 1), 0);
+  // Time from the axis in whole 150 s; the depth axis past 60 m.
+  EXPECT_EQ(graph.XAxis().min, 0);
+  EXPECT_EQ(std::fmod(graph.XAxis().max, 150), 0);
+  EXPECT_GE(graph.XAxis().max, dive.GetLastStepTime());
+  EXPECT_LT(graph.XAxis().max - 150, dive.GetLastStepTime());
+  EXPECT_GT(graph.YAxis().max, 60);
+  EXPECT_TRUE(graph.IsYInverted());
+
+  // In feet every depth is 3.2568 times as deep.
+  FeedProfileGraph(graph, &dive, true, UnitSystem::kImperial);
+  EXPECT_DOUBLE_EQ(Deepest(Set("Depth")), 60 * 3.2568);
+  EXPECT_TRUE(graph.recalculationRequired);
+}
+
+TEST_F(ProfileGraphFeedTest, BailoutModeWithoutABailoutPlanShowsNothingAndKeepsTheRanges) {
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  const double timeMax = graph.XAxis().max;
+  dive.SetBailoutMode(true);
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  EXPECT_TRUE(graph.DataSets().empty());
+  EXPECT_TRUE(graph.bailoutMode);
+  EXPECT_EQ(graph.XAxis().max, timeMax);
+
+  SetProfileGraphLabels(graph, UnitSystem::kImperial, false);
+  EXPECT_EQ(graph.YAxis().label, "Depth (ft)");
+  EXPECT_EQ(graph.XAxis().label, "Time (mm:ss)");
+  EXPECT_FALSE(graph.IsDrawData());
+}
+
+}  // namespace
+}  // namespace views

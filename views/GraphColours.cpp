@@ -1,0 +1,7 @@
+#include "views/GraphColours.h"
+
+namespace views {
+
+wxColour ToColour(Rgb colour) { return wxColour(colour.red, colour.green, colour.blue); }
+
+}  // namespace views
