@@ -1,5 +1,6 @@
 #include <wx/cshelp.h>
 
+#include "app/AboutDlg.h"
 #include "app/DivePlannerDlg.h"
 #include "app/HelpBook.h"
 #include "controls/HelpKeys.h"
@@ -14,6 +15,10 @@ void CDivePlannerDlg::BindHelpCommands() {
   framework::SetHelpTopicHandler([this](int context) { ShowHelpContext(context); });
   BindCommand(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
   BindCommand(ID_HELP_WHATS_THIS, [this] { wxContextHelp help(this); });
+  BindCommand(ID_HELP_ABOUT, [this] {
+    CAboutDlg about(this);
+    about.ShowModal();
+  });
   // A control picked in What's This mode shows its one-line help.
   Bind(wxEVT_HELP, [](wxHelpEvent& event) {
     controls::ShowHelpPopup(dynamic_cast<wxWindow*>(event.GetEventObject()), controls::HelpRequestPoint(event),

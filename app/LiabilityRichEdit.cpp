@@ -4,7 +4,7 @@
 
 #include <wx/textctrl.h>
 
-#include "app/DialogButtons.h"
+#include "views/ShadedButtons.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
@@ -41,7 +41,7 @@ wxString CLiabilityRichEdit::FullText() {
 
 wxWindow* CLiabilityRichEdit::CreateControl(wxWindow* parent, const platform::DialogControl& control,
                                             const wxPoint& position, const wxSize& size) {
-  return CreateShadedButton(parent, control, position, size, {framework::kIdOk, IDC_LIABILITY_EXIT});
+  return views::MakeShadedButton(parent, control, position, size);
 }
 
 bool CLiabilityRichEdit::OnInitDialog() {
@@ -50,8 +50,8 @@ bool CLiabilityRichEdit::OnInitDialog() {
   AddAnchor(framework::kIdOk, kBottomCentre, kBottomCentre);
   AddAnchor(IDC_LIABILITY_EXIT, kBottomCentre, kBottomCentre);
   EnableSaveRestore("VelmarTessalineLiability");
-  StyleShadedButton(*this, framework::kIdOk, IDI_OK);
-  StyleShadedButton(*this, IDC_LIABILITY_EXIT, IDI_DONE);
+  views::StyleShadedButton(*this, framework::kIdOk, IDI_OK, 0);
+  views::StyleShadedButton(*this, IDC_LIABILITY_EXIT, IDI_DONE, 0);
   FillText();
   return true;
 }

@@ -1,6 +1,7 @@
 #include "app/RenameDive.h"
 
 #include "app/DialogButtons.h"
+#include "views/ShadedButtons.h"
 #include "app/core/DiveName.h"
 #include "framework/DataExchange.h"
 #include "platform/UserInterface.h"
@@ -13,7 +14,7 @@ CRenameDive::CRenameDive(wxWindow* parent) : TemplateDialog(IDD_RENAME_DIVE, par
 
 wxWindow* CRenameDive::CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
                                      const wxSize& size) {
-  return CreateShadedButton(parent, control, position, size, {framework::kIdOk, framework::kIdCancel});
+  return views::MakeShadedButton(parent, control, position, size);
 }
 
 bool CRenameDive::OnInitDialog() {

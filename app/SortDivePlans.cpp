@@ -4,6 +4,7 @@
 #include <wx/spinbutt.h>
 
 #include "app/DialogButtons.h"
+#include "views/ShadedButtons.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
@@ -19,7 +20,7 @@ CSortDivePlans::CSortDivePlans(wxWindow* parent) : CHelpDlg(IDD_SORT_DIVE_PLANS,
 
 wxWindow* CSortDivePlans::CreateControl(wxWindow* parent, const platform::DialogControl& control,
                                         const wxPoint& position, const wxSize& size) {
-  return CreateShadedButton(parent, control, position, size, {framework::kIdOk, framework::kIdCancel});
+  return views::MakeShadedButton(parent, control, position, size);
 }
 
 wxListCtrl* CSortDivePlans::List() const { return dynamic_cast<wxListCtrl*>(FindWindow(IDC_SORT_LIST)); }

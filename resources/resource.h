@@ -230,6 +230,7 @@
 #define IDC_ABOUT_EMAIL                     165
 #define IDC_ABOUT_WEBSITE                   166
 #define IDC_ABOUT_VERSION                   246
+#define IDC_ABOUT_ICON                      1862
 #define IDC_RENAME_NAME                     171
 #define IDC_SORT_LIST                       2550
 #define IDC_SORT_MOVE                       2551

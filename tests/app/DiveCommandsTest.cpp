@@ -18,6 +18,8 @@
 
 namespace {
 
+using namespace std::chrono_literals;
+
 CPlanGroup& Plan() { return MainWindow()->PlanGroup(); }
 
 // A square profile: down in 2 minutes, then the rest of the time at the depth, on air.
@@ -110,18 +112,20 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         EXPECT_TRUE(Plan().m_modified);
         RunCommandLater(ID_DIVE_RENAME);
       })
-      .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [&] {
-        Settle(200);
+      .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [] {})
+      .Then("the dialog drawn", Waited(300ms), [&] {
         auto* name = dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME));
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->GetValue(), "B");
         EXPECT_EQ(rename->GetScreenPosition(), ExpectedDialogCorner());
         name->SetValue("Wreck ~ deep");
+      })
+      .Then("the name typed", Waited(200ms), [&] {
         SaveScreenshot(*rename, "rename-dive");
         ClickOn(rename->FindWindow(framework::kIdOk));
       })
-      .Then("the refused name", [&] { return run.NativeDialogs().size() == 3; }, [&] {
-        Settle(200);
+      .Then("the refused name", [&] { return run.NativeDialogs().size() == 3; }, [] {})
+      .Then("a moment after the message", Waited(200ms), [&] {
         EXPECT_EQ(run.NativeDialogs()[2].substr(0, 45), "A dive name cannot hold the character ~ or co");
         ASSERT_EQ(FindShown<app::CRenameDive>(), rename);  // still open for the name to be changed
         EXPECT_EQ(Plan().GetDiveName(1), "B");
@@ -137,8 +141,8 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         Plan().ClearModified();
         RunCommandLater(ID_DIVE_SORT);
       })
-      .Then("the Sort Dive Plans dialog", [&] { return (sort = FindShown<app::CSortDivePlans>()) != nullptr; }, [&] {
-        Settle(200);
+      .Then("the Sort Dive Plans dialog", [&] { return (sort = FindShown<app::CSortDivePlans>()) != nullptr; }, [] {})
+      .Then("the dialog drawn", Waited(300ms), [&] {
         auto& list = *dynamic_cast<wxListCtrl*>(sort->FindWindow(IDC_SORT_LIST));
         EXPECT_EQ(ListRows(list), (std::vector<std::string>{
                                       "Dive 1 - A | Max Depth 30.0 (m), Duration 2:00 (mm:ss)",
@@ -159,6 +163,8 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         EXPECT_EQ(list.GetItemText(0, 0), "Dive 3 - D");
         EXPECT_EQ(list.GetItemText(1, 0), "Dive 1 - A");
         EXPECT_EQ(SelectedRow(list), 0);
+      })
+      .Then("the moves drawn", Waited(300ms), [&] {
         SaveScreenshot(*sort, "sort-dive-plans");
         ClickArrow(*sort, true);  // the first row cannot go higher
         ClickOn(sort->FindWindow(framework::kIdOk));

@@ -1,16 +1,19 @@
 // The help book of the real program: Help Contents opens it at its contents, F1 in a dialog at
-// that dialog's page, and every page the program opens is in the book.
+// that dialog's page, and every page the program opens is in the book; the About box.
 #include <gtest/gtest.h>
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
 #include <wx/html/htmlwin.h>
 
+#include "app/AboutDlg.h"
 #include "app/DivePlannerDlg.h"
 #include "app/HelpBook.h"
 #include "app/SortDivePlans.h"
+#include "controls/HyperlinkLabel.h"
 #include "framework/Help.h"
 #include "framework/TemplateWindows.h"
+#include "platform/Registry.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -29,6 +32,13 @@ std::string OpenedPage() {
   return page.AfterLast(':').AfterLast('/').utf8_string();
 }
 
+bool ViewerExists() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (dynamic_cast<wxHtmlHelpFrame*>(window) != nullptr) return true;
+  }
+  return false;
+}
+
 bool BookHasPage(const std::string& page) {
   const wxHtmlHelpDataItems& contents = HelpWindow()->GetData()->GetContentsArray();
   for (std::size_t i = 0; i < contents.size(); ++i) {
@@ -39,10 +49,13 @@ bool BookHasPage(const std::string& page) {
 
 }  // namespace
 
-TEST(HelpAndAbout, HelpContentsOpensTheBookAndF1InADialogOpensThatDialogsPage) {
+TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShowsTheVersionAndTheInstalledLinks) {
   TempFolders folders;
+  platform::Registry().WriteString(app::CAboutDlg::kAddressesKey, "Velmar email", "mailto:dives@oskerby.example");
+  platform::Registry().WriteString(app::CAboutDlg::kAddressesKey, "Velmar Website", "https://www.oskerby.example/");
   ProgramRun run;
   app::CSortDivePlans* sort = nullptr;
+  app::CAboutDlg* about = nullptr;
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
             [] { RunCommand(ID_HELP_CONTENTS); })
@@ -80,6 +93,24 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookAndF1InADialogOpensThatDialogsPage) {
       .Then("the page of the plan settings", [] { return OpenedPage() == "plan-settings.html"; }, [] {
         // A viewer made anew after the first was closed has the same size.
         EXPECT_EQ(FindShown<wxHtmlHelpFrame>()->GetSize(), wxSize(960, 680));
+        FindShown<wxHtmlHelpFrame>()->Close();
+      })
+      .Then("the help gone", [] { return !ViewerExists(); }, [] { RunCommandLater(ID_HELP_ABOUT); })
+      .Then("the About box", [&] { return (about = FindShown<app::CAboutDlg>()) != nullptr; }, [&] {
+        Settle(300);
+        EXPECT_EQ(about->GetTitle(), "About Velmar Tessaline");
+        EXPECT_EQ(about->FindWindow(IDC_ABOUT_VERSION)->GetLabel(), "Velmar Tessaline 1.0.0.1");
+        auto* mail = dynamic_cast<controls::CHyperlinkLabel*>(about->FindWindow(IDC_ABOUT_EMAIL));
+        auto* site = dynamic_cast<controls::CHyperlinkLabel*>(about->FindWindow(IDC_ABOUT_WEBSITE));
+        ASSERT_NE(mail, nullptr);
+        ASSERT_NE(site, nullptr);
+        EXPECT_EQ(mail->GetURL(), "mailto:dives@oskerby.example");
+        EXPECT_EQ(site->GetURL(), "https://www.oskerby.example/");
+        EXPECT_EQ(site->GetLabel(), "Oskerby Home Page");
+        SaveScreenshot(*about, "about-box");
+        ClickOn(about->FindWindow(framework::kIdOk));
+      })
+      .Then("the About box closed", [] { return FindShown<app::CAboutDlg>() == nullptr; }, [] {
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+
+#include <gtk/gtk.h>
 
 #include "app/DivePlannerApp.h"
 #include "app/LiabilityRichEdit.h"
@@ -144,9 +147,25 @@ bool ToolEnabled(int resourceId) {
 }
 
 void SaveScreenshot(wxWindow& window, const std::string& name) {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
-  const wxImage shot = CaptureWindow(window).ConvertToImage();
-  EXPECT_TRUE(shot.SaveFile(wxString::FromUTF8(GUI_ARTEFACT_DIR "/" + name + ".png"), wxBITMAP_TYPE_PNG)) << name;
+  // The window draws itself into the picture: what the X server shows of a window is not
+  // always brought up to date after a dialog has closed over it.
+  const wxSize size = window.GetSize();
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.x, size.y);
+  cairo_t* context = cairo_create(surface);
+  gtk_widget_draw(static_cast<GtkWidget*>(window.GetHandle()), context);
+  cairo_destroy(context);
+  const std::string file = GUI_ARTEFACT_DIR "/" + name + ".png";
+  EXPECT_EQ(cairo_surface_write_to_png(surface, file.c_str()), CAIRO_STATUS_SUCCESS) << name;
+  cairo_surface_destroy(surface);
+}
+
+ProgramRun::Condition Waited(std::chrono::milliseconds time) {
+  auto start = std::make_shared<std::chrono::steady_clock::time_point>();
+  return [start, time] {
+    const auto now = std::chrono::steady_clock::now();
+    if (*start == std::chrono::steady_clock::time_point{}) *start = now;
+    return now - *start >= time;
+  };
 }
 
 void Pump() {

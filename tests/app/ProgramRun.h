@@ -85,6 +85,10 @@ ProgramRun& AgreeToTheDisclaimer(ProgramRun& run);
 
 // Lets pending events and idle handling run.
 void Pump();
+// A step condition met once this long has passed since it was first asked. Inside one of the
+// program's own dialogs, wait with this rather than by letting events run from the step: the
+// toolkit does not draw the screen again after a dialog was run that way.
+ProgramRun::Condition Waited(std::chrono::milliseconds time);
 // Presses a key as the user does, on the window that has the focus.
 void PressKey(int keyCode, int modifiers = 0);
 // Clicks the middle of a window, or a point in its client area, with the left mouse button.
