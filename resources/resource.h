@@ -118,6 +118,7 @@
 #define ID_GRAPH_CLEAR_BAILOUT              4152
 
 // Entry widgets: the gas box, spin and time fields, hyperlink
+#define IDS_MSG_INVALID_GAS_ENTRY           1264
 #define IDS_HYPERLINK_UNABLE_TO_OPEN        1900
 #define IDS_HYPERLINK_NO_PROGRAM            1901
 #define IDS_HYPERLINK_REFUSED               1902
@@ -369,6 +370,11 @@
 #define IDS_TIP_GENERATE                    2034
 #define IDS_TIP_DONE                        2035
 #define IDS_TG_FILE_FILTER                  3360
+#define IDS_GEN_TABLE_DURATIONS             1314
+#define IDS_GEN_TABLE_DEPTHS                1315
+#define IDS_GEN_TABLE_BOTTOM                1317
+#define IDS_GEN_TABLE_TIMES                 1319
+#define IDS_GEN_TABLE_DEPTH                 1324
 #define IDS_TG_OPEN_TITLE                   3361
 #define IDB_CHECK_STATES                    31
 #define IDB_CHECK_STATES_SMALL              32

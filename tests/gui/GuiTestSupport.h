@@ -1,5 +1,6 @@
 #pragma once
-// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels.
+// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels,
+// answering message boxes.
 #include <functional>
 
 #include <wx/bitmap.h>
