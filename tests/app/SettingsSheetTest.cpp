@@ -112,8 +112,9 @@ void ClickTab(wxNotebook& sheet, int page) {
   ASSERT_TRUE(FindTabPoint(sheet, page, point));
   wxUIActionSimulator mouse;
   mouse.MouseMove(sheet.ClientToScreen(point));
-  Settle(20);
+  Settle(50);
   mouse.MouseClick();
+  EXPECT_TRUE(SettleUntil([&] { return sheet.GetSelection() == page; }, 2000)) << page;
   Settle(100);
 }
 
@@ -312,11 +313,11 @@ TEST(SettingsSheet, BailoutPagesComeWithAClosedCircuitPointAndTheGasList) {
 
   // Picking the tabs enters and leaves bailout mode.
   ClickTab(sheet, DiveSettingsSheet::kBailoutSettingsPage);
-  EXPECT_TRUE(dive.IsBailoutMode());
+  EXPECT_TRUE(SettleUntil([&] { return dive.IsBailoutMode(); }));
   ClickTab(sheet, DiveSettingsSheet::kBailoutGasListPage);
   EXPECT_TRUE(dive.IsBailoutMode());
   ClickTab(sheet, DiveSettingsSheet::kDiveSettingsPage);
-  EXPECT_FALSE(dive.IsBailoutMode());
+  EXPECT_TRUE(SettleUntil([&] { return !dive.IsBailoutMode(); }));
 
   // Without the closed-circuit point both bailout tabs go.
   ASSERT_TRUE(dive.DeleteUserPlanPoint(2));
