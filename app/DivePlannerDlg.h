@@ -3,13 +3,18 @@
 // main menu and the toolbar, the title, the enabling of the commands and the saved placement.
 //
 // Its members live in one source file per concern:
-//   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
-//   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
-//   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
-//   DivePlannerDlgDetails.cpp   the Details window and what it shows
+//   DivePlannerDlg.cpp              construction, initialisation, layout, title and dive tabs
+//   DivePlannerDlgCommands.cpp      the command handlers, command enabling and keys
+//   DivePlannerDlgFileCommands.cpp  new, open, recent files, save, exit, dive files, log review
+//   DivePlannerDlgDiveCommands.cpp  add, delete, rename, sort, plan settings, calculate
+//   DivePlannerDlgHelpCommands.cpp  the help book, What's This and the About box
+//   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
+//   DivePlannerDlgDetails.cpp       the Details window and what it shows
+//   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include <wx/frame.h>
@@ -25,10 +30,13 @@
 #include "controls/PlacementKeeper.h"
 #include "controls/TabSheet.h"
 #include "engine/PlanGroup.h"
+#include "views/core/DivePlanTablesHtml.h"
+#include "views/core/GasConsumptionTablesHtml.h"
 #include "views/Details.h"
 
 namespace app {
 
+class CHelpBook;
 class CRecentFileList;
 
 class CDivePlannerDlg : public wxFrame {
@@ -70,13 +78,55 @@ class CDivePlannerDlg : public wxFrame {
 
   // Whether a command can run now: it has a handler and the plan allows it.
   bool IsCommandEnabled(int command) const;
+  // Makes handler the command's handler (menus, context menus, toolbar and accelerators); from
+  // then on the command is enabled as far as the plan allows it.
+  void BindCommand(int command, std::function<void()> handler);
+
+  // --- File commands ---
+  // New: asks about unsaved changes, then one new dive, untitled.
+  void OnFileNew();
+  // Open: asks about unsaved changes, starts a new plan, then asks for the plan file.
+  void OnFileOpen();
+  // An entry of the recent-file list: asks about unsaved changes and opens the plan; an entry
+  // that no longer opens is dropped from the list.
+  void OnOpenRecentFile(const std::string& path);
   // Exit (also Escape and the close box): asks about unsaved changes; stays open when the
   // answer was Yes and the plan was then not saved.
   void OnFileExit();
   // Saves the plan, asking for a file first when saveAs is set or the plan has none; true when
   // it was saved.
   bool SaveFile(bool saveAs);
+  // Import Dive and Export Dive; true when a file was chosen.
+  bool ImportDiveFile();
+  bool ExportDiveFile();
+  // Starts a new plan and replaces its dive by the review dive of a dive-computer log.
+  void OnReviewLogFile();
 
+  // --- Dive commands ---
+  void OnAddDive();
+  // Asks (No by default), then deletes the dive of the selected tab.
+  void OnDeleteDive();
+  void OnRenameDive();
+  void OnSortDives();
+  void OnCalculate();
+
+  // --- Help ---
+  // The help book at its contents, or at the topic of a help context.
+  void OnHelpContents();
+  void ShowHelpContext(int context);
+  CHelpBook* HelpBook() const { return helpBook_.get(); }
+
+  // Writes the dive tables of the dive with the index, or of every dive for -1; false, with the
+  // previous document kept, when no dive of them can be printed.
+  bool BuildDiveTableHtml(int index);
+  // Writes the open-circuit gas-consumption tables of the dive, or of every dive for -1; false
+  // when no dive of them breathed open-circuit gas.
+  bool BuildGasUsageTableHtml(int index);
+  // Brings the plan up to date to the dive (every dive for -1), builds its tables and shows
+  // them in the viewer; nothing is shown when no table could be made.
+  void ShowDiveTables(int index);
+  void ShowGasTables(int index);
+  const views::CDivePlanTablesHtml& DiveTables() const { return diveTables_; }
   // View -> Details: opens the Details window, or brings the open one forward, on the first
   // step of the first dive.
   void OnViewDetails();
@@ -103,6 +153,13 @@ class CDivePlannerDlg : public wxFrame {
   void ShowRecentFiles();
   void CreateMainToolBar();
   void BindCommands();
+  void BindFileCommands();
+  void BindDiveCommands();
+  void BindHelpCommands();
+  void BindTableCommands();
+  // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
+  void CalculateForTables(int index);
+  void ShowInViewer(const std::string& html);
   void BindMessages();
   // Shows the Dive menu of the tabs at the mouse.
   void OnDiveTabRightClick();
@@ -111,9 +168,14 @@ class CDivePlannerDlg : public wxFrame {
   void OnUpdateCommand(wxUpdateUIEvent& event);
   void OnCharHook(wxKeyEvent& event);
   bool HasHandler(int command) const;
-  // The path chosen in the Save As dialog; empty when it was cancelled.
-  std::string AskSavePath();
-  void OnCalculate();
+  // The unsaved-changes question of New, Open and the recent files: Yes saves (asking again
+  // while the plan could not be saved), No forgets the changes.
+  void AskToSaveChanges();
+  // Removes a dive and its page without a question, then brings the dives up to the selected
+  // one up to date.
+  void RemoveDive(int index);
+  // Where the Rename and Sort dialogs open: just inside the first dive page, on the screen.
+  wxPoint DiveDialogPosition() const;
 
   void OnPlanModified();
   void OnDiveTabSelected();
@@ -125,11 +187,15 @@ class CDivePlannerDlg : public wxFrame {
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
   CPlanGroup planGroup_;
+  std::set<int> handledCommands_;
+  std::unique_ptr<CHelpBook> helpBook_;
   std::string autoOpenPath_;  // empty: nothing to open
   std::string currentPlanFile_;
   controls::CResizableSheet* sheet_ = nullptr;
   wxWeakRef<views::CDetails> details_;  // the window destroys itself when it is closed
   std::array<CTabDivePlan*, kMaxDives> pages_{};
+  views::CDivePlanTablesHtml diveTables_;
+  views::CGasConsumptionTablesHtml gasTables_;
   wxIconBundle icons_;
   wxTimer timer_;
 

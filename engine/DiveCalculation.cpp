@@ -28,6 +28,12 @@ bool IsUsablePoint(const CPlanPoint& point) {
 
 std::string MinutesAndSeconds(int seconds) { return FormatC("%d:%02d", seconds / 60, seconds % 60); }
 
+// The step memory a generated-table dive no longer needs, for the next one to fill.
+std::vector<CPredictionPoint>& LentStepMemory() {
+  static std::vector<CPredictionPoint> lent;
+  return lent;
+}
+
 }  // namespace
 
 int CDivePlan::GetTravelTime(double fromMetres, double toMetres, double descentRate, double ascentRate) {
@@ -64,6 +70,7 @@ bool CDivePlan::CheckCalculationInput() const {
 // --- Steps ---
 
 void CDivePlan::StartDive(int diveIndex, const PreviousDiveState& previous, bool startAtSurface) {
+  if (generatedTable_ && LentStepMemory().capacity() > steps_.capacity()) steps_.swap(LentStepMemory());
   ClearSteps();
   AddStep(0);
   if (diveIndex == 0 || startAtSurface) {
@@ -86,9 +93,12 @@ void CDivePlan::DeleteStepsAfter(int step) {
 
 void CDivePlan::KeepLastStepOnly() {
   if (steps_.size() <= 1) return;
-  steps_.erase(steps_.begin(), steps_.end() - 1);
-  steps_.shrink_to_fit();
+  std::vector<CPredictionPoint> last(1, steps_.back());
+  if (steps_.capacity() > LentStepMemory().capacity()) LentStepMemory().swap(steps_);
+  steps_.swap(last);
 }
+
+void CDivePlan::ReleaseLentStepMemory() { std::vector<CPredictionPoint>().swap(LentStepMemory()); }
 
 CDivePlan::PreviousDiveState CDivePlan::GetFinalState() const {
   PreviousDiveState state;

@@ -118,9 +118,55 @@
 #define ID_GRAPH_CLEAR_BAILOUT              4152
 
 // Entry widgets: the gas box, spin and time fields, hyperlink
+#define IDS_MSG_INVALID_GAS_ENTRY           1264
+#define IDS_HYPERLINK_UNABLE_TO_OPEN        1900
+#define IDS_HYPERLINK_NO_PROGRAM            1901
+#define IDS_HYPERLINK_REFUSED               1902
 
 
 // Dive tables, gas tables and the viewer: the table documents, the viewer and its notes
+#define IDS_TABLE_DIVE_NUMBER               1300
+#define IDS_TABLE_SURFACE_INTERVAL          1301
+#define IDS_TABLE_CNS_FINAL                 1302
+#define IDS_TABLE_OTU_FINAL                 1303
+#define IDS_TABLE_CNS_INITIAL_FINAL         1304
+#define IDS_TABLE_OTU_INITIAL_FINAL         1305
+#define IDS_TABLE_GAS                       1306
+#define IDS_TABLE_PPO2                      1307  // the text is among the graphs' strings
+#define IDS_TABLE_DEPTH_METRES              1308
+#define IDS_TABLE_DEPTH_FEET                1309
+#define IDS_TABLE_SEGMENT_TIME              1310
+#define IDS_TABLE_RUN_TIME                  1311
+#define IDS_TABLE_ASCENT_TO_FIRST_STOP      1312
+#define IDS_TABLE_CREATED                   1313
+#define IDS_TABLE_BOTTOM_DEPTH              1318
+#define IDS_TABLE_WARNINGS                  1320
+#define IDS_TABLE_DURATION                  1321
+#define IDS_TABLE_NCS                       1322
+#define IDS_TABLE_ASCENT_TO_SURFACE         1323
+#define IDS_GAS_TABLE_MIX                   1350
+#define IDS_GAS_TABLE_VOLUME_LITRES         1354
+#define IDS_GAS_TABLE_VOLUME_CUBIC_FEET     1355
+#define IDS_GAS_TABLE_CYLINDER_LITRES       1356
+#define IDS_GAS_TABLE_CYLINDER_CUBIC_FEET   1357
+#define IDD_VIEWER                          84
+#define IDD_NOTES                           174
+#define IDC_NOTES_TEXT                      171
+#define IDC_VIEWER_PRINT                    3000
+#define IDC_VIEWER_PREVIEW                  3001
+#define IDC_VIEWER_SAVE                     3002
+#define IDC_VIEWER_NOTES                    3003
+#define IDC_VIEWER_EXIT                     3004
+#define IDC_VIEWER_BROWSER                  3005
+#define IDS_VIEWER_SAVE_TITLE               3010
+#define IDS_VIEWER_SAVE_FILTER              3011
+#define IDS_VIEWER_SAVE_NAME                3012
+#define IDS_VIEWER_SAVE_FAILED              3013
+#define IDS_VIEWER_TIP_PRINT                3014
+#define IDS_VIEWER_TIP_PREVIEW              3015
+#define IDS_VIEWER_TIP_SAVE                 3016
+#define IDS_VIEWER_TIP_NOTES                3017
+#define IDS_VIEWER_TIP_EXIT                 3018
 
 
 // Graphs and the Details window: profile and compartment graphs
@@ -214,9 +260,95 @@
 
 
 // Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
+#define IDS_SURFACE_PRESSURE_MBAR           1068
+#define IDS_SURFACE_INTERVAL_HHMM           1069
+#define IDS_GF_LOW_PERCENT                  1070
+#define IDS_GF_HIGH_PERCENT                 1071
+#define IDS_DESCENT_RATE_METRES             1072
+#define IDS_ASCENT_RATE_METRES              1073
+#define IDS_DESCENT_RATE_FEET               1074
+#define IDS_ASCENT_RATE_FEET                1075
+#define IDS_LAST_DECO_STOP_METRES           1076
+#define IDS_LAST_DECO_STOP_FEET             1077
+#define IDS_MAX_EAD_METRES                  1078
+#define IDS_MAX_EAD_FEET                    1079
+#define IDS_SAC_RATE_LITRES                 1080
+#define IDS_SAC_RATE_CUBIC_FEET             1081
+#define IDS_MAX_PPO2                        1086
+#define IDS_NO_OF_GAS_SWITCHES              1087
+#define IDS_MAX_CNS                         1088
+#define IDS_USE_BAILOUT_GAS_LIST            1089
+#define IDS_IGNORE_ICD_RULES                1090
+#define IDS_IGNORE_CNS_LIMITS               1091
+#define IDS_BELL_DEPTH_METRES               1102
+#define IDS_BELL_DEPTH_FEET                 1103
+#define IDS_MSG_INVALID_GAS_MIX_LIST_FILE   1623
+#define IDS_MSG_GAS_MIX_LIST_CUT            1624
+#define IDS_GAS_MIX_LIST_OPEN_TITLE         1625
+#define IDS_GAS_MIX_LIST_FILTER             1626
+#define IDS_MSG_REPLACE_FILE                1627
+#define IDS_SETTINGS_SHEET_CAPTION          1628
+#define IDS_GAS_LIST_ADD                    1004
+#define IDS_GAS_LIST_DELETE                 1005
+#define IDS_GAS_LIST_LOAD                   1006
+#define IDS_GAS_LIST_SAVE                   1007
+#define IDS_TIP_GAS_LIST_ADD                2065
+#define IDS_TIP_GAS_LIST_LOAD               2066
+#define IDS_TIP_GAS_LIST_SAVE               2067
+#define IDS_TIP_GAS_LIST_DELETE             2068
+#define IDS_TIP_GAS_LIST_LOAD_FIRST         2070
+#define IDS_TIP_GAS_LIST_SAVE_FIRST         2071
 
 
 // Commands and small dialogs: file and dive commands, plan settings, rename, sort, About
+#define IDR_MAIN_MENU_WITH_REVIEW           106
+#define ID_FILE_REVIEW_LOG                  32912
+#define IDD_ABOUTBOX                        60
+#define IDD_SORT_DIVE_PLANS                 79
+#define IDD_RENAME_DIVE                     86
+#define IDD_PLAN_GROUP_SETTINGS             188
+#define IDI_ABOUT                           94
+#define IDC_ABOUT_EMAIL                     165
+#define IDC_ABOUT_WEBSITE                   166
+#define IDC_ABOUT_VERSION                   246
+#define IDC_ABOUT_ICON                      1862
+#define IDC_RENAME_NAME                     171
+#define IDC_SORT_LIST                       2550
+#define IDC_SORT_MOVE                       2551
+#define IDC_SETTINGS_SI_DSD                 2250
+#define IDC_SETTINGS_SI_BUHLMANN            2251
+#define IDC_SETTINGS_ZHL16A                 2252
+#define IDC_SETTINGS_ZHL16C                 2253
+#define IDC_SETTINGS_CUSTOM                 2254
+#define IDC_SETTINGS_CYLINDER_PRESSURE      2259
+#define IDC_SETTINGS_CYLINDER_SPIN          2260
+#define IDC_SETTINGS_GAS_RESERVE            2261
+#define IDC_SETTINGS_GAS_RESERVE_SPIN       2262
+#define IDC_SETTINGS_CYLINDER_LABEL         2263
+#define IDC_SETTINGS_MAXPIGT                574
+#define IDC_SETTINGS_OEM                    575
+#define IDC_SETTINGS_LOAD                   578
+#define IDS_SORT_SUMMARY                    1100
+#define IDS_SORT_DIVE                       1101
+#define IDS_CYLINDER_PRESSURE_BAR           1084
+#define IDS_CYLINDER_PRESSURE_PSI           1085
+#define IDS_MSG_DELETE_DIVE                 1251
+#define IDS_SORT_OK_TIP                     2050
+#define IDS_SORT_CANCEL_TIP                 2051
+#define IDS_SETTINGS_OK_TIP                 2080
+#define IDS_SETTINGS_CANCEL_TIP             2081
+#define IDS_MSG_DIVE_NAME_REFUSED           1850
+#define IDS_MSG_CUSTOM_VALUES_LINE          1851
+#define IDS_MSG_HELP_BOOK_MISSING           1852
+#define IDS_CUSTOM_VALUES_TITLE             1853
+#define IDS_OPEN_PLAN_TITLE                 1854
+#define IDS_IMPORT_DIVE_TITLE               1855
+#define IDS_OPEN_LOG_TITLE                  1856
+#define IDS_PLAN_FILTER                     1857
+#define IDS_PRODUCT_PLAN_FILTER             1858
+#define IDS_DIVE_FILTER                     1859
+#define IDS_LOG_FILTER                      1860
+#define IDS_CUSTOM_VALUES_FILTER            1861
 
 
 // Preferences: the sheet and its pages
@@ -258,6 +390,92 @@
 #define IDC_IMPORT_DIVES                    2501
 #define IDC_IMPORT_SETTINGS_CHECK           2502
 #define IDC_IMPORT_SWITCHES_CHECK           2503
+#define IDS_TG_DESCENT_RATE_M               1072
+#define IDS_TG_ASCENT_RATE_M                1073
+#define IDS_TG_DESCENT_RATE_FT              1074
+#define IDS_TG_ASCENT_RATE_FT               1075
+#define IDS_TG_LAST_STOP_M                  1076
+#define IDS_TG_LAST_STOP_FT                 1077
+#define IDS_TG_MAX_EAD_M                    1078
+#define IDS_TG_MAX_EAD_FT                   1079
+#define IDS_TIP_ADD_SWITCH                  2020
+#define IDS_TIP_UPDATE_SWITCH               2021
+#define IDS_TIP_DELETE_SWITCH               2022
+#define IDS_TIP_CANCEL_SWITCH               2023
+#define IDS_TIP_IMPORT_SETTINGS             2031
+#define IDS_TIP_LOAD_SETTINGS               2032
+#define IDS_TIP_SAVE_SETTINGS               2033
+#define IDS_TIP_GENERATE                    2034
+#define IDS_TIP_DONE                        2035
+#define IDS_TG_FILE_FILTER                  3360
+#define IDS_GEN_TABLE_DURATIONS             1314
+#define IDS_GEN_TABLE_DEPTHS                1315
+#define IDS_GEN_TABLE_BOTTOM                1317
+#define IDS_GEN_TABLE_TIMES                 1319
+#define IDS_GEN_TABLE_DEPTH                 1324
+#define IDS_TG_OPEN_TITLE                   3361
+#define IDB_CHECK_STATES                    31
+#define IDB_CHECK_STATES_SMALL              32
+#define IDD_GAS_SWITCH_EDIT                 63
+#define IDD_TABLE_GENERATION                83
+#define IDC_GS_DEPTH                        168
+#define IDC_GS_DEPTH_SPIN                   209
+#define IDC_GS_SET_POINT                    230
+#define IDC_GS_SET_POINT_SPIN               233
+#define IDC_GS_CLOSED_CIRCUIT               280
+#define IDC_GS_OPEN_CIRCUIT                 281
+#define IDC_GS_ADD                          288
+#define IDC_GS_UPDATE                       289
+#define IDC_GS_DELETE                       290
+#define IDC_GS_PPO2                         291
+#define IDC_GS_CANCEL                       292
+#define IDC_GS_TITLE                        338
+#define IDC_GS_DEPTH_LABEL                  550
+#define IDC_GS_GAS                          3100
+#define IDC_GS_SET_POINT_LABEL              3101
+#define IDC_GS_PPO2_LABEL                   3102
+#define IDC_TG_DEPTH_GROUP                  3300
+#define IDC_TG_DEPTH_START                  3306
+#define IDC_TG_DEPTH_FINISH                 3308
+#define IDC_TG_DEPTH_STEP                   3310
+#define IDC_TG_DURATION_START               3312
+#define IDC_TG_DURATION_FINISH              3314
+#define IDC_TG_DURATION_STEP                3316
+#define IDC_TG_SURFACE_PRESSURE             3318
+#define IDC_TG_GF_LOW                       3320
+#define IDC_TG_GF_HIGH                      3322
+#define IDC_TG_DESCENT_RATE                 3324
+#define IDC_TG_ASCENT_RATE                  3326
+#define IDC_TG_LAST_STOP                    3328
+#define IDC_TG_GROUP_BY_DEPTH               3330
+#define IDC_TG_GROUP_BY_TIME                3331
+#define IDC_TG_MAX_PPO2                     3332
+#define IDC_TG_MAX_EAD                      3334
+#define IDC_TG_ASCENT_RATE_SPIN             3327
+#define IDC_TG_DEPTH_FINISH_SPIN            3309
+#define IDC_TG_DEPTH_START_SPIN             3307
+#define IDC_TG_DEPTH_STEP_SPIN              3311
+#define IDC_TG_DESCENT_RATE_SPIN            3325
+#define IDC_TG_DURATION_FINISH_SPIN         3315
+#define IDC_TG_DURATION_START_SPIN          3313
+#define IDC_TG_DURATION_STEP_SPIN           3317
+#define IDC_TG_GF_HIGH_SPIN                 3323
+#define IDC_TG_GF_LOW_SPIN                  3321
+#define IDC_TG_LAST_STOP_SPIN               3329
+#define IDC_TG_MAX_EAD_SPIN                 3335
+#define IDC_TG_MAX_PPO2_SPIN                3333
+#define IDC_TG_SURFACE_PRESSURE_SPIN        3319
+#define IDC_TG_DESCENT_LIST                 3339
+#define IDC_TG_ASCENT_LIST                  3341
+#define IDC_TG_MESSAGES                     3342
+#define IDC_TG_IMPORT                       3343
+#define IDC_TG_LOAD                         3344
+#define IDC_TG_SAVE                         3345
+#define IDC_TG_GENERATE                     3347
+#define IDC_TG_DESCENT_RATE_LABEL           3348
+#define IDC_TG_ASCENT_RATE_LABEL            3349
+#define IDC_TG_LAST_STOP_LABEL              3350
+#define IDC_TG_MAX_EAD_LABEL                3351
 
 
 // Languages: language selection
