@@ -23,6 +23,7 @@ using controls::anchor::kTopLeft;
 
 constexpr int kToolBarId = 0xE800;  // the desktop framework's standard toolbar
 constexpr int kMaxIconImages = 8;
+constexpr const char* kMakerHomePage = "https://www.oskerby.example/velmar-tessaline";
 
 wxIconBundle LoadIconBundle(int id) {
   wxIconBundle bundle;
@@ -77,6 +78,8 @@ bool CDivePlannerDlg::OnInitDialog() {
   currentPlanFile_.clear();
 
   if (!CreateTabSheet()) return false;
+  diveTables_.SetParameters("Velmar Tessaline", "Oskerby Ltd.", "Dive Table", kMakerHomePage, "Velmar Home Page",
+                            "#C0C0C0", "#000000", "#ff6666", "#ffffcc");
   CreateMenu();
   CreateMainToolBar();
   BindCommands();

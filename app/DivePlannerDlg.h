@@ -6,6 +6,7 @@
 //   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
 //   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
 //   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
+//   DivePlannerDlgTables.cpp    the dive and gas-consumption tables and their viewer
 //   DivePlannerDlgDetails.cpp   the Details window and what it shows
 #include <array>
 #include <functional>
@@ -25,6 +26,8 @@
 #include "controls/PlacementKeeper.h"
 #include "controls/TabSheet.h"
 #include "engine/PlanGroup.h"
+#include "views/core/DivePlanTablesHtml.h"
+#include "views/core/GasConsumptionTablesHtml.h"
 #include "views/Details.h"
 
 namespace app {
@@ -77,6 +80,17 @@ class CDivePlannerDlg : public wxFrame {
   // it was saved.
   bool SaveFile(bool saveAs);
 
+  // Writes the dive tables of the dive with the index, or of every dive for -1; false, with the
+  // previous document kept, when no dive of them can be printed.
+  bool BuildDiveTableHtml(int index);
+  // Writes the open-circuit gas-consumption tables of the dive, or of every dive for -1; false
+  // when no dive of them breathed open-circuit gas.
+  bool BuildGasUsageTableHtml(int index);
+  // Brings the plan up to date to the dive (every dive for -1), builds its tables and shows
+  // them in the viewer; nothing is shown when no table could be made.
+  void ShowDiveTables(int index);
+  void ShowGasTables(int index);
+  const views::CDivePlanTablesHtml& DiveTables() const { return diveTables_; }
   // View -> Details: opens the Details window, or brings the open one forward, on the first
   // step of the first dive.
   void OnViewDetails();
@@ -103,6 +117,10 @@ class CDivePlannerDlg : public wxFrame {
   void ShowRecentFiles();
   void CreateMainToolBar();
   void BindCommands();
+  void BindTableCommands();
+  // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
+  void CalculateForTables(int index);
+  void ShowInViewer(const std::string& html);
   void BindMessages();
   // Shows the Dive menu of the tabs at the mouse.
   void OnDiveTabRightClick();
@@ -130,6 +148,8 @@ class CDivePlannerDlg : public wxFrame {
   controls::CResizableSheet* sheet_ = nullptr;
   wxWeakRef<views::CDetails> details_;  // the window destroys itself when it is closed
   std::array<CTabDivePlan*, kMaxDives> pages_{};
+  views::CDivePlanTablesHtml diveTables_;
+  views::CGasConsumptionTablesHtml gasTables_;
   wxIconBundle icons_;
   wxTimer timer_;
 

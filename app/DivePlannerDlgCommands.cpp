@@ -16,7 +16,9 @@ namespace app {
 namespace {
 
 // The commands whose handlers the window has.
-constexpr int kHandledCommands[] = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXIT, ID_TOOLS_CALCULATE, ID_VIEW_DETAILS};
+constexpr int kHandledCommands[] = {ID_FILE_SAVE,       ID_FILE_SAVE_AS,    ID_FILE_EXIT,
+                                    ID_TOOLS_CALCULATE, ID_VIEW_DETAILS,    ID_VIEW_DIVE_TABLE,
+                                    ID_VIEW_GAS_TABLE,  ID_VIEW_ALL_DIVE_TABLES, ID_VIEW_ALL_GAS_TABLES};
 constexpr const char* kPlanExtension = ".ccp";
 
 // The ranges of command ids the menus and the toolbar use.
@@ -44,6 +46,7 @@ void CDivePlannerDlg::BindCommands() {
   bindCommand(ID_FILE_EXIT, [this] { OnFileExit(); });
   bindCommand(ID_TOOLS_CALCULATE, [this] { OnCalculate(); });
   bindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
+  BindTableCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();

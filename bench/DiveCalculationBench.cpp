@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchmarkDives.h"
-#include "platform/Registry.h"
 
 namespace {
 
@@ -31,13 +30,3 @@ void PastSixHours(benchmark::State& state) { RunCalculations(state, PlanPastSixH
 BENCHMARK(OpenCircuitTrimix)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ClosedCircuitTrimix)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PastSixHours)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  // The dives never read the user's settings: a registry file that cannot exist stands in.
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -28,6 +28,12 @@ bool IsUsablePoint(const CPlanPoint& point) {
 
 std::string MinutesAndSeconds(int seconds) { return FormatC("%d:%02d", seconds / 60, seconds % 60); }
 
+// The step memory a generated-table dive no longer needs, for the next one to fill.
+std::vector<CPredictionPoint>& LentStepMemory() {
+  static std::vector<CPredictionPoint> lent;
+  return lent;
+}
+
 }  // namespace
 
 int CDivePlan::GetTravelTime(double fromMetres, double toMetres, double descentRate, double ascentRate) {
@@ -64,6 +70,7 @@ bool CDivePlan::CheckCalculationInput() const {
 // --- Steps ---
 
 void CDivePlan::StartDive(int diveIndex, const PreviousDiveState& previous, bool startAtSurface) {
+  if (generatedTable_ && LentStepMemory().capacity() > steps_.capacity()) steps_.swap(LentStepMemory());
   ClearSteps();
   AddStep(0);
   if (diveIndex == 0 || startAtSurface) {
@@ -86,9 +93,12 @@ void CDivePlan::DeleteStepsAfter(int step) {
 
 void CDivePlan::KeepLastStepOnly() {
   if (steps_.size() <= 1) return;
-  steps_.erase(steps_.begin(), steps_.end() - 1);
-  steps_.shrink_to_fit();
+  std::vector<CPredictionPoint> last(1, steps_.back());
+  if (steps_.capacity() > LentStepMemory().capacity()) LentStepMemory().swap(steps_);
+  steps_.swap(last);
 }
+
+void CDivePlan::ReleaseLentStepMemory() { std::vector<CPredictionPoint>().swap(LentStepMemory()); }
 
 bool CDivePlan::AreStepsWarningFree() {
   evaluatedLimits_[0] = StepWarningLimits::Rounded(diveLimits_.maxPpo2Bar, diveLimits_.maxEadMetres);
@@ -401,7 +411,9 @@ void CDivePlan::CalcGasConsumption() {
   int slot = -1;
   double slotOxygen = NAN;
   double slotHelium = NAN;
-  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000.
+  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000. The ambient pressure
+  // here stands on the dive's own surface pressure, not the model's lower one: the larger
+  // figure is the safe one for the gas a diver carries.
   const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
   const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
   for (std::size_t i = 1; i < steps_.size(); ++i) {
@@ -416,7 +428,7 @@ void CDivePlan::CalcGasConsumption() {
     }
     if (slot < 0) continue;
     GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
-    usage.litres += (step.depthMbar + modelSurfaceMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
+    usage.litres += (step.depthMbar + surfacePressureMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
     usage.seconds += 1;
   }
   gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });

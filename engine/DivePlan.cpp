@@ -3,6 +3,7 @@
 #include "engine/AppSettings.h"
 #include "engine/NumberText.h"
 #include "engine/PlanLog.h"
+#include "engine/SettingRanges.h"
 
 namespace {
 
@@ -27,32 +28,53 @@ void LogCompartmentLine(const char* title, const CompartmentValues& values, cons
   TheDebugLog().LogText(line);
 }
 
+// A stored value outside what the settings pages allow (a store edited by hand or damaged)
+// reaches the dive at the nearer end of that range, as a plan file's value does.
+double StoredInRange(const CRegSettingDword& setting, double value, const SettingRange& range) {
+  const double kept = range.Clamp(value);
+  if (kept != value) {
+    TheDebugLog().LogText(FormatC("Setting %s\\%s value %g out of range - %g used", setting.GetKeyPath().c_str(),
+                                  setting.GetValueName().c_str(), value, kept));
+  }
+  return kept;
+}
+
+double StoredInRange(const CRegSettingDword& setting, const SettingRange& range) {
+  return StoredInRange(setting, setting.Get(), range);
+}
+
+double StoredInRange(const CRegSettingMilli& setting, const SettingRange& range) {
+  return StoredInRange(setting.raw, setting.Get(), range);
+}
+
 }  // namespace
 
 CDivePlan::CDivePlan() { bellGas_.SetAir(); }
 
 CDivePlan::DecoLimits CDivePlan::ReadDecoLimits(const DecoLimitSettings& settings) {
-  return {static_cast<double>(settings.gfLowPercent.Get()),
-          static_cast<double>(settings.gfHighPercent.Get()),
-          settings.sacRateLitresPerMin.Get(),
-          settings.maxPpo2Bar.Get(),
-          settings.maxEadMetres.Get(),
-          settings.descentRateMetresPerMin.Get(),
-          settings.ascentRateMetresPerMin.Get(),
-          settings.lastDecoStopMetres.Get()};
+  using namespace setting_ranges;
+  return {StoredInRange(settings.gfLowPercent, kGradientFactorPercent),
+          StoredInRange(settings.gfHighPercent, kGradientFactorPercent),
+          StoredInRange(settings.sacRateLitresPerMin, kSacRateLitresPerMin),
+          StoredInRange(settings.maxPpo2Bar, kMaxPpo2Bar),
+          StoredInRange(settings.maxEadMetres, kMaxEadMetres),
+          StoredInRange(settings.descentRateMetresPerMin, kDescentRateMetresPerMin),
+          StoredInRange(settings.ascentRateMetresPerMin, kAscentRateMetresPerMin),
+          StoredInRange(settings.lastDecoStopMetres, kLastStopMetres)};
 }
 
 void CDivePlan::LoadDefaults() {
+  using namespace setting_ranges;
   const CAppSettings& settings = AppSettings();
-  surfacePressureMbar_ = settings.dive.surfacePressureMbar.Get();
+  surfacePressureMbar_ = StoredInRange(settings.dive.surfacePressureMbar, kSurfacePressureMbar);
   modelSurfaceMbar_ = surfacePressureMbar_ - settings.decoSurfaceOffsetMbar.Get();
   diveLimits_ = ReadDecoLimits(settings.dive);
-  surfaceIntervalSec_ = static_cast<int>(std::min<std::uint32_t>(settings.dive.surfaceIntervalSec.Get(), INT32_MAX));
+  surfaceIntervalSec_ = static_cast<int>(StoredInRange(settings.dive.surfaceIntervalSec, kSurfaceIntervalSec));
 
   const auto& bailout = settings.bailout;
   bailoutLimits_ = ReadDecoLimits(bailout);
-  bailoutGasSwitchCount_ = static_cast<int>(std::min<std::uint32_t>(bailout.noOfGasSwitches.Get(), INT32_MAX));
-  bailoutMaxCnsPercent_ = bailout.maxCnsPercent.Get();
+  bailoutGasSwitchCount_ = static_cast<int>(StoredInRange(bailout.noOfGasSwitches, kBailoutGasSwitches));
+  bailoutMaxCnsPercent_ = StoredInRange(bailout.maxCnsPercent, kBailoutMaxCnsPercent);
   useBailoutGasList_ = bailout.useBailoutGasList.Get();
   ignoreCns_ = bailout.ignoreCns.Get();
   ignoreIcd_ = bailout.ignoreIcd.Get();

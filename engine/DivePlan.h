@@ -217,8 +217,12 @@ class CDivePlan {
   void SetReviewSteps(bool on) { reviewSteps_ = on; }
   bool IsGeneratedTable() const { return generatedTable_; }
   // A dive of the table generator: six-hour answers are always remembered, a stopped
-  // calculation keeps its partial profile, and only the last step is kept.
+  // calculation keeps its partial profile, and only the last step is kept. The memory of the
+  // other steps is lent to the next generated-table dive calculated, so that a set of hundreds
+  // of dives does not take fresh memory from the system for each; ReleaseLentStepMemory gives
+  // it back once the set is made.
   void SetGeneratedTable(bool on) { generatedTable_ = on; }
+  static void ReleaseLentStepMemory();
   bool IsCalculationCompleted() const { return calculationCompleted_; }
   bool IsStopped() const { return stopped_; }
   bool IsExtendedPlanningAccepted() const { return extendedPlanningAccepted_; }

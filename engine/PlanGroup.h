@@ -54,6 +54,9 @@ class CPlanGroup : public CDiveGroupSettings {
   CDivePlan* GetDivePlan(int index) const;
   // True also when no dive has the index.
   bool IsBailoutDive(int index) const;
+  // The dive's results belong to it as it stands: it was calculated, successfully, after it and
+  // every dive before it last changed.
+  bool IsDiveCalculated(int index) const;
   std::string GetDiveName(int index) const;
   std::string GetDiveDepthText(int index) const;
   // The surface pressure and the dive's (or with bailout its bailout) gradient factors, rates and

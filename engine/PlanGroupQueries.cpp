@@ -6,6 +6,8 @@ bool CPlanGroup::IsBailoutDive(int index) const {
   return !dive || dive->IsBailoutMode();
 }
 
+bool CPlanGroup::IsDiveCalculated(int index) const { return IsDiveIndex(index) && IsUpToDate(index); }
+
 std::string CPlanGroup::GetDiveName(int index) const {
   const CDivePlan* dive = GetDivePlan(index);
   return dive ? dive->GetName() : std::string();

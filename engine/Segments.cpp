@@ -34,10 +34,11 @@ bool CDivePlan::CollectSegmentWarnings(int firstTimeSec, int lastTimeSec, int& b
   const int last = std::min(lastTimeSec, GetStepCount() - 1);
   bool feet = false;
   double factor = 1;
-  // The depth (shown in the user's units) at which the gas reaches a ppO2.
+  // The depth (shown in the user's units) at which the gas reaches a ppO2, below the dive's own
+  // surface pressure.
   const auto depthAt = [&](double ppo2Bar, double oxygenPercent) {
     if (!(oxygenPercent > 0)) return 0.0;
-    return (ppo2Bar / (oxygenPercent / 100) - modelSurfaceMbar_ / 1000) * 10 * factor;
+    return (ppo2Bar / (oxygenPercent / 100) - surfacePressureMbar_ / 1000) * 10 * factor;
   };
   bool unitsRead = false;
   for (int i = first; i <= last; ++i) {

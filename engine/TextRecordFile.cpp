@@ -37,43 +37,50 @@ void AppendUtf8(std::string& out, char32_t code) {
   }
 }
 
-// Shortest forms only, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    // Sequence length, the lead byte's bits and the smallest code point of that length.
-    int length = 4;
-    char32_t code = lead & 0x07;
-    char32_t smallest = 0x10000;
-    if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      code = lead & 0x1F;
-      smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      code = lead & 0x0F;
-      smallest = 0x800;
-    } else if ((lead & 0xF8) != 0xF0) {
-      return false;
-    }
-    if (text.size() - i < static_cast<std::size_t>(length)) return false;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = code << 6 | (next & 0x3F);
-    }
-    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += static_cast<std::size_t>(length);
+  char32_t code = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = DecodeUtf8At(text, i, code);
+    if (length == 0) return false;
+    i += length;
   }
   return true;
 }
 
 }  // namespace
+
+std::size_t DecodeUtf8At(std::string_view text, std::size_t at, char32_t& code) {
+  if (at >= text.size()) return 0;
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) {
+    code = lead;
+    return 1;
+  }
+  // Sequence length, the lead byte's bits and the smallest code point of that length.
+  std::size_t length = 4;
+  char32_t value = lead & 0x07;
+  char32_t smallest = 0x10000;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    value = lead & 0x1F;
+    smallest = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    value = lead & 0x0F;
+    smallest = 0x800;
+  } else if ((lead & 0xF8) != 0xF0) {
+    return 0;
+  }
+  if (text.size() - at < length) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    value = value << 6 | (next & 0x3F);
+  }
+  if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  code = value;
+  return length;
+}
 
 void AppendIntRecord(std::string& text, int key, int value) { text += FormatC("%03d~%d\n", key, value); }
 

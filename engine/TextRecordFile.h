@@ -73,3 +73,7 @@ RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, st
 
 // Text as UTF-8: returned as it is when it is valid UTF-8, else read as Windows-1252.
 std::string FileTextToUtf8(std::string_view text);
+// The code point of the UTF-8 sequence at the offset and the sequence's length in bytes; 0 (code
+// unchanged) when no valid sequence starts there: shortest forms only, no surrogates, nothing
+// above U+10FFFF.
+std::size_t DecodeUtf8At(std::string_view text, std::size_t at, char32_t& code);

@@ -30,17 +30,22 @@ std::vector<wxRadioButton*> RadioGroup(wxWindow* parent, int firstId) {
 
 }  // namespace
 
+wxString WindowText(const wxWindow& control) {
+  if (const auto* entry = dynamic_cast<const wxTextEntry*>(&control)) return entry->GetValue();
+  return control.GetLabel();
+}
+
+void SetWindowText(wxWindow& control, const wxString& text) {
+  // A text control's label is not its text: SetLabel would leave what it shows unchanged.
+  if (auto* entry = dynamic_cast<wxTextEntry*>(&control)) entry->ChangeValue(text);
+  else control.SetLabel(text);
+}
+
 void ExchangeText(wxWindow* parent, bool save, int id, std::string& value) {
   wxWindow* control = parent->FindWindow(id);
   if (control == nullptr) return;
-  auto* entry = dynamic_cast<wxTextEntry*>(control);
-  if (save) {
-    value = (entry != nullptr ? entry->GetValue() : control->GetLabel()).utf8_string();
-  } else if (entry != nullptr) {
-    entry->ChangeValue(wxString::FromUTF8(value));
-  } else {
-    control->SetLabel(wxString::FromUTF8(value));
-  }
+  if (save) value = WindowText(*control).utf8_string();
+  else SetWindowText(*control, wxString::FromUTF8(value));
 }
 
 void ExchangeCheck(wxWindow* parent, bool save, int id, bool& checked) {

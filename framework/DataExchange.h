@@ -6,6 +6,11 @@
 
 namespace framework {
 
+// The text an edit or combo box holds, or the label of any other control. Setting it sends no
+// change notice.
+wxString WindowText(const wxWindow& control);
+void SetWindowText(wxWindow& control, const wxString& text);
+
 // Text of an edit, combo box or static control.
 void ExchangeText(wxWindow* parent, bool save, int id, std::string& value);
 void ExchangeCheck(wxWindow* parent, bool save, int id, bool& checked);

@@ -15,6 +15,7 @@
 #include <wx/textctrl.h>
 #include <wx/button.h>
 
+#include "framework/NativeControls.h"
 #include "framework/ResourceImages.h"
 #include "framework/UpDownControl.h"
 
@@ -100,7 +101,9 @@ wxWindow* MakeComboBox(wxWindow* parent, const platform::DialogControl& c, const
   const wxSize closed(size.x, -1);
   const bool sorted = (c.style & kComboSort) != 0;
   if ((c.style & kComboTypeMask) == kComboDropDownList) return new wxChoice(parent, c.id, pos, closed, 0, nullptr, sorted ? wxCB_SORT : 0);
-  return new wxComboBox(parent, c.id, wxEmptyString, pos, closed, 0, nullptr, wxCB_DROPDOWN | (sorted ? wxCB_SORT : 0));
+  auto* box = new wxComboBox(parent, c.id, wxEmptyString, pos, closed, 0, nullptr, wxCB_DROPDOWN | (sorted ? wxCB_SORT : 0));
+  MakeOneTabStop(*box);
+  return box;
 }
 
 wxWindow* MakeListView(wxWindow* parent, const platform::DialogControl& c, const wxPoint& pos, const wxSize& size) {
@@ -154,9 +157,8 @@ wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate
     wxWindow* window = creator ? creator(parent, control, place.GetPosition(), place.GetSize()) : nullptr;
     if (window == nullptr) window = CreateStandardControl(parent, control, place.GetPosition(), place.GetSize());
     if (window == nullptr) continue;
-    if (auto* upDown = dynamic_cast<UpDownControl*>(window); upDown != nullptr && (control.style & kUpDownAutoBuddy) &&
-        (control.style & kUpDownSetBuddyInt)) {
-      upDown->SetBuddy(previous);  // the "auto buddy" is the control made just before
+    if (auto* upDown = dynamic_cast<UpDownControl*>(window); upDown != nullptr && (control.style & kUpDownAutoBuddy)) {
+      upDown->SetBuddy(previous, (control.style & kUpDownSetBuddyInt) != 0);  // the control made just before
     }
     if (control.className == "Button" && (control.style & style::kButtonTypeMask) == style::kDefaultButton) {
       defaultButton = window;

@@ -12,11 +12,13 @@ namespace framework {
 namespace {
 
 #ifdef __WXGTK__
-// GTK's default padding asks 34-40 px for entries and buttons; a 14-unit template slot has 30.
+// GTK's default padding asks 34-40 px for entries and buttons, where a 14-unit template slot has
+// 30, and 22 px for check boxes and radio buttons, where a 10-unit slot may have 21.
 constexpr const char* kCompactCss =
     "entry, combobox entry { min-height: 0; padding-top: 1px; padding-bottom: 1px; }\n"
     "button { min-height: 0; padding: 1px 6px; }\n"
-    "combobox button { padding: 0 2px; }\n";
+    "combobox button { padding: 0 2px; }\n"
+    "checkbutton, radiobutton { padding-top: 0; padding-bottom: 0; }\n";
 
 void LoadCompactCss() {
   GdkScreen* screen = gdk_screen_get_default();

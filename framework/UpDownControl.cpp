@@ -5,17 +5,23 @@
 #include <wx/settings.h>
 #include <wx/spinbutt.h>
 
+#include "framework/DataExchange.h"
+
 namespace framework {
 namespace {
 
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 80;
+constexpr int kRepeatTimerId = 1;
 
 }  // namespace
 
 UpDownControl::UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool wrap,
                              bool arrowKeys)
-    : wxControl(parent, id, pos, size, wxBORDER_NONE | wxWANTS_CHARS), wrap_(wrap), arrowKeys_(arrowKeys), repeat_(this) {
+    : wxControl(parent, id, pos, size, wxBORDER_NONE | wxWANTS_CHARS),
+      wrap_(wrap),
+      arrowKeys_(arrowKeys),
+      repeat_(this, kRepeatTimerId) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &UpDownControl::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &UpDownControl::OnLeftDown, this);
@@ -23,7 +29,11 @@ UpDownControl::UpDownControl(wxWindow* parent, wxWindowID id, const wxPoint& pos
   Bind(wxEVT_LEFT_UP, &UpDownControl::OnLeftUp, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { StopRepeat(); });
   Bind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
-  Bind(wxEVT_TIMER, &UpDownControl::OnRepeat, this);
+  Bind(wxEVT_TIMER, &UpDownControl::OnRepeat, this, kRepeatTimerId);
+}
+
+UpDownControl::~UpDownControl() {
+  if (buddy_) buddy_->Unbind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
 }
 
 wxSize UpDownControl::DoGetBestClientSize() const { return FromDIP(wxSize(16, 24)); }
@@ -38,7 +48,14 @@ void UpDownControl::SetValue(int value) {
   const int low = std::min(minimum_, maximum_);
   const int high = std::max(minimum_, maximum_);
   value_ = std::clamp(value, low, high);
-  if (buddy_ != nullptr) buddy_->SetLabel(wxString::Format("%d", value_));
+  if (buddy_ && buddyShowsPosition_) SetWindowText(*buddy_, wxString::Format("%d", value_));
+}
+
+void UpDownControl::SetBuddy(wxWindow* buddy, bool showsPosition) {
+  if (buddy_) buddy_->Unbind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
+  buddy_ = buddy;
+  buddyShowsPosition_ = showsPosition;
+  if (buddy_) buddy_->Bind(wxEVT_KEY_DOWN, &UpDownControl::OnKeyDown, this);
 }
 
 void UpDownControl::Step(int direction) {
@@ -108,9 +125,13 @@ void UpDownControl::OnRepeat(wxTimerEvent&) {
 }
 
 void UpDownControl::OnKeyDown(wxKeyEvent& event) {
-  if (arrowKeys_ && event.GetKeyCode() == WXK_UP) Step(1);
-  else if (arrowKeys_ && event.GetKeyCode() == WXK_DOWN) Step(-1);
-  else event.Skip();
+  if (!StepForKey(event.GetKeyCode())) event.Skip();
+}
+
+bool UpDownControl::StepForKey(int keyCode) {
+  if (!arrowKeys_ || (keyCode != WXK_UP && keyCode != WXK_DOWN)) return false;
+  Step(keyCode == WXK_UP ? 1 : -1);
+  return true;
 }
 
 }  // namespace framework

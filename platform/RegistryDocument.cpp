@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 
 namespace platform {
 namespace {
@@ -33,6 +32,7 @@ bool ReadQuoted(std::string_view text, std::string& out, std::size_t& end) {
       switch (text[i]) {
         case 'n': out += '\n'; break;
         case 'r': out += '\r'; break;
+        case '0': out += '\0'; break;
         case '\\': out += '\\'; break;
         case '"': out += '"'; break;
         default: out += '\\'; out += text[i]; break;
@@ -52,6 +52,7 @@ std::string Quote(std::string_view text) {
       case '"': out += "\\\""; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
+      case '\0': out += "\\0"; break;  // the file stays plain text
       default: out += c; break;
     }
   }
@@ -98,10 +99,6 @@ bool ParseValueLine(std::string_view line, RegistryValue& value) {
   return false;
 }
 
-bool LooksLikeText(std::string_view text) {
-  return std::memchr(text.data(), '\0', text.size()) == nullptr;
-}
-
 std::string UserKeyPath(std::string_view keyPath) {
   std::string fullPath(kRootPrefix);
   fullPath += keyPath;
@@ -123,10 +120,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 RegistryDocument RegistryDocument::Parse(std::string_view text) {
   RegistryDocument document;
   if (text.empty()) return document;
-  if (!LooksLikeText(text)) {
-    document.damaged_ = true;
-    return document;
-  }
   // A UTF-8 byte-order mark may precede the header.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
 

@@ -10,12 +10,14 @@ constexpr long kDefaultDialogStyle = 0x80880000L;           // WS_POPUP | WS_BOR
 constexpr long kCaption = 0x00C00000L;
 constexpr long kSetFont = 0x40L;
 
-// The short control statements: their class, their default style and whether text comes first.
+// The short control statements: their class, their default style, whether text comes first and
+// the default bits that a written style replaces instead of adding to them.
 struct ControlKeyword {
   std::string_view keyword;
   std::string_view className;
   long style;
   bool hasText;
+  long replacedByWrittenStyle = 0;
 };
 
 constexpr long kGroup = 0x00020000L;
@@ -35,7 +37,7 @@ constexpr ControlKeyword kControlKeywords[] = {
     {"RADIOBUTTON", "Button", 0x4, true},
     {"AUTORADIOBUTTON", "Button", 0x9, true},
     {"EDITTEXT", "Edit", 0x0 | kBorder | kTabStop, false},
-    {"COMBOBOX", "ComboBox", 0x1 | kTabStop, false},
+    {"COMBOBOX", "ComboBox", 0x1 | kTabStop, false, 0x3},  // a written style names its own box type
     {"LISTBOX", "ListBox", 0x1 | kBorder, false},
 };
 
@@ -190,6 +192,7 @@ class DialogParser {
       }
     }
     long style = kind->style | kChildVisible;
+    if (r_.PeekComma()) style &= ~kind->replacedByWrittenStyle;
     if (!TrailingStyles(style, control)) return false;
     control.style = static_cast<std::uint32_t>(style);
     return true;

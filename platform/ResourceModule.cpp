@@ -66,6 +66,13 @@ std::unique_ptr<ResourceModule> ResourceModule::FromBundle(const ResourceBundleD
   return std::unique_ptr<ResourceModule>(new ResourceModule(bundle, std::move(parsed.script)));
 }
 
+std::vector<int> ResourceModule::DialogIds() const {
+  std::vector<int> ids;
+  ids.reserve(script_.dialogs.size());
+  for (const auto& [id, dialog] : script_.dialogs) ids.push_back(id);
+  return ids;
+}
+
 std::optional<std::string> ResourceModule::String(int id) const {
   auto found = script_.strings.find(id);
   if (found == script_.strings.end()) return std::nullopt;

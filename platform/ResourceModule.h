@@ -22,6 +22,8 @@ class ResourceModule {
   std::optional<std::string> String(int id) const;
   const VersionBlock* Version() const;
   const DialogTemplate* Dialog(int id) const { return Find(script_.dialogs, id); }
+  // The ids of every dialog template, in rising order.
+  std::vector<int> DialogIds() const;
   const platform::Menu* Menu(int id) const { return Find(script_.menus, id); }
   const std::vector<Accelerator>* Accelerators(int id) const { return Find(script_.acceleratorTables, id); }
   const platform::Toolbar* Toolbar(int id) const { return Find(script_.toolbars, id); }

@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -70,12 +72,51 @@ std::filesystem::path ReplacedFile(const std::filesystem::path& target) {
   return resolved;
 }
 
+// Temporary files are named "<file>.tmp-<process id>-<counter>".
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
 // A name beside the file that no other save, of this process or another, is using.
 std::filesystem::path TemporaryName(const std::filesystem::path& file) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path name = file;
-  name += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  name += std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
   return name;
+}
+
+bool ReadDigits(std::string_view& text, unsigned long& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end == text.data()) return false;
+  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+  return true;
+}
+
+// The process that made a temporary file of a save, from its name; 0 for any other name.
+pid_t TemporaryFileProcess(std::string_view name) {
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  if (mark == std::string_view::npos || mark == 0) return 0;
+  std::string_view rest = name.substr(mark + kTemporaryMark.size());
+  unsigned long process = 0;
+  unsigned long counter = 0;
+  if (!ReadDigits(rest, process) || rest.empty() || rest.front() != '-') return 0;
+  rest.remove_prefix(1);
+  if (!ReadDigits(rest, counter) || !rest.empty() || process == 0 || process > INT_MAX) return 0;
+  return static_cast<pid_t>(process);
+}
+
+// A save killed before its rename leaves its temporary file behind. The next save into the
+// folder removes those of processes that no longer run; a running one may be writing its own.
+void RemoveAbandonedTemporaries(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error);
+  for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    const pid_t process = TemporaryFileProcess(entry->path().filename().native());
+    if (process == 0) continue;
+    struct stat status {};
+    if (::lstat(entry->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+      continue;
+    }
+    if (::kill(process, 0) != 0 && errno == ESRCH) ::unlink(entry->path().c_str());
+  }
 }
 
 int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& temporary, mode_t mode) {
@@ -138,6 +179,7 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
                          std::string* error) {
   const std::filesystem::path file = ReplacedFile(target);
+  RemoveAbandonedTemporaries(file.parent_path());
   struct stat existing {};
   const bool keepMode = ::stat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
 

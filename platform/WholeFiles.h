@@ -26,7 +26,9 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 // target. A target that is a symbolic link has the file it points to replaced; an existing
 // target keeps its permissions, a new one gets newFileMode less the umask. False, with the
 // failed step and the system's reason in error (when given), when any write, the flush, the
-// close or the rename failed: target is then untouched and the temporary file removed.
+// close or the rename failed: target is then untouched and the temporary file removed. The
+// temporary files that killed saves of processes no longer running left in the folder are
+// removed first.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode = 0666,
                          std::string* error = nullptr);
 

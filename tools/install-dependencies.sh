@@ -8,6 +8,8 @@ packages=(
   libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev
   xvfb xauth
   locales openssl
+  # Arial's metrics, so that dialogs and graphs measure text the same on every machine
+  fonts-liberation
 )
 
 missing=()

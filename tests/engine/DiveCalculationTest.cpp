@@ -57,8 +57,9 @@ TEST_F(DiveCalculationTest, ADiveWithoutStops) {
 }
 
 TEST_F(DiveCalculationTest, GasUsedOnOpenCircuit) {
-  // The same dive at 30 l/min and a 970 mbar model surface: the descent and the ascent average
-  // 6 m, so (36 x 1.57 + 1164 x 2.17 + 72 x 1.57) x 30 / 60 = 1347.72 l in 1272 s.
+  // The same dive at 30 l/min below the dive's 1000 mbar surface (the model's 970 mbar is not
+  // what the diver breathes against): the descent and the ascent average 6 m, so
+  // (36 x 1.6 + 1164 x 2.2 + 72 x 1.6) x 30 / 60 = 1366.8 l in 1272 s.
   CDivePlan dive = MadeDive();
   AddUserPoint(dive, 12, 1200);
   ASSERT_TRUE(Calculate(dive));
@@ -67,7 +68,7 @@ TEST_F(DiveCalculationTest, GasUsedOnOpenCircuit) {
   EXPECT_FALSE(dive.IsBailoutOpenCircuitUsed());
   const GasUsageList& usage = dive.GetGasUsage();
   EXPECT_EQ(usage[0].gas.GetName(false), "Air");
-  EXPECT_NEAR(usage[0].litres, 1347.72, 1e-6);
+  EXPECT_NEAR(usage[0].litres, 1366.8, 1e-6);
   EXPECT_EQ(usage[0].seconds, 1272);
   EXPECT_EQ(usage[1].seconds, 0);
 
@@ -76,6 +77,31 @@ TEST_F(DiveCalculationTest, GasUsedOnOpenCircuit) {
   ASSERT_TRUE(Calculate(closed));
   EXPECT_FALSE(closed.IsGasUsed());
   EXPECT_FALSE(closed.IsDiveOpenCircuitUsed());
+}
+
+TEST_F(DiveCalculationTest, OpenCircuitLegsUseTheDivesSurfacePressureWhateverTheOffset) {
+  // A closed-circuit dive with two open-circuit legs, so that only they count, at SAC 20:
+  // air at 30 m for 20 min is 4 bar x 20 l/min x 20 min = 1600 l; oxygen at 6 m for 10 min is
+  // 1.6 bar x 200 l = 320 l. The model surface moves with the offset; the gas does not.
+  for (std::uint32_t offsetMbar : {30u, 0u}) {
+    AppSettings().decoSurfaceOffsetMbar.Set(offsetMbar);
+    CDivePlan dive = MadeDive();
+    dive.SetSacRate(20);
+    AddUserPoint(dive, 30, 300, 21, 0, true, 1.3);
+    AddUserPoint(dive, 30, 1200, 21, 0);
+    AddUserPoint(dive, 30, 60, 21, 0, true, 1.3);
+    AddUserPoint(dive, 6, 600, 100, 0);
+    AddUserPoint(dive, 6, 60, 21, 0, true, 1.3);
+    ASSERT_TRUE(Calculate(dive));
+    EXPECT_EQ(dive.GetModelSurfacePressure(), 1000.0 - offsetMbar);
+    const GasUsageList& usage = dive.GetGasUsage();
+    EXPECT_EQ(usage[0].gas.GetName(false), "Air");
+    EXPECT_NEAR(usage[0].litres, 1600, 1e-6) << offsetMbar;
+    EXPECT_EQ(usage[0].seconds, 1200);
+    EXPECT_EQ(usage[1].gas.GetName(false), "Oxygen");
+    EXPECT_NEAR(usage[1].litres, 320, 1e-6) << offsetMbar;
+    EXPECT_EQ(usage[2].seconds, 0);
+  }
 }
 
 TEST_F(DiveCalculationTest, AThirteenthGasIsNotCounted) {

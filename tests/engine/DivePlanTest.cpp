@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 
+#include "platform/Registry.h"
 #include "tests/engine/DiveTestSupport.h"
 
 using DivePlanTest = DiveTest;
@@ -54,7 +55,7 @@ TEST_F(DivePlanTest, LoadDefaultsTakesTheRegistrySettings) {
   settings.dive.sacRateLitresPerMin.raw.Set(18500);
   settings.dive.lastDecoStopMetres.raw.Set(3000);
   settings.dive.surfaceIntervalSec.Set(5400);
-  settings.bailout.maxCnsPercent.raw.Set(80000);
+  settings.bailout.maxCnsPercent.raw.Set(150000);
   settings.bailout.ignoreIcd.raw.Set(1);
   settings.bailout.ignoreCns.raw.Set(2);  // only 1 reads as on
   settings.bailoutGasList.Set("21/0,50/0");
@@ -65,10 +66,36 @@ TEST_F(DivePlanTest, LoadDefaultsTakesTheRegistrySettings) {
   EXPECT_EQ(dive.GetSacRate(), 18.5);
   EXPECT_EQ(dive.GetLastStopDepth(), 3);
   EXPECT_EQ(dive.GetSurfaceInterval(), 5400);
-  EXPECT_EQ(dive.GetBailoutMaxCns(), 80);
+  EXPECT_EQ(dive.GetBailoutMaxCns(), 150);
   EXPECT_TRUE(dive.IsIgnoreIcd());
   EXPECT_FALSE(dive.IsIgnoreCns());
   EXPECT_EQ(dive.GetBailoutGasList(), "21/0,50/0");
+}
+
+TEST_F(DivePlanTest, StoredValuesOutsideTheSettingsPagesReachADiveAtTheNearerEnd) {
+  // As a hand-edited or damaged store holds them: "GF High"=dword:ffffffff and the like.
+  const std::string dive = SettingPath("Dive");
+  const std::string bailout = SettingPath("Bailout");
+  ASSERT_TRUE(platform::Registry().WriteDword(dive, "GF High", 0xffffffff));
+  ASSERT_TRUE(platform::Registry().WriteDword(dive, "SAC Rate", 0xffffffff));
+  ASSERT_TRUE(platform::Registry().WriteDword(dive, "Max PPO2", 0));
+  ASSERT_TRUE(platform::Registry().WriteDword(dive, "Surface Pressure", 70000));
+  ASSERT_TRUE(platform::Registry().WriteDword(bailout, "Max PPO2", 4000000));
+  ASSERT_TRUE(platform::Registry().WriteDword(bailout, "No Of Gas Switches", 0xffffffff));
+  LoadRegistrySettings();
+  CDivePlan plan;
+  plan.LoadDefaults();
+  EXPECT_EQ(plan.GetGfHigh(), 100);
+  EXPECT_EQ(plan.GetSacRate(), 80);
+  EXPECT_EQ(plan.GetMaxPpo2(), 1.0);
+  EXPECT_EQ(plan.GetSurfacePressure(), 1080);
+  EXPECT_EQ(plan.GetModelSurfacePressure(), 1050);
+  EXPECT_EQ(plan.GetBailoutMaxPpo2(), 1.8);
+  EXPECT_EQ(plan.GetBailoutGasSwitchCount(), 12);
+  EXPECT_EQ(plan.GetGfLow(), 20);  // a sound value is taken as it is
+  EXPECT_NE(LogText().find("Setting Software\\Velmar\\VelmarTessaline\\Settings\\Dive\\GF High value 4.29497e+09 "
+                           "out of range - 100 used"),
+            std::string::npos);
 }
 
 TEST_F(DivePlanTest, SettersStoreOnlyChanges) {

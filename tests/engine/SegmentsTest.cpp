@@ -82,13 +82,23 @@ TEST_F(SegmentsTest, EadWarningOfAGasKeepsTheLaterText) {
 }
 
 TEST_F(SegmentsTest, OxygenWarningsOnOpenAndClosedCircuit) {
-  // EAN40 at 32 m breathes 4.17 x 0.4 = 1.668 bar; it reaches 1.60 bar at (4 - 0.97) x 10 =
-  // 30.3 m.
+  // EAN40 at 32 m breathes 4.17 x 0.4 = 1.668 bar; the text names the depth below the dive's
+  // 1000 mbar surface at which it reaches 1.60 bar: (4 - 1.0) x 10 = 30 m.
   CDivePlan open = MadeDive();
   AddUserPoint(open, 32, 600, 40, 0);
   ASSERT_TRUE(Calculate(open));
   EXPECT_EQ(open.GetSegmentWarningFlags(1), kWarningHighPpo2);
   EXPECT_EQ(open.GetGasWarningText(0), "40% Nitrox~High O2 1.60 @ > 30m");
+
+  // EAN36: (1.6 / 0.36 - 1.0) x 10 = 34.4 m, which the model's 970 mbar surface would print as
+  // 35 m; at a 900 mbar surface (1.6 / 0.36 - 0.9) x 10 = 35.4 m.
+  CDivePlan nitrox = MadeDive();
+  AddUserPoint(nitrox, 40, 600, 36, 0);
+  ASSERT_TRUE(Calculate(nitrox));
+  EXPECT_EQ(nitrox.GetGasWarningText(0), "36% Nitrox~High O2 1.60 @ > 34m");
+  nitrox.SetSurfacePressure(900);
+  ASSERT_TRUE(Calculate(nitrox));
+  EXPECT_EQ(nitrox.GetGasWarningText(0), "36% Nitrox~High O2 1.60 @ > 35m");
 
   CDivePlan closed = MadeDive();
   AddUserPoint(closed, 30, 600, 21, 0, true, 1.7);
@@ -96,7 +106,7 @@ TEST_F(SegmentsTest, OxygenWarningsOnOpenAndClosedCircuit) {
   EXPECT_EQ(closed.GetGasWarningText(0), "Air~High O2 > 1.60 Max PPO2");
 
   // A hypoxic open-circuit gas at the surface: 10/50 gives 0.10 bar there and reaches 0.16 bar
-  // at (1.6 - 0.97) x 10 = 6.3 m.
+  // at (1.6 - 1.0) x 10 = 6 m.
   CDivePlan hypoxic = MadeDive();
   AddUserPoint(hypoxic, 0, 60, 10, 50);
   AddUserPoint(hypoxic, 30, 600, 10, 50);

@@ -7,7 +7,8 @@
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
+
+#include <gdk/gdk.h>
 
 namespace {
 
@@ -52,13 +53,24 @@ bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point) {
 }
 
 wxBitmap CaptureWindow(wxWindow& window) {
+  // A screen device context of the toolkit keeps giving what the screen held when the process
+  // first read it; the display's own picture of the screen is read afresh every time.
   const wxRect rect = window.GetScreenRect();
-  wxBitmap bitmap(rect.GetSize());
-  wxMemoryDC memory(bitmap);
-  wxScreenDC screen;
-  memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-  memory.SelectObject(wxNullBitmap);
-  return bitmap;
+  GdkPixbuf* screen =
+      gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y, rect.width, rect.height);
+  if (screen == nullptr) return wxBitmap();
+  const int channels = gdk_pixbuf_get_n_channels(screen);
+  const int stride = gdk_pixbuf_get_rowstride(screen);
+  const guchar* pixels = gdk_pixbuf_get_pixels(screen);
+  wxImage image(gdk_pixbuf_get_width(screen), gdk_pixbuf_get_height(screen));
+  for (int y = 0; y < image.GetHeight(); ++y) {
+    for (int x = 0; x < image.GetWidth(); ++x) {
+      const guchar* pixel = pixels + y * stride + x * channels;
+      image.SetRGB(x, y, pixel[0], pixel[1], pixel[2]);
+    }
+  }
+  g_object_unref(screen);
+  return wxBitmap(image);
 }
 
 wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render) {

@@ -1,9 +1,12 @@
 #pragma once
-// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels.
+// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels,
+// answering message boxes.
 #include <functional>
 
 #include <wx/bitmap.h>
+#include <wx/msgdlg.h>
 #include <wx/notebook.h>
+#include <wx/testing.h>
 #include <wx/window.h>
 
 // From now on a failed toolkit check fails the test instead of waiting in a dialog.
@@ -19,3 +22,24 @@ wxBitmap CaptureWindow(wxWindow& window);
 // A bitmap of the window painted by render.
 wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render);
 int Brightness(const wxImage& image, const wxRect& area);
+
+// Answers a message box inside wxTEST_DIALOG and reports what it showed.
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
+ public:
+  ExpectMessageBox(int answer, wxString* caption, wxString* text, long* style)
+      : answer_(answer), caption_(caption), text_(text), style_(style) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* box) const override {
+    *caption_ = box->GetCaption();
+    *text_ = box->GetMessage();
+    *style_ = box->GetMessageDialogStyle();
+    return answer_;
+  }
+
+ private:
+  int answer_;
+  wxString* caption_;
+  wxString* text_;
+  long* style_;
+};

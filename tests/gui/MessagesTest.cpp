@@ -11,30 +11,6 @@
 #include "platform/UserInterface.h"
 #include "tests/gui/GuiTestSupport.h"
 
-namespace {
-
-class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
- public:
-  ExpectMessageBox(int answer, wxString* caption, wxString* text, long* style)
-      : answer_(answer), caption_(caption), text_(text), style_(style) {}
-
- protected:
-  int OnInvoked(wxMessageDialog* box) const override {
-    *caption_ = box->GetCaption();
-    *text_ = box->GetMessage();
-    *style_ = box->GetMessageDialogStyle();
-    return answer_;
-  }
-
- private:
-  int answer_;
-  wxString* caption_;
-  wxString* text_;
-  long* style_;
-};
-
-}  // namespace
-
 TEST(Messages, PostedMessagesArriveLaterInOrderAndSentOnesAtOnce) {
   wxFrame frame(nullptr, wxID_ANY, "Messages");
   std::vector<std::pair<std::intptr_t, std::intptr_t>> received;

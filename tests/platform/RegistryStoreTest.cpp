@@ -80,6 +80,28 @@ TEST(RegistryStore, DamagedFileReadsEmptyAndIsKeptAsideBeforeAWrite) {
   }
 }
 
+TEST(RegistryStore, ANulInAStringLeavesEveryValueReadable) {
+  TempFolders folders;
+  const auto file = folders.Config() / "registry.reg";
+  platform::RegistryStore store(file);
+  const std::string withNul("Jo\0Ann", 6);
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 35));
+  ASSERT_TRUE(store.WriteString(kKey, "Diver ID", withNul));
+  ASSERT_TRUE(store.WriteDword(kKey, "GF High", 85));
+  platform::RegistryStore other(file);
+  EXPECT_EQ(other.ReadDword(kKey, "GF Low"), 35u);
+  EXPECT_EQ(other.ReadString(kKey, "Diver ID"), withNul);
+  EXPECT_EQ(other.ReadDword(kKey, "GF High"), 85u);
+  EXPECT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 0u);
+
+  // A store that already holds a raw NUL inside a string reads whole as well.
+  WriteFileText(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kKey) + "]\r\n\"GF Low\"=dword:00000028\r\n" +
+                          "\"Diver ID\"=\"" + withNul + "\"\r\n");
+  platform::RegistryStore older(file);
+  EXPECT_EQ(older.ReadDword(kKey, "GF Low"), 40u);
+  EXPECT_EQ(older.ReadString(kKey, "Diver ID"), withNul);
+}
+
 TEST(RegistryStore, TruncatedFileKeepsItsReadableValues) {
   TempFolders folders;
   const auto file = folders.Config() / "registry.reg";

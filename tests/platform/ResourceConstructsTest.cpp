@@ -93,7 +93,7 @@ TEST(ResourceConstructs, AnOldStyleDialogGetsTheDefaultFrame) {
   EXPECT_EQ(dialog.fontPointSize, 0);
   ASSERT_EQ(dialog.controls.size(), 2u);
   EXPECT_EQ(dialog.controls[0].style, 0x50020001u);  // SS_CENTER | WS_GROUP
-  EXPECT_EQ(dialog.controls[1].style, 0x50010003u);  // CBS_SIMPLE | CBS_DROPDOWN | WS_TABSTOP
+  EXPECT_EQ(dialog.controls[1].style, 0x50010002u);  // CBS_DROPDOWN as written, WS_TABSTOP
 }
 
 TEST(ResourceConstructs, ReadsAMenuTree) {

@@ -138,6 +138,14 @@ TEST_F(WholeFilesTest, AWriteEndedBeforeTheRenameLeavesTheOldFile) {
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[1].rfind("plan.ccp.tmp-", 0), 0u) << names[1];
   EXPECT_EQ(ReadFileText(folder / names[1]), "new plan\r\n");
+
+  // The next save into the folder clears what the ended save left, but not the temporary file
+  // of a process that still runs (this one) nor a name that only looks alike.
+  const std::string running = "dive.ccd.tmp-" + std::to_string(::getpid()) + "-7";
+  WriteFileText(folder / running, "being written");
+  WriteFileText(folder / "notes.tmp-1-x", "mine");
+  ASSERT_TRUE(platform::ReplaceFileContents(folder / "other.ccp", "other\r\n"));
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{running, "notes.tmp-1-x", "other.ccp", "plan.ccp"}));
 }
 
 TEST_F(WholeFilesTest, AMissingFolderIsReported) {

@@ -104,6 +104,7 @@ bool TableGenerationRun::Run(const GeneratorPage& page, CDiveGroupSettings* grou
     }
   }
   Calculate(page, calculator, messages);
+  CDivePlan::ReleaseLentStepMemory();
   if (timer.IsRunning()) {
     timer.Stop();
     LogGenerationStep(FormatC("Finished in %.6f seconds", timer.Elapsed()), DBG_CALC_TIMING);

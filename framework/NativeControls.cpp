@@ -1,0 +1,55 @@
+#include "framework/NativeControls.h"
+
+#include <algorithm>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+namespace framework {
+
+wxSize ToolkitMinimumSize([[maybe_unused]] wxWindow& control) {
+#ifdef __WXGTK__
+  auto* widget = static_cast<GtkWidget*>(control.GetHandle());
+  if (widget == nullptr || !control.IsOfStandardClass()) return wxSize(0, 0);
+  int width = 0;
+  int height = 0;
+  gtk_widget_get_preferred_width(widget, &width, nullptr);
+  gtk_widget_get_preferred_height_for_width(widget, std::max(width, control.GetSize().x), &height, nullptr);
+  return wxSize(width, height);
+#else
+  return wxSize(0, 0);
+#endif
+}
+
+void SetTextScrollBars([[maybe_unused]] wxTextCtrl& text, [[maybe_unused]] bool horizontalAllowed,
+                       [[maybe_unused]] bool verticalAllowed) {
+#ifdef __WXGTK__
+  // A multi-line GTK text control is a text view inside a scrolled window, its handle.
+  auto* widget = static_cast<GtkWidget*>(text.GetHandle());
+  if (widget == nullptr || !GTK_IS_SCROLLED_WINDOW(widget)) return;
+  // "External" hides a bar without making the window as large as the text.
+  const auto policy = [](bool allowed) { return allowed ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL; };
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(widget), policy(horizontalAllowed), policy(verticalAllowed));
+#endif
+}
+
+#ifdef __WXGTK__
+namespace {
+
+// The drop-down button lies among the internal children, which only "forall" visits.
+void KeepButtonsOutOfTabOrder(GtkWidget* widget, gpointer) {
+  if (GTK_IS_BUTTON(widget)) gtk_widget_set_can_focus(widget, FALSE);
+  else if (GTK_IS_CONTAINER(widget)) gtk_container_forall(GTK_CONTAINER(widget), KeepButtonsOutOfTabOrder, nullptr);
+}
+
+}  // namespace
+#endif
+
+void MakeOneTabStop([[maybe_unused]] wxComboBox& box) {
+#ifdef __WXGTK__
+  if (auto* widget = static_cast<GtkWidget*>(box.GetHandle())) KeepButtonsOutOfTabOrder(widget, nullptr);
+#endif
+}
+
+}  // namespace framework

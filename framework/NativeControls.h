@@ -1,0 +1,22 @@
+#pragma once
+// What the program asks of the toolkit's own controls beyond what wx offers.
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+#include <wx/window.h>
+
+namespace framework {
+
+// The toolkit's minimum width of the control, and the minimum height it asks for at the
+// control's present width (a wrapping label needs more lines when narrow). Windows that the
+// program draws itself ask for nothing: 0 × 0.
+wxSize ToolkitMinimumSize(wxWindow& control);
+
+// The scroll bars of a multi-line text control: an allowed bar shows only while the text needs
+// it; a bar that is not allowed never shows, and the text still scrolls (by keys and wheel).
+void SetTextScrollBars(wxTextCtrl& text, bool horizontalAllowed, bool verticalAllowed);
+
+// Tab passes an editable combo box in one step, as the templates expect: the toolkit would
+// also stop on its drop-down button.
+void MakeOneTabStop(wxComboBox& box);
+
+}  // namespace framework
