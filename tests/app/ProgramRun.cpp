@@ -44,7 +44,12 @@ ProgramRun& ProgramRun::Then(std::string what, Condition ready, Action act) {
 }
 
 ProgramRun& ProgramRun::Answer(int code) {
-  answers_.push_back(code);
+  answers_.push_back({code, {}});
+  return *this;
+}
+
+ProgramRun& ProgramRun::AnswerFile(std::string path) {
+  answers_.push_back({wxID_OK, std::move(path)});
   return *this;
 }
 
@@ -80,7 +85,13 @@ int ProgramRun::Enter(wxDialog* dialog) {
     ADD_FAILURE() << "no answer prepared for: " << nativeDialogs_.back();
     return wxID_CANCEL;
   }
-  return answers_[nextAnswer_++];
+  const Reply& reply = answers_[nextAnswer_++];
+  if (auto* files = dynamic_cast<wxFileDialog*>(dialog); files != nullptr && !reply.path.empty()) {
+    files->SetPath(wxString::FromUTF8(reply.path));
+    // The toolkit takes the chosen folder in a while.
+    SettleUntil([files] { return !files->GetPath().empty(); });
+  }
+  return reply.code;
 }
 
 void ProgramRun::Tick() {

@@ -28,6 +28,8 @@ class ProgramRun : public wxModalDialogHook {
   ProgramRun& Then(std::string what, Condition ready, Action act);
   // The answer of the next message box or file dialog (wxID_YES, wxID_CANCEL, ...).
   ProgramRun& Answer(int code);
+  // OK in the next file dialog, with this path chosen in it.
+  ProgramRun& AnswerFile(std::string path);
 
   // Runs the program with these arguments and returns its exit status.
   int Run(const std::vector<std::string>& arguments,
@@ -51,7 +53,11 @@ class ProgramRun : public wxModalDialogHook {
   };
   std::vector<Step> steps_;
   std::size_t next_ = 0;
-  std::vector<int> answers_;
+  struct Reply {
+    int code;
+    std::string path;  // chosen in a file dialog; empty: none
+  };
+  std::vector<Reply> answers_;
   std::size_t nextAnswer_ = 0;
   std::vector<std::string> nativeDialogs_;
   std::chrono::steady_clock::time_point deadline_;
