@@ -96,3 +96,4 @@ TEST(ImportSettingsDialog, OffersEveryDiveAndItsBailoutPlanAndReturnsTheChoice) 
 }
 
 }  // namespace
+
