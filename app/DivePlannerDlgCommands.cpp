@@ -11,6 +11,7 @@
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
+#include "views/TableGeneration.h"
 
 namespace app {
 namespace {
@@ -18,7 +19,8 @@ namespace {
 // The commands whose handlers the window has.
 constexpr int kHandledCommands[] = {ID_FILE_SAVE,       ID_FILE_SAVE_AS,    ID_FILE_EXIT,
                                     ID_TOOLS_CALCULATE, ID_VIEW_DETAILS,    ID_VIEW_DIVE_TABLE,
-                                    ID_VIEW_GAS_TABLE,  ID_VIEW_ALL_DIVE_TABLES, ID_VIEW_ALL_GAS_TABLES};
+                                    ID_VIEW_GAS_TABLE,  ID_VIEW_ALL_DIVE_TABLES, ID_VIEW_ALL_GAS_TABLES,
+                                    ID_TOOLS_CREATE_DIVE_TABLES};
 constexpr const char* kPlanExtension = ".ccp";
 
 // The ranges of command ids the menus and the toolbar use.
@@ -47,6 +49,7 @@ void CDivePlannerDlg::BindCommands() {
   bindCommand(ID_TOOLS_CALCULATE, [this] { OnCalculate(); });
   bindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   BindTableCommands();
+  bindCommand(ID_TOOLS_CREATE_DIVE_TABLES, [this] { OnCreateDiveTables(); });
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();
@@ -118,6 +121,12 @@ bool CDivePlannerDlg::SaveFile(bool saveAs) {
   if (saved) currentPlanFile_ = path;
   UpdateTitle();
   return saved;
+}
+
+void CDivePlannerDlg::OnCreateDiveTables() {
+  views::CTableGeneration generator(nullptr);
+  generator.SetPlanGroup(&planGroup_);
+  generator.ShowModal();
 }
 
 void CDivePlannerDlg::OnCalculate() {
