@@ -96,4 +96,3 @@ TEST(ImportSettingsDialog, OffersEveryDiveAndItsBailoutPlanAndReturnsTheChoice) 
 }
 
 }  // namespace
-
