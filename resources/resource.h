@@ -260,6 +260,44 @@
 
 
 // Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
+#define IDS_SURFACE_PRESSURE_MBAR           1068
+#define IDS_SURFACE_INTERVAL_HHMM           1069
+#define IDS_GF_LOW_PERCENT                  1070
+#define IDS_GF_HIGH_PERCENT                 1071
+#define IDS_DESCENT_RATE_METRES             1072
+#define IDS_ASCENT_RATE_METRES              1073
+#define IDS_DESCENT_RATE_FEET               1074
+#define IDS_ASCENT_RATE_FEET                1075
+#define IDS_LAST_DECO_STOP_METRES           1076
+#define IDS_LAST_DECO_STOP_FEET             1077
+#define IDS_MAX_EAD_METRES                  1078
+#define IDS_MAX_EAD_FEET                    1079
+#define IDS_SAC_RATE_LITRES                 1080
+#define IDS_SAC_RATE_CUBIC_FEET             1081
+#define IDS_MAX_PPO2                        1086
+#define IDS_NO_OF_GAS_SWITCHES              1087
+#define IDS_MAX_CNS                         1088
+#define IDS_USE_BAILOUT_GAS_LIST            1089
+#define IDS_IGNORE_ICD_RULES                1090
+#define IDS_IGNORE_CNS_LIMITS               1091
+#define IDS_BELL_DEPTH_METRES               1102
+#define IDS_BELL_DEPTH_FEET                 1103
+#define IDS_MSG_INVALID_GAS_MIX_LIST_FILE   1623
+#define IDS_MSG_GAS_MIX_LIST_CUT            1624
+#define IDS_GAS_MIX_LIST_OPEN_TITLE         1625
+#define IDS_GAS_MIX_LIST_FILTER             1626
+#define IDS_MSG_REPLACE_FILE                1627
+#define IDS_SETTINGS_SHEET_CAPTION          1628
+#define IDS_GAS_LIST_ADD                    1004
+#define IDS_GAS_LIST_DELETE                 1005
+#define IDS_GAS_LIST_LOAD                   1006
+#define IDS_GAS_LIST_SAVE                   1007
+#define IDS_TIP_GAS_LIST_ADD                2065
+#define IDS_TIP_GAS_LIST_LOAD               2066
+#define IDS_TIP_GAS_LIST_SAVE               2067
+#define IDS_TIP_GAS_LIST_DELETE             2068
+#define IDS_TIP_GAS_LIST_LOAD_FIRST         2070
+#define IDS_TIP_GAS_LIST_SAVE_FIRST         2071
 
 
 // Commands and small dialogs: file and dive commands, plan settings, rename, sort, About
