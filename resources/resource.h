@@ -301,6 +301,54 @@
 
 
 // Commands and small dialogs: file and dive commands, plan settings, rename, sort, About
+#define IDR_MAIN_MENU_WITH_REVIEW           106
+#define ID_FILE_REVIEW_LOG                  32912
+#define IDD_ABOUTBOX                        60
+#define IDD_SORT_DIVE_PLANS                 79
+#define IDD_RENAME_DIVE                     86
+#define IDD_PLAN_GROUP_SETTINGS             188
+#define IDI_ABOUT                           94
+#define IDC_ABOUT_EMAIL                     165
+#define IDC_ABOUT_WEBSITE                   166
+#define IDC_ABOUT_VERSION                   246
+#define IDC_ABOUT_ICON                      1862
+#define IDC_RENAME_NAME                     171
+#define IDC_SORT_LIST                       2550
+#define IDC_SORT_MOVE                       2551
+#define IDC_SETTINGS_SI_DSD                 2250
+#define IDC_SETTINGS_SI_BUHLMANN            2251
+#define IDC_SETTINGS_ZHL16A                 2252
+#define IDC_SETTINGS_ZHL16C                 2253
+#define IDC_SETTINGS_CUSTOM                 2254
+#define IDC_SETTINGS_CYLINDER_PRESSURE      2259
+#define IDC_SETTINGS_CYLINDER_SPIN          2260
+#define IDC_SETTINGS_GAS_RESERVE            2261
+#define IDC_SETTINGS_GAS_RESERVE_SPIN       2262
+#define IDC_SETTINGS_CYLINDER_LABEL         2263
+#define IDC_SETTINGS_MAXPIGT                574
+#define IDC_SETTINGS_OEM                    575
+#define IDC_SETTINGS_LOAD                   578
+#define IDS_SORT_SUMMARY                    1100
+#define IDS_SORT_DIVE                       1101
+#define IDS_CYLINDER_PRESSURE_BAR           1084
+#define IDS_CYLINDER_PRESSURE_PSI           1085
+#define IDS_MSG_DELETE_DIVE                 1251
+#define IDS_SORT_OK_TIP                     2050
+#define IDS_SORT_CANCEL_TIP                 2051
+#define IDS_SETTINGS_OK_TIP                 2080
+#define IDS_SETTINGS_CANCEL_TIP             2081
+#define IDS_MSG_DIVE_NAME_REFUSED           1850
+#define IDS_MSG_CUSTOM_VALUES_LINE          1851
+#define IDS_MSG_HELP_BOOK_MISSING           1852
+#define IDS_CUSTOM_VALUES_TITLE             1853
+#define IDS_OPEN_PLAN_TITLE                 1854
+#define IDS_IMPORT_DIVE_TITLE               1855
+#define IDS_OPEN_LOG_TITLE                  1856
+#define IDS_PLAN_FILTER                     1857
+#define IDS_PRODUCT_PLAN_FILTER             1858
+#define IDS_DIVE_FILTER                     1859
+#define IDS_LOG_FILTER                      1860
+#define IDS_CUSTOM_VALUES_FILTER            1861
 
 
 // Preferences: the sheet and its pages
