@@ -17,7 +17,7 @@ namespace app {
 
 class CDivePlannerApp : public wxApp {
  public:
-  static constexpr std::size_t kRecentFileCount = 4;
+  static constexpr std::size_t kRecentFileCount = kRecentFileEntries;
 
   explicit CDivePlannerApp(CommandLine commandLine);
 

@@ -3,12 +3,15 @@
 #include <wx/app.h>
 #include <wx/display.h>
 
+#include "app/HelpBook.h"
 #include "app/SplashWnd.h"
+#include "app/core/CustomCompartmentValues.h"
 #include "app/core/MainWindowText.h"
 #include "app/core/RecentFileList.h"
 #include "engine/AppSettings.h"
 #include "engine/GasMixLists.h"
 #include "engine/support/DebugLog.h"
+#include "framework/Help.h"
 #include "framework/MenuBuilder.h"
 #include "framework/ResourceImages.h"
 #include "framework/TemplateBuilder.h"
@@ -50,6 +53,8 @@ CDivePlannerDlg::CDivePlannerDlg(std::string productVersion, CRecentFileList& re
 CDivePlannerDlg::~CDivePlannerDlg() {
   timer_.Stop();
   if (placement_) placement_->Save();
+  framework::SetHelpTopicHandler(nullptr);
+  helpBook_.reset();  // with the help viewer's window
   // The pages and the layout go first: they refer to the plan and to the members below.
   DestroyChildren();
 }
@@ -71,6 +76,7 @@ bool CDivePlannerDlg::OnInitDialog() {
 
   TheDebugLog().SetCategoryThresholds(CDebugLog::kStartupThresholds);
   LoadRegistrySettings();
+  RestoreCustomCompartmentValues();
   LogSettings();
   LoadGasLists();
   planGroup_.LoadSettings();
@@ -164,7 +170,8 @@ void CDivePlannerDlg::LayOut() {
 }
 
 void CDivePlannerDlg::CreateMenu() {
-  menu_.LoadMenu(IDR_MAIN_MENU);
+  // The main menu with the log review, which the plain main menu lacks.
+  menu_.LoadMenu(IDR_MAIN_MENU_WITH_REVIEW);
   menu_.LoadToolbarImages(IDR_MENU_IMAGES);
   SetMenuBar(menu_.TakeMenuBar().release());
   ShowRecentFiles();

@@ -3,14 +3,18 @@
 // main menu and the toolbar, the title, the enabling of the commands and the saved placement.
 //
 // Its members live in one source file per concern:
-//   DivePlannerDlg.cpp          construction, initialisation, layout, title and dive tabs
-//   DivePlannerDlgCommands.cpp  command enabling, keys, exit and save
-//   DivePlannerDlgMessages.cpp  the private messages from the plan and the dive-tab sheet
-//   DivePlannerDlgTables.cpp    the dive and gas-consumption tables and their viewer
-//   DivePlannerDlgDetails.cpp   the Details window and what it shows
+//   DivePlannerDlg.cpp              construction, initialisation, layout, title and dive tabs
+//   DivePlannerDlgCommands.cpp      the command handlers, command enabling and keys
+//   DivePlannerDlgFileCommands.cpp  new, open, recent files, save, exit, dive files, log review
+//   DivePlannerDlgDiveCommands.cpp  add, delete, rename, sort, plan settings, calculate
+//   DivePlannerDlgHelpCommands.cpp  the help book, What's This and the About box
+//   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
+//   DivePlannerDlgDetails.cpp       the Details window and what it shows
+//   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include <wx/frame.h>
@@ -32,6 +36,7 @@
 
 namespace app {
 
+class CHelpBook;
 class CRecentFileList;
 
 class CDivePlannerDlg : public wxFrame {
@@ -73,12 +78,43 @@ class CDivePlannerDlg : public wxFrame {
 
   // Whether a command can run now: it has a handler and the plan allows it.
   bool IsCommandEnabled(int command) const;
+  // Makes handler the command's handler (menus, context menus, toolbar and accelerators); from
+  // then on the command is enabled as far as the plan allows it.
+  void BindCommand(int command, std::function<void()> handler);
+
+  // --- File commands ---
+  // New: asks about unsaved changes, then one new dive, untitled.
+  void OnFileNew();
+  // Open: asks about unsaved changes, starts a new plan, then asks for the plan file.
+  void OnFileOpen();
+  // An entry of the recent-file list: asks about unsaved changes and opens the plan; an entry
+  // that no longer opens is dropped from the list.
+  void OnOpenRecentFile(const std::string& path);
   // Exit (also Escape and the close box): asks about unsaved changes; stays open when the
   // answer was Yes and the plan was then not saved.
   void OnFileExit();
   // Saves the plan, asking for a file first when saveAs is set or the plan has none; true when
   // it was saved.
   bool SaveFile(bool saveAs);
+  // Import Dive and Export Dive; true when a file was chosen.
+  bool ImportDiveFile();
+  bool ExportDiveFile();
+  // Starts a new plan and replaces its dive by the review dive of a dive-computer log.
+  void OnReviewLogFile();
+
+  // --- Dive commands ---
+  void OnAddDive();
+  // Asks (No by default), then deletes the dive of the selected tab.
+  void OnDeleteDive();
+  void OnRenameDive();
+  void OnSortDives();
+  void OnCalculate();
+
+  // --- Help ---
+  // The help book at its contents, or at the topic of a help context.
+  void OnHelpContents();
+  void ShowHelpContext(int context);
+  CHelpBook* HelpBook() const { return helpBook_.get(); }
 
   // Writes the dive tables of the dive with the index, or of every dive for -1; false, with the
   // previous document kept, when no dive of them can be printed.
@@ -117,6 +153,9 @@ class CDivePlannerDlg : public wxFrame {
   void ShowRecentFiles();
   void CreateMainToolBar();
   void BindCommands();
+  void BindFileCommands();
+  void BindDiveCommands();
+  void BindHelpCommands();
   void BindTableCommands();
   // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
   void CalculateForTables(int index);
@@ -129,9 +168,14 @@ class CDivePlannerDlg : public wxFrame {
   void OnUpdateCommand(wxUpdateUIEvent& event);
   void OnCharHook(wxKeyEvent& event);
   bool HasHandler(int command) const;
-  // The path chosen in the Save As dialog; empty when it was cancelled.
-  std::string AskSavePath();
-  void OnCalculate();
+  // The unsaved-changes question of New, Open and the recent files: Yes saves (asking again
+  // while the plan could not be saved), No forgets the changes.
+  void AskToSaveChanges();
+  // Removes a dive and its page without a question, then brings the dives up to the selected
+  // one up to date.
+  void RemoveDive(int index);
+  // Where the Rename and Sort dialogs open: just inside the first dive page, on the screen.
+  wxPoint DiveDialogPosition() const;
 
   void OnPlanModified();
   void OnDiveTabSelected();
@@ -143,6 +187,8 @@ class CDivePlannerDlg : public wxFrame {
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
   CPlanGroup planGroup_;
+  std::set<int> handledCommands_;
+  std::unique_ptr<CHelpBook> helpBook_;
   std::string autoOpenPath_;  // empty: nothing to open
   std::string currentPlanFile_;
   controls::CResizableSheet* sheet_ = nullptr;

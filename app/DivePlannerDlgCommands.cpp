@@ -1,33 +1,23 @@
-#include <filesystem>
 #include <functional>
-
-#include <wx/filedlg.h>
 
 #include "app/DivePlannerDlg.h"
 #include "app/core/RecentFileList.h"
-#include "engine/AppSettings.h"
 #include "framework/MenuBuilder.h"
-#include "engine/support/DebugLog.h"
-#include "platform/UserInterface.h"
-#include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
 namespace app {
 namespace {
-
-// The commands whose handlers the window has.
-constexpr int kHandledCommands[] = {ID_FILE_SAVE,       ID_FILE_SAVE_AS,    ID_FILE_EXIT,
-                                    ID_TOOLS_CALCULATE, ID_VIEW_DETAILS,    ID_VIEW_DIVE_TABLE,
-                                    ID_VIEW_GAS_TABLE,  ID_VIEW_ALL_DIVE_TABLES, ID_VIEW_ALL_GAS_TABLES};
-constexpr const char* kPlanExtension = ".ccp";
 
 // The ranges of command ids the menus and the toolbar use.
 struct CommandRange {
   int first;
   int last;
 };
-constexpr CommandRange kCommandRanges[] = {
-    {ID_FILE_NEW_PLAN, ID_SHORTCUT_CTRL_M}, {ID_DIVES_ADD, ID_DIVES_EXPORT}, {ID_FILE_OPEN, ID_FILE_SAVE}, {ID_VIEW_DETAILS, ID_VIEW_DETAILS}};
+constexpr CommandRange kCommandRanges[] = {{ID_FILE_NEW_PLAN, ID_SHORTCUT_CTRL_M},
+                                           {ID_DIVES_ADD, ID_DIVES_EXPORT},
+                                           {ID_FILE_OPEN, ID_FILE_SAVE},
+                                           {ID_VIEW_DETAILS, ID_VIEW_DETAILS},
+                                           {ID_FILE_REVIEW_LOG, ID_FILE_REVIEW_LOG}};
 
 }  // namespace
 
@@ -38,14 +28,10 @@ void CDivePlannerDlg::BindCommands() {
   };
   for (const CommandRange& range : kCommandRanges) bindUpdates(range.first, range.last);
   bindUpdates(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + static_cast<int>(recentFiles_.Size()) - 1);
-  auto bindCommand = [this](int command, std::function<void()> handler) {
-    Bind(wxEVT_MENU, [handler = std::move(handler)](wxCommandEvent&) { handler(); }, framework::ToolkitCommandId(command));
-  };
-  bindCommand(ID_FILE_SAVE, [this] { SaveFile(false); });
-  bindCommand(ID_FILE_SAVE_AS, [this] { SaveFile(true); });
-  bindCommand(ID_FILE_EXIT, [this] { OnFileExit(); });
-  bindCommand(ID_TOOLS_CALCULATE, [this] { OnCalculate(); });
-  bindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
+  BindFileCommands();
+  BindDiveCommands();
+  BindHelpCommands();
+  BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   BindTableCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
@@ -54,9 +40,12 @@ void CDivePlannerDlg::BindCommands() {
   });
 }
 
-bool CDivePlannerDlg::HasHandler(int command) const {
-  return std::find(std::begin(kHandledCommands), std::end(kHandledCommands), command) != std::end(kHandledCommands);
+void CDivePlannerDlg::BindCommand(int command, std::function<void()> handler) {
+  handledCommands_.insert(command);
+  Bind(wxEVT_MENU, [handler = std::move(handler)](wxCommandEvent&) { handler(); }, framework::ToolkitCommandId(command));
 }
+
+bool CDivePlannerDlg::HasHandler(int command) const { return handledCommands_.contains(command); }
 
 PlanFacts CDivePlannerDlg::Facts() const {
   PlanFacts facts;
@@ -64,6 +53,7 @@ PlanFacts CDivePlannerDlg::Facts() const {
   facts.tabCount = GetTabCount();
   facts.modified = planGroup_.m_modified;
   facts.calculationPending = planGroup_.m_calcPending;
+  facts.recentFileCount = static_cast<int>(recentFiles_.Entries().size());
   const auto hasTable = [](const CDivePlan* dive) { return dive != nullptr && dive->GetSegmentCount() > 0; };
   const auto hasGasTable = [](const CDivePlan* dive) { return dive != nullptr && dive->IsGasUsed(); };
   const CDivePlan* active = planGroup_.GetDivePlan(GetActiveTab());
@@ -91,48 +81,6 @@ void CDivePlannerDlg::OnCharHook(wxKeyEvent& event) {
     return;
   }
   event.Skip();
-}
-
-void CDivePlannerDlg::OnFileExit() {
-  if (planGroup_.m_modified) {
-    const int answer = platform::AskUser(ResourceString(IDS_MSG_PLAN_MODIFIED),
-                                         platform::mb::kYesNo | platform::mb::kIconExclamation);
-    if (answer == platform::answer::kYes && !SaveFile(false)) return;  // nothing is lost: the window stays
-  }
-  Destroy();
-}
-
-bool CDivePlannerDlg::SaveFile(bool saveAs) {
-  std::string path = currentPlanFile_;
-  if (saveAs || path.empty()) {
-    path = AskSavePath();
-    if (path.empty()) return false;
-    TheDebugLog().Log("User saved file as %s", path.c_str());
-    recentFiles_.Add(path);
-    ShowRecentFiles();
-    AppSettings().directories.plansAndDives.Set(std::filesystem::path(path).parent_path().string());
-  }
-  // The window names a file only once the plan is really in it. The plan group shows its own
-  // message when the file cannot be written.
-  const bool saved = planGroup_.SavePlanGroup(path);
-  if (saved) currentPlanFile_ = path;
-  UpdateTitle();
-  return saved;
-}
-
-void CDivePlannerDlg::OnCalculate() {
-  RecalculateActiveDive();
-  RefreshTitleAndCaptions();
-}
-
-std::string CDivePlannerDlg::AskSavePath() {
-  wxFileDialog dialog(this, wxFileSelectorPromptStr, wxString::FromUTF8(AppSettings().directories.plansAndDives.Get()),
-                      wxEmptyString, "Velmar Tessaline Files (*.ccp)|*.ccp", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-  if (dialog.ShowModal() != wxID_OK) return {};
-  std::filesystem::path path(dialog.GetPath().utf8_string());
-  if (path.filename().empty()) return {};  // no name given: nothing to write, not a file called ".ccp"
-  if (path.extension().empty()) path += kPlanExtension;
-  return path.string();
 }
 
 }  // namespace app

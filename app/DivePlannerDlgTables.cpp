@@ -17,9 +17,7 @@ void CDivePlannerDlg::BindTableCommands() {
       {ID_VIEW_ALL_DIVE_TABLES, [this] { ShowDiveTables(-1); }},
       {ID_VIEW_GAS_TABLE, [this] { ShowGasTables(GetActiveTab()); }},
       {ID_VIEW_ALL_GAS_TABLES, [this] { ShowGasTables(-1); }}};
-  for (const auto& [command, handler] : commands) {
-    Bind(wxEVT_MENU, [handler](wxCommandEvent&) { handler(); }, framework::ToolkitCommandId(command));
-  }
+  for (const auto& [command, handler] : commands) BindCommand(command, handler);
 }
 
 bool CDivePlannerDlg::BuildDiveTableHtml(int index) {

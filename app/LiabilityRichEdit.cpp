@@ -4,7 +4,7 @@
 
 #include <wx/textctrl.h>
 
-#include "controls/ImageButton.h"
+#include "views/ShadedButtons.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
@@ -41,8 +41,7 @@ wxString CLiabilityRichEdit::FullText() {
 
 wxWindow* CLiabilityRichEdit::CreateControl(wxWindow* parent, const platform::DialogControl& control,
                                             const wxPoint& position, const wxSize& size) {
-  if (control.id != framework::kIdOk && control.id != IDC_LIABILITY_EXIT) return nullptr;
-  return new controls::CShadedButton(parent, control.id, framework::TemplateText(control.text), position, size);
+  return views::MakeShadedButton(parent, control, position, size);
 }
 
 bool CLiabilityRichEdit::OnInitDialog() {
@@ -51,13 +50,8 @@ bool CLiabilityRichEdit::OnInitDialog() {
   AddAnchor(framework::kIdOk, kBottomCentre, kBottomCentre);
   AddAnchor(IDC_LIABILITY_EXIT, kBottomCentre, kBottomCentre);
   EnableSaveRestore("VelmarTessalineLiability");
-  for (const auto& [id, icon] : {std::pair{framework::kIdOk, IDI_OK}, std::pair{IDC_LIABILITY_EXIT, IDI_DONE}}) {
-    if (auto* button = dynamic_cast<controls::CShadedButton*>(FindWindow(id))) {
-      button->SetShadeStyle(6, 8, 10, 0, *wxBLACK);
-      button->SetIcon(icon);
-      button->SetButtonCursor(IDC_HAND_POINTER, true);
-    }
-  }
+  views::StyleShadedButton(*this, framework::kIdOk, IDI_OK, 0);
+  views::StyleShadedButton(*this, IDC_LIABILITY_EXIT, IDI_DONE, 0);
   FillText();
   return true;
 }

@@ -95,6 +95,9 @@ class CAppSettings {
     CRegSettingMilli defaultCylinderWorkingPressureBar{SettingPath("Dive Plan\\Default Cylinder Working Pressure"),
                                                        240000};
     CRegSettingDword defaultGasReservePercent{SettingPath("Dive Plan\\Default Gas Reserve"), 33};
+    // The custom ZH-L16 coefficients loaded last, in the custom values file's form with ';'
+    // ending each compartment's line; empty until a file was loaded.
+    CRegSettingString customCompartmentValues{SettingPath("Dive Plan\\Custom Compartment Values"), ""};
   } divePlan;
 
   struct Dive : DecoLimitSettings {

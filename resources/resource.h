@@ -260,9 +260,95 @@
 
 
 // Settings sheet of the dive page: dive settings, bailout settings, bailout gas list
+#define IDS_SURFACE_PRESSURE_MBAR           1068
+#define IDS_SURFACE_INTERVAL_HHMM           1069
+#define IDS_GF_LOW_PERCENT                  1070
+#define IDS_GF_HIGH_PERCENT                 1071
+#define IDS_DESCENT_RATE_METRES             1072
+#define IDS_ASCENT_RATE_METRES              1073
+#define IDS_DESCENT_RATE_FEET               1074
+#define IDS_ASCENT_RATE_FEET                1075
+#define IDS_LAST_DECO_STOP_METRES           1076
+#define IDS_LAST_DECO_STOP_FEET             1077
+#define IDS_MAX_EAD_METRES                  1078
+#define IDS_MAX_EAD_FEET                    1079
+#define IDS_SAC_RATE_LITRES                 1080
+#define IDS_SAC_RATE_CUBIC_FEET             1081
+#define IDS_MAX_PPO2                        1086
+#define IDS_NO_OF_GAS_SWITCHES              1087
+#define IDS_MAX_CNS                         1088
+#define IDS_USE_BAILOUT_GAS_LIST            1089
+#define IDS_IGNORE_ICD_RULES                1090
+#define IDS_IGNORE_CNS_LIMITS               1091
+#define IDS_BELL_DEPTH_METRES               1102
+#define IDS_BELL_DEPTH_FEET                 1103
+#define IDS_MSG_INVALID_GAS_MIX_LIST_FILE   1623
+#define IDS_MSG_GAS_MIX_LIST_CUT            1624
+#define IDS_GAS_MIX_LIST_OPEN_TITLE         1625
+#define IDS_GAS_MIX_LIST_FILTER             1626
+#define IDS_MSG_REPLACE_FILE                1627
+#define IDS_SETTINGS_SHEET_CAPTION          1628
+#define IDS_GAS_LIST_ADD                    1004
+#define IDS_GAS_LIST_DELETE                 1005
+#define IDS_GAS_LIST_LOAD                   1006
+#define IDS_GAS_LIST_SAVE                   1007
+#define IDS_TIP_GAS_LIST_ADD                2065
+#define IDS_TIP_GAS_LIST_LOAD               2066
+#define IDS_TIP_GAS_LIST_SAVE               2067
+#define IDS_TIP_GAS_LIST_DELETE             2068
+#define IDS_TIP_GAS_LIST_LOAD_FIRST         2070
+#define IDS_TIP_GAS_LIST_SAVE_FIRST         2071
 
 
 // Commands and small dialogs: file and dive commands, plan settings, rename, sort, About
+#define IDR_MAIN_MENU_WITH_REVIEW           106
+#define ID_FILE_REVIEW_LOG                  32912
+#define IDD_ABOUTBOX                        60
+#define IDD_SORT_DIVE_PLANS                 79
+#define IDD_RENAME_DIVE                     86
+#define IDD_PLAN_GROUP_SETTINGS             188
+#define IDI_ABOUT                           94
+#define IDC_ABOUT_EMAIL                     165
+#define IDC_ABOUT_WEBSITE                   166
+#define IDC_ABOUT_VERSION                   246
+#define IDC_ABOUT_ICON                      1862
+#define IDC_RENAME_NAME                     171
+#define IDC_SORT_LIST                       2550
+#define IDC_SORT_MOVE                       2551
+#define IDC_SETTINGS_SI_DSD                 2250
+#define IDC_SETTINGS_SI_BUHLMANN            2251
+#define IDC_SETTINGS_ZHL16A                 2252
+#define IDC_SETTINGS_ZHL16C                 2253
+#define IDC_SETTINGS_CUSTOM                 2254
+#define IDC_SETTINGS_CYLINDER_PRESSURE      2259
+#define IDC_SETTINGS_CYLINDER_SPIN          2260
+#define IDC_SETTINGS_GAS_RESERVE            2261
+#define IDC_SETTINGS_GAS_RESERVE_SPIN       2262
+#define IDC_SETTINGS_CYLINDER_LABEL         2263
+#define IDC_SETTINGS_MAXPIGT                574
+#define IDC_SETTINGS_OEM                    575
+#define IDC_SETTINGS_LOAD                   578
+#define IDS_SORT_SUMMARY                    1100
+#define IDS_SORT_DIVE                       1101
+#define IDS_CYLINDER_PRESSURE_BAR           1084
+#define IDS_CYLINDER_PRESSURE_PSI           1085
+#define IDS_MSG_DELETE_DIVE                 1251
+#define IDS_SORT_OK_TIP                     2050
+#define IDS_SORT_CANCEL_TIP                 2051
+#define IDS_SETTINGS_OK_TIP                 2080
+#define IDS_SETTINGS_CANCEL_TIP             2081
+#define IDS_MSG_DIVE_NAME_REFUSED           1850
+#define IDS_MSG_CUSTOM_VALUES_LINE          1851
+#define IDS_MSG_HELP_BOOK_MISSING           1852
+#define IDS_CUSTOM_VALUES_TITLE             1853
+#define IDS_OPEN_PLAN_TITLE                 1854
+#define IDS_IMPORT_DIVE_TITLE               1855
+#define IDS_OPEN_LOG_TITLE                  1856
+#define IDS_PLAN_FILTER                     1857
+#define IDS_PRODUCT_PLAN_FILTER             1858
+#define IDS_DIVE_FILTER                     1859
+#define IDS_LOG_FILTER                      1860
+#define IDS_CUSTOM_VALUES_FILTER            1861
 
 
 // Preferences: the sheet and its pages

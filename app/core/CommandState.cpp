@@ -5,6 +5,11 @@
 namespace app {
 
 std::optional<bool> CommandAllowedByPlan(int command, const PlanFacts& facts) {
+  // An entry of the recent-file list needs a file in its place; an empty list shows its
+  // place holder greyed.
+  if (command >= ID_FILE_MRU_FILE1 && command < ID_FILE_MRU_FILE1 + kRecentFileEntries) {
+    return command - ID_FILE_MRU_FILE1 < facts.recentFileCount;
+  }
   switch (command) {
     case ID_FILE_SAVE: return facts.modified;
     case ID_TOOLS_CALCULATE: return facts.calculationPending;

@@ -16,7 +16,11 @@ struct PlanFacts {
   bool activeDiveHasGasTable = false;  // open-circuit gas-consumption results
   bool anyDiveHasTable = false;
   bool anyDiveHasGasTable = false;
+  int recentFileCount = 0;  // entries in the recent-file list
 };
+
+// The recent-file list's entries are commands from this one on.
+constexpr int kRecentFileEntries = 4;
 
 // Whether the plan allows the command; nothing for a command whose state the plan leaves as
 // it is (it is enabled while it has a handler).

@@ -35,6 +35,10 @@ void CRecentFileList::Add(const std::string& path) {
   if (entries_.size() > size_) entries_.resize(size_);
 }
 
+void CRecentFileList::Remove(const std::string& path) {
+  entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
+}
+
 std::string CRecentFileList::MenuText(std::size_t index, const std::string& path) {
   std::string text = "&" + std::to_string(index + 1) + " ";
   for (char c : path) {

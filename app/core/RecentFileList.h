@@ -19,6 +19,8 @@ class CRecentFileList {
   void WriteList() const;
   // Puts the path first; a path already listed moves up, the oldest entry drops off a full list.
   void Add(const std::string& path);
+  // Drops the path from the list; the later entries move up.
+  void Remove(const std::string& path);
 
   const std::vector<std::string>& Entries() const { return entries_; }
   std::size_t Size() const { return size_; }

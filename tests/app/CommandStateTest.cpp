@@ -52,3 +52,12 @@ TEST(CommandState, TheOtherCommandsAreLeftAsTheyAre) {
     EXPECT_EQ(CommandAllowedByPlan(command, PlanFacts{}), std::nullopt) << command;
   }
 }
+
+TEST(CommandState, ARecentFileEntryNeedsAFileInItsPlace) {
+  PlanFacts facts;
+  EXPECT_EQ(CommandAllowedByPlan(ID_FILE_MRU_FILE1, facts), false);  // the greyed place holder
+  facts.recentFileCount = 2;
+  EXPECT_EQ(CommandAllowedByPlan(ID_FILE_MRU_FILE1, facts), true);
+  EXPECT_EQ(CommandAllowedByPlan(ID_FILE_MRU_FILE1 + 1, facts), true);
+  EXPECT_EQ(CommandAllowedByPlan(ID_FILE_MRU_FILE1 + 2, facts), false);
+}

@@ -21,14 +21,7 @@ namespace {
 
 const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
 
-int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
-
 bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
-
-bool ToolEnabled(int command) {
-  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-  return MainWindow()->ToolBar()->GetToolEnabled(Command(command));
-}
 
 bool TitleMarksChanges() { return MainWindow()->GetTitle().EndsWith(" *"); }
 
@@ -36,11 +29,6 @@ bool TitleMarksChanges() { return MainWindow()->GetTitle().EndsWith(" *"); }
 void AddAirDive(CDivePlan& dive) {
   ASSERT_EQ(dive.AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
   ASSERT_EQ(dive.AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
-}
-
-void RunCommand(int command) {
-  wxCommandEvent event(wxEVT_MENU, Command(command));
-  MainWindow()->ProcessWindowEvent(event);
 }
 
 // The sheet covers the frame that marks its place, and the toolbar spans the top.
@@ -89,9 +77,7 @@ TEST(MainWindow, ANewPlanShowsTheVersionOneDiveTabAndSaveGreyed) {
       })
       .Then("a moment after Enter", [] { Settle(300); return true; }, [] {
         ASSERT_TRUE(MainWindowOnScreen());
-        wxImage shot = CaptureWindow(*MainWindow()).ConvertToImage();
-        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
-        EXPECT_TRUE(shot.SaveFile(GUI_ARTEFACT_DIR "/main-window.png", wxBITMAP_TYPE_PNG));
+        SaveScreenshot(*MainWindow(), "main-window");
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
@@ -135,7 +121,7 @@ TEST(MainWindow, ThePlacementComesBackAndIsKeptAgainAtExit) {
             std::optional<std::string>("100,80,1550,1130,1,0,0,0"));
 }
 
-TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
+TEST(MainWindow, AtThirtyDivesAddIsGreyedInTheMenuTheToolbarAndTheTabsRightClickMenu) {
   TempFolders folders;
   wxMenu* opened = nullptr;
   bool closed = false;
@@ -143,6 +129,17 @@ TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", MainWindowOnScreen, [&] {
         app::CDivePlannerDlg& window = *MainWindow();
+        for (int added = 0; added < 29; ++added) {
+          EXPECT_TRUE(ToolEnabled(ID_DIVE_ADD));
+          RunCommand(ID_DIVE_ADD);
+        }
+        ASSERT_EQ(window.GetTabCount(), 30);
+        EXPECT_EQ(window.GetTabCaption(29), "Dive 30");
+        EXPECT_FALSE(ToolEnabled(ID_DIVE_ADD));
+        EXPECT_FALSE(window.GetMenuBar()->IsEnabled(Command(ID_DIVE_ADD)));
+        EXPECT_TRUE(window.GetMenuBar()->IsEnabled(Command(ID_DIVE_DELETE)));
+        RunCommand(ID_DIVE_ADD);  // refused without a word
+        EXPECT_EQ(window.PlanGroup().GetDiveCount(), 30);
         window.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
           opened = event.GetMenu();
           event.Skip();
@@ -151,17 +148,24 @@ TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
           closed = true;
           event.Skip();
         });
+      })
+      .Then("a moment for the tabs to be drawn", [] { Settle(500); return true; }, [] {
+        app::CDivePlannerDlg& window = *MainWindow();
+        SaveScreenshot(window, "main-window-30-dives");
+        // Any tab on the screen will do: not every one of 30 fits.
         wxPoint tab;
-        ASSERT_TRUE(FindTabPoint(*window.Sheet(), 0, tab));
+        int page = window.GetActiveTab();
+        while (page >= 0 && !FindTabPoint(*window.Sheet(), page, tab)) --page;
+        ASSERT_GE(page, 0);
         wxUIActionSimulator mouse;
         mouse.MouseMove(window.Sheet()->ClientToScreen(tab));
         mouse.MouseClick(wxMOUSE_BTN_RIGHT);
       })
       .Then("the dive menu", [&] { return opened != nullptr; }, [&] {
-        // The menu's commands wait for their windows: every one is greyed, none is missing.
-        for (int command : {ID_DIVES_ADD, ID_DIVES_DELETE, ID_DIVES_RENAME, ID_DIVES_SORT, ID_DIVES_IMPORT, ID_DIVES_EXPORT}) {
+        EXPECT_FALSE(opened->IsEnabled(ID_DIVES_ADD));
+        for (int command : {ID_DIVES_DELETE, ID_DIVES_RENAME, ID_DIVES_SORT, ID_DIVES_IMPORT, ID_DIVES_EXPORT}) {
           ASSERT_NE(opened->FindItem(command), nullptr) << command;
-          EXPECT_FALSE(opened->IsEnabled(command)) << command;
+          EXPECT_TRUE(opened->IsEnabled(command)) << command;
         }
         EXPECT_EQ(opened->FindItem(ID_DIVES_ADD)->GetItemLabel(), "&Add Dive");
         EXPECT_TRUE(opened->FindItem(ID_DIVES_ADD)->GetBitmap().IsOk());
@@ -169,6 +173,7 @@ TEST(MainWindow, ARightClickOnATabShowsTheDiveMenuWithItsStates) {
       })
       .Then("the dive menu closed", [&] { return closed; }, [] {
         ASSERT_TRUE(MainWindowOnScreen());  // the Escape closed the menu only
+        MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);

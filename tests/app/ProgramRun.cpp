@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -10,8 +11,11 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <gtk/gtk.h>
+
 #include "app/DivePlannerApp.h"
 #include "app/LiabilityRichEdit.h"
+#include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -44,7 +48,12 @@ ProgramRun& ProgramRun::Then(std::string what, Condition ready, Action act) {
 }
 
 ProgramRun& ProgramRun::Answer(int code) {
-  answers_.push_back(code);
+  answers_.push_back({code, {}});
+  return *this;
+}
+
+ProgramRun& ProgramRun::AnswerFile(const std::string& path) {
+  answers_.push_back({wxID_OK, path});
   return *this;
 }
 
@@ -69,10 +78,14 @@ int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::mill
 
 int ProgramRun::Enter(wxDialog* dialog) {
   if (ticker_ == nullptr) ticker_ = new Ticker(*this);  // the first dialog: the toolkit runs now
-  if (dynamic_cast<wxMessageDialogBase*>(dialog) != nullptr) {
-    nativeDialogs_.push_back(static_cast<wxMessageDialogBase*>(dialog)->GetMessage().utf8_string());
-  } else if (dynamic_cast<wxFileDialogBase*>(dialog) != nullptr) {
-    nativeDialogs_.push_back(dialog->GetTitle().utf8_string());
+  auto* message = dynamic_cast<wxMessageDialogBase*>(dialog);
+  auto* file = dynamic_cast<wxFileDialogBase*>(dialog);
+  if (message != nullptr) {
+    nativeDialogs_.push_back(message->GetMessage().utf8_string());
+    nativeDialogStyles_.push_back(message->GetMessageDialogStyle());
+  } else if (file != nullptr) {
+    nativeDialogs_.push_back(file->GetMessage().utf8_string());  // the dialog's title
+    nativeDialogStyles_.push_back(dialog->GetWindowStyle());
   } else {
     return wxID_NONE;  // the program's own dialogs are shown
   }
@@ -80,7 +93,9 @@ int ProgramRun::Enter(wxDialog* dialog) {
     ADD_FAILURE() << "no answer prepared for: " << nativeDialogs_.back();
     return wxID_CANCEL;
   }
-  return answers_[nextAnswer_++];
+  const Reply& reply = answers_[nextAnswer_++];
+  if (file != nullptr && !reply.path.empty()) file->SetPath(wxString::FromUTF8(reply.path));
+  return reply.code;
 }
 
 void ProgramRun::Tick() {
@@ -113,6 +128,44 @@ app::CDivePlannerDlg* MainWindow() { return FindShown<app::CDivePlannerDlg>(); }
 ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
   return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
                   [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
+}
+
+int Command(int resourceId) { return framework::ToolkitCommandId(resourceId); }
+
+void RunCommand(int resourceId) {
+  wxCommandEvent event(wxEVT_MENU, Command(resourceId));
+  MainWindow()->ProcessWindowEvent(event);
+}
+
+void RunCommandLater(int resourceId) {
+  MainWindow()->CallAfter([resourceId] { RunCommand(resourceId); });
+}
+
+bool ToolEnabled(int resourceId) {
+  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  return MainWindow()->ToolBar()->GetToolEnabled(Command(resourceId));
+}
+
+void SaveScreenshot(wxWindow& window, const std::string& name) {
+  // The window draws itself into the picture: what the X server shows of a window is not
+  // always brought up to date after a dialog has closed over it.
+  const wxSize size = window.GetSize();
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.x, size.y);
+  cairo_t* context = cairo_create(surface);
+  gtk_widget_draw(static_cast<GtkWidget*>(window.GetHandle()), context);
+  cairo_destroy(context);
+  const std::string file = GUI_ARTEFACT_DIR "/" + name + ".png";
+  EXPECT_EQ(cairo_surface_write_to_png(surface, file.c_str()), CAIRO_STATUS_SUCCESS) << name;
+  cairo_surface_destroy(surface);
+}
+
+ProgramRun::Condition Waited(std::chrono::milliseconds time) {
+  auto start = std::make_shared<std::chrono::steady_clock::time_point>();
+  return [start, time] {
+    const auto now = std::chrono::steady_clock::now();
+    if (*start == std::chrono::steady_clock::time_point{}) *start = now;
+    return now - *start >= time;
+  };
 }
 
 void Pump() {

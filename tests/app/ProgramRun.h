@@ -28,6 +28,8 @@ class ProgramRun : public wxModalDialogHook {
   ProgramRun& Then(std::string what, Condition ready, Action act);
   // The answer of the next message box or file dialog (wxID_YES, wxID_CANCEL, ...).
   ProgramRun& Answer(int code);
+  // The next file dialog is closed with OK on this file.
+  ProgramRun& AnswerFile(const std::string& path);
 
   // Runs the program with these arguments and returns its exit status.
   int Run(const std::vector<std::string>& arguments,
@@ -35,6 +37,8 @@ class ProgramRun : public wxModalDialogHook {
 
   // The texts of the message boxes and the titles of the file dialogs shown, in order.
   const std::vector<std::string>& NativeDialogs() const { return nativeDialogs_; }
+  // Their window styles (buttons, icon and default button of a message box), in the same order.
+  const std::vector<long>& NativeDialogStyles() const { return nativeDialogStyles_; }
 
  protected:
   int Enter(wxDialog* dialog) override;
@@ -51,9 +55,14 @@ class ProgramRun : public wxModalDialogHook {
   };
   std::vector<Step> steps_;
   std::size_t next_ = 0;
-  std::vector<int> answers_;
+  struct Reply {
+    int code;
+    std::string path;  // for a file dialog closed with OK
+  };
+  std::vector<Reply> answers_;
   std::size_t nextAnswer_ = 0;
   std::vector<std::string> nativeDialogs_;
+  std::vector<long> nativeDialogStyles_;
   std::chrono::steady_clock::time_point deadline_;
   Ticker* ticker_ = nullptr;
   bool abandoned_ = false;
@@ -76,11 +85,27 @@ ProgramRun& AgreeToTheDisclaimer(ProgramRun& run);
 
 // Lets pending events and idle handling run.
 void Pump();
+// A step condition met once this long has passed since it was first asked. Inside one of the
+// program's own dialogs, wait with this rather than by letting events run from the step: the
+// toolkit does not draw the screen again after a dialog was run that way.
+ProgramRun::Condition Waited(std::chrono::milliseconds time);
 // Presses a key as the user does, on the window that has the focus.
 void PressKey(int keyCode, int modifiers = 0);
 // Clicks the middle of a window, or a point in its client area, with the left mouse button.
 void ClickOn(wxWindow* window);
 void ClickOn(wxWindow* window, const wxPoint& point);
+
+// A command of the resources as the toolkit numbers it.
+int Command(int resourceId);
+// Runs a command of the main window as its menu item does.
+void RunCommand(int resourceId);
+// Runs it once the current step has ended: for commands that show one of the program's own
+// dialogs, which the next step then finds on the screen.
+void RunCommandLater(int resourceId);
+// Whether the main window's toolbar offers the command now.
+bool ToolEnabled(int resourceId);
+// Saves what the window looks like on the screen as build/<name>.png.
+void SaveScreenshot(wxWindow& window, const std::string& name);
 
 // The lines of the day's diagnostic log under this data folder, without their time stamps;
 // empty when there is no log.

@@ -17,7 +17,8 @@ using FileFuzzCorpusTest = PlanGroupTest;
 }  // namespace
 
 TEST_F(FileFuzzCorpusTest, EveryInputRunsThroughEveryTarget) {
-  for (const std::string target : {"plan_file", "dive_file", "gas_mix_lists", "settings_store", "table_settings"}) {
+  for (const std::string target :
+       {"plan_file", "dive_file", "gas_mix_lists", "settings_store", "table_settings", "gas_mix_list_file"}) {
     const auto files = CorpusFiles(target);
     EXPECT_GE(files.size(), 2u) << target;
     for (const auto& file : files) {
@@ -29,6 +30,7 @@ TEST_F(FileFuzzCorpusTest, EveryInputRunsThroughEveryTarget) {
       filefuzz::RunGasMixLists(data, text.size());
       filefuzz::RunSettingsStore(data, text.size());
       filefuzz::RunTableSettingsFile(data, text.size());
+      filefuzz::RunGasMixListFile(data, text.size());
     }
   }
 }

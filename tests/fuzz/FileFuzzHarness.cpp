@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/core/BailoutGasListModel.h"
+#include "app/core/GasMixListFile.h"
 #include "engine/AppSettings.h"
 #include "engine/GasMixLists.h"
 #include "engine/PlanGroup.h"
@@ -155,6 +157,14 @@ GeneratorPage SavedAndRead(const GeneratorPage& page, const std::string& path) {
   return read;
 }
 
+// Saves the list and loads the file into a new list.
+BailoutGasListModel SavedAndLoaded(const BailoutGasListModel& list, const std::string& path) {
+  Require(SaveGasMixList(path, list));
+  BailoutGasListModel loaded;
+  Require(LoadGasMixList(path, loaded));
+  return loaded;
+}
+
 }  // namespace
 
 void RunPlanFile(const std::uint8_t* data, std::size_t size) {
@@ -219,6 +229,30 @@ void RunTableSettingsFile(const std::uint8_t* data, std::size_t size) {
     Require(WriteTableGenerationFile(ScratchFile("third.cct"), settled));
     Require(ReadScratch(ScratchFile("third.cct")) == ReadScratch(ScratchFile("second.cct")));
   }
+}
+
+void RunGasMixListFile(const std::uint8_t* data, std::size_t size) {
+  const std::string input = WriteInput(data, size, "input.ccg");
+  BailoutGasListModel list;
+  list.SetListText("21/0,18/45");
+  if (!LoadGasMixList(input, list)) {
+    Require(list.GetListText() == "21/0,18/45");
+    return;
+  }
+  Require(list.RowCount() <= kMaxGasMixListItems);
+  int gases = 0;
+  for (const std::string& row : list.Rows()) {
+    CGas gas;
+    if (row == "Invalid") continue;
+    Require(gas.Parse(row) && gas.GetName(false) == row);
+    ++gases;
+  }
+  // The first save keeps every gas and leaves out the rows that are none; it may reorder what the
+  // input wrote in another form ("+9/0" sorts before "50/0", "9/0" after it).
+  const BailoutGasListModel settled = SavedAndLoaded(list, ScratchFile("first.ccg"));
+  Require(settled.RowCount() == gases && !settled.IsInList("Invalid"));
+  SavedAndLoaded(settled, ScratchFile("second.ccg"));
+  Require(ReadScratch(ScratchFile("second.ccg")) == ReadScratch(ScratchFile("first.ccg")));
 }
 
 void PrepareProcess() {

@@ -25,6 +25,11 @@ void RunSettingsStore(const std::uint8_t* data, std::size_t size);
 // one depth and no neighbours breathing the same gas, and from the second save on a page saved
 // and read again saves the same file.
 void RunTableSettingsFile(const std::uint8_t* data, std::size_t size);
+// Loads the input as a Gas Mix List file into a bailout gas list. A list that loads holds at
+// most the items a file may give, each row a gas's name or "Invalid"; a file that does not load
+// leaves the list as it was; and from the first save on a list saved and loaded again saves the
+// same file.
+void RunGasMixListFile(const std::uint8_t* data, std::size_t size);
 
 // Settings from an empty private configuration folder, scratch files in memory where the system
 // offers it.

@@ -40,6 +40,12 @@ class ScriptedUserInterface : public platform::UserInterface {
     posted.push_back({message, wParam, lParam});
   }
   void BeginWaitCursor() override { ++waitDepth; ++waitCount; }
+  // The texts of the questions asked so far.
+  std::vector<std::string> QuestionTexts() const {
+    std::vector<std::string> texts;
+    for (const AskedQuestion& question : questions) texts.push_back(question.text);
+    return texts;
+  }
   void EndWaitCursor() override { --waitDepth; }
 
   std::deque<int> answers;

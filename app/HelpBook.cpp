@@ -1,0 +1,90 @@
+#include "app/HelpBook.h"
+
+#include <wx/filesys.h>
+#include <wx/fs_zip.h>
+#include <wx/html/helpctrl.h>
+
+#include "engine/NumberText.h"
+#include "framework/Help.h"
+#include "platform/UserFolders.h"
+#include "platform/UserInterface.h"
+#include "resources/ProgramResources.h"
+#include "resources/resource.h"
+
+namespace app {
+namespace {
+
+// The dialogs and windows with a page of their own, by template id.
+struct TopicPage {
+  int templateId;
+  const char* page;
+};
+constexpr TopicPage kTopicPages[] = {
+    {IDD_DIVEPLANNER_DIALOG, "main-window.html"},
+    {IDD_LIABILITY, "safety.html"},
+    {IDD_RENAME_DIVE, "dives.html"},
+    {IDD_SORT_DIVE_PLANS, "dives.html"},
+    {IDD_PLAN_GROUP_SETTINGS, "plan-settings.html"},
+    {IDD_ABOUTBOX, "index.html"},
+};
+
+constexpr int kViewerWidth = 960;
+constexpr int kViewerHeight = 680;
+
+void AddZipReader() {
+  static bool added = false;
+  if (!added) wxFileSystem::AddHandler(new wxZipFSHandler);
+  added = true;
+}
+
+}  // namespace
+
+CHelpBook::CHelpBook(std::filesystem::path book)
+    : book_(std::move(book)), viewer_(std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE)) {
+  // Closing the main window ends the program even while the help is open.
+  viewer_->SetShouldPreventAppExit(false);
+  viewer_->SetTitleFormat("%s");
+}
+
+CHelpBook::~CHelpBook() = default;
+
+std::filesystem::path CHelpBook::BesideProgram() { return platform::ExecutableFolder() / kFileName; }
+
+std::string CHelpBook::PageOfContext(int context) {
+  for (const TopicPage& topic : kTopicPages) {
+    if (context == framework::kDialogHelpContextBase + topic.templateId) return topic.page;
+  }
+  return {};
+}
+
+bool CHelpBook::Open() {
+  if (opened_) return true;
+  AddZipReader();
+  opened_ = std::filesystem::is_regular_file(book_) && viewer_->AddBook(wxFileName(wxString::FromUTF8(book_.string())));
+  if (!opened_) {
+    platform::AskUser(FormatC(ResourceFormat(IDS_MSG_HELP_BOOK_MISSING).c_str(), book_.string().c_str()),
+                      platform::mb::kOk | platform::mb::kIconExclamation);
+  }
+  return opened_;
+}
+
+bool CHelpBook::ShowContents() { return Open() && Shown(viewer_->DisplayContents()); }
+
+bool CHelpBook::ShowContext(int context) {
+  const std::string page = PageOfContext(context);
+  if (page.empty()) return ShowContents();
+  return Open() && Shown(viewer_->Display(wxString::FromUTF8(page)));
+}
+
+bool CHelpBook::Shown(bool displayed) {
+  // The viewer's own first size is too small for the pages; the user's later sizes are kept
+  // while the viewer stays open.
+  wxFrame* frame = viewer_->GetFrame();
+  if (displayed && frame != nullptr && frame != sizedFrame_.get()) {
+    frame->SetSize(wxSize(kViewerWidth, kViewerHeight));
+    sizedFrame_ = frame;
+  }
+  return displayed;
+}
+
+}  // namespace app

@@ -1,0 +1,48 @@
+#pragma once
+// The program's help book: VelmarTessaline.htb beside the program (the pages of
+// resources/help packed by the build), shown in the toolkit's help viewer at its contents or at
+// the page of a help context.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <wx/frame.h>
+#include <wx/weakref.h>
+
+class wxHtmlHelpController;
+
+namespace app {
+
+class CHelpBook {
+ public:
+  static constexpr const char* kFileName = "VelmarTessaline.htb";
+
+  // The book is opened on first use. The viewer is a window of its own, not one of the main
+  // window's, and goes with this object.
+  explicit CHelpBook(std::filesystem::path book);
+  ~CHelpBook();
+
+  // The book beside the running program.
+  static std::filesystem::path BesideProgram();
+  // The page a help context opens: a window's or dialog's own page (the dialog contexts are
+  // their template ids above the dialog base); empty for the contents.
+  static std::string PageOfContext(int context);
+
+  // False, after telling the user, when the book cannot be opened.
+  bool ShowContents();
+  bool ShowContext(int context);
+  // The viewer, once the book was opened.
+  wxHtmlHelpController* Viewer() const { return opened_ ? viewer_.get() : nullptr; }
+
+ private:
+  bool Open();
+  // Gives the viewer its first size once it is on the screen.
+  bool Shown(bool displayed);
+
+  std::filesystem::path book_;
+  std::unique_ptr<wxHtmlHelpController> viewer_;
+  bool opened_ = false;
+  wxWeakRef<wxFrame> sizedFrame_;
+};
+
+}  // namespace app

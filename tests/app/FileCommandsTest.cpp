@@ -1,0 +1,174 @@
+// The plan-file commands of the real program: the unsaved-changes question, the file dialogs,
+// the recent files, dive files in and out, and the review of a dive-computer log.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <wx/menu.h>
+
+#include "app/DivePlannerDlg.h"
+#include "platform/Registry.h"
+#include "resources/resource.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/logimport/writers/ExampleDives.h"
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kModifiedQuestion = "The Dive Plan has been modified.\n\nDo you want to save the changes?";
+const std::string kSettings = "Software\\Velmar\\VelmarTessaline\\Settings";
+
+CPlanGroup& Plan() { return MainWindow()->PlanGroup(); }
+
+std::string DefaultDirectory() {
+  return platform::Registry().ReadString(kSettings + "\\Directories", "Default Directory").value_or("");
+}
+
+std::vector<std::string> RecentFileMenu() {
+  std::vector<std::string> labels;
+  wxMenuBar& menus = *MainWindow()->GetMenuBar();
+  MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  for (int entry = 0; entry < 4; ++entry) {
+    wxMenuItem* item = menus.FindItem(Command(ID_FILE_MRU_FILE1 + entry));
+    if (item != nullptr && item->IsEnabled()) labels.push_back(item->GetItemLabel().utf8_string());
+  }
+  return labels;
+}
+
+void SavePlan(const fs::path& path, const std::vector<std::string>& names) {
+  CPlanGroup plan;
+  plan.CreateDefaultPlan();
+  for (std::size_t dive = 0; dive < names.size(); ++dive) {
+    if (dive > 0) {
+      ASSERT_TRUE(plan.AddDivePlan());
+    }
+    ASSERT_TRUE(plan.RenameDive(static_cast<int>(dive), names[dive]));
+  }
+  ASSERT_TRUE(plan.SavePlanGroup(path.string()));
+}
+
+}  // namespace
+
+TEST(FileCommands, OpenAsksAgainAfterACancelledSaveAndTheRecentFilesDropWhatNoLongerOpens) {
+  TempFolders folders;
+  const fs::path plans = folders.Root() / "plans";
+  fs::create_directories(plans);
+  const fs::path saturday = plans / "Saturday.ccp";
+  const fs::path gone = plans / "Gone.ccp";
+  SavePlan(saturday, {"Wall", "Reef"});
+  SavePlan(plans / "Sunday.ccp", {"Cave"});
+  const std::string recentKey = "Software\\Velmar\\VelmarTessaline\\Recent File List";
+  platform::Registry().WriteString(recentKey, "File1", gone.string());
+  platform::Registry().WriteString(recentKey, "File2", (plans / "Sunday.ccp").string());
+  ProgramRun run;
+  run.Answer(wxID_YES)              // Open: save the changes?
+      .Answer(wxID_CANCEL)          // ... the Save As dialog
+      .Answer(wxID_NO)              // asked again: no
+      .AnswerFile(saturday.string())  // the Open dialog
+      .Answer(wxID_OK);             // the recent file that is gone: "Unable to open data file."
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
+            [&] {
+              EXPECT_EQ(RecentFileMenu(), (std::vector<std::string>{"&1 " + gone.string(), "&2 " + (plans / "Sunday.ccp").string()}));
+              ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+              ASSERT_TRUE(Plan().m_modified);
+              RunCommand(ID_FILE_OPEN);
+            })
+      .Then("the plan opened", [] { return Plan().GetDiveCount() == 2; }, [&] {
+        ASSERT_EQ(run.NativeDialogs().size(), 4u);
+        EXPECT_EQ(run.NativeDialogs()[0], kModifiedQuestion);
+        EXPECT_EQ(run.NativeDialogs()[2], kModifiedQuestion);
+        EXPECT_EQ(run.NativeDialogs()[3], "Select dive plan file to open");
+        Pump();
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Saturday.ccp");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Reef");
+        EXPECT_EQ(MainWindow()->GetActiveTab(), 0);
+        EXPECT_FALSE(Plan().m_modified);
+        EXPECT_EQ(DefaultDirectory(), plans.string());
+        EXPECT_EQ(RecentFileMenu()[0], "&1 " + saturday.string());
+        // The second entry is the plan that is gone.
+        RunCommand(ID_FILE_MRU_FILE1 + 1);
+      })
+      .Then("the plan that is gone refused", [&] { return run.NativeDialogs().size() == 5; }, [&] {
+        EXPECT_EQ(run.NativeDialogs()[4], "Unable to open data file.");
+        EXPECT_EQ(RecentFileMenu(), (std::vector<std::string>{"&1 " + saturday.string(),
+                                                              "&2 " + (plans / "Sunday.ccp").string()}));
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1");
+        EXPECT_EQ(Plan().GetDiveCount(), 1);
+        RunCommand(ID_FILE_MRU_FILE1 + 1);  // Sunday: no question, no dialog
+      })
+      .Then("the recent plan opened", [] { return Plan().GetDiveName(0) == "Cave"; }, [&] {
+        EXPECT_EQ(run.NativeDialogs().size(), 5u);
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Sunday.ccp");
+        EXPECT_EQ(DefaultDirectory(), plans.string());
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
+  EXPECT_TRUE(Contains(log, "User selected file " + saturday.string()));
+  EXPECT_TRUE(Contains(log, "User selected MRU file " + gone.string()));
+  EXPECT_EQ(platform::Registry().ReadString(recentKey, "File1"), std::optional<std::string>(saturday.string()));
+  EXPECT_EQ(platform::Registry().ReadString(recentKey, "File3"), std::nullopt);
+}
+
+TEST(FileCommands, DivesGoOutAndComeInThroughDiveFilesAndALogIsReviewedInANewPlan) {
+  TempFolders folders;
+  const fs::path dives = folders.Root() / "dives";
+  fs::create_directories(dives);
+  WriteFileText(dives / "broken.ccd", std::string("\x7f" "ELF\x02\x01\x01\0~~~\xff\n", 13));
+  const std::string log = testlog::TextLog(testlog::PlainDive());
+  WriteFileText(folders.Root() / "logged.ccl", log);
+  ProgramRun run;
+  run.AnswerFile((dives / "Wall").string())           // Export Dive: no extension typed
+      .AnswerFile((dives / "Wall.ccd").string())      // Import Dive
+      .AnswerFile((dives / "broken.ccd").string())    // Import Dive
+      .Answer(wxID_OK)                                // "Invalid Dive file"
+      .Answer(wxID_NO)                                // Review Log File: save the changes? no
+      .AnswerFile((folders.Root() / "logged.ccl").string());
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
+            [&] {
+              CDivePlan& dive = *Plan().GetDivePlan(0);
+              ASSERT_EQ(dive.AddUserPlanPoint(99, 120, 2500, false, 32, 0, 1.3, false), 0);
+              ASSERT_EQ(dive.AddUserPlanPoint(99, 1800, 2500, false, 32, 0, 1.3, false), 1);
+              ASSERT_TRUE(Plan().RenameDive(0, "Wall"));
+              Plan().ClearModified();
+              RunCommand(ID_DIVE_EXPORT);
+              EXPECT_TRUE(fs::is_regular_file(dives / "Wall.ccd"));
+              EXPECT_FALSE(Plan().m_modified);
+              EXPECT_EQ(DefaultDirectory(), dives.string());
+              RunCommand(ID_DIVES_IMPORT);  // from the dive tabs' menu
+            })
+      .Then("the dive imported", [] { return MainWindow()->GetTabCount() == 2 && MainWindow()->GetActiveTab() == 1; },
+            [&] {
+              EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wall");
+              EXPECT_EQ(Plan().GetDivePlan(1)->GetUserPlanPointCount(), 2);
+              EXPECT_TRUE(Plan().m_modified);
+              Plan().ClearModified();
+              RunCommand(ID_DIVE_IMPORT);  // the broken file
+            })
+      .Then("the broken file refused", [&] { return run.NativeDialogs().size() == 4; }, [&] {
+        EXPECT_EQ(run.NativeDialogs()[3], "Invalid Dive file");
+        EXPECT_EQ(MainWindow()->GetTabCount(), 2);
+        EXPECT_TRUE(Plan().m_modified);  // an import, even one that failed, marks the plan
+        RunCommand(ID_FILE_REVIEW_LOG);
+      })
+      .Then("the logged dive", [] { return Plan().GetDiveCount() == 1 && Plan().GetDivePlan(0)->IsReviewDive(); }, [&] {
+        Pump();
+        EXPECT_EQ(run.NativeDialogs()[4], kModifiedQuestion);
+        EXPECT_EQ(run.NativeDialogs()[5], "Select log file to open");
+        EXPECT_EQ(MainWindow()->GetTabCount(), 1);
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1");
+        EXPECT_FALSE(Plan().m_modified);
+        EXPECT_GT(Plan().GetDivePlan(0)->GetStepCount(), 0);  // calculated
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  const std::vector<std::string> lines = DiagnosticLogLines(folders.Data());
+  EXPECT_TRUE(Contains(lines, "User exported dive as " + (dives / "Wall.ccd").string()));
+  EXPECT_TRUE(Contains(lines, "User imported dive " + (dives / "broken.ccd").string()));
+  EXPECT_TRUE(Contains(lines, "User opened log file " + (folders.Root() / "logged.ccl").string()));
+}
