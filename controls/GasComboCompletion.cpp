@@ -134,8 +134,9 @@ void CGasComboCompletion::OnFocusLost(wxFocusEvent& event) {
 }
 
 void CGasComboCompletion::ShowInvalidGasMessage() {
-  wxMessageDialog box(wxGetTopLevelParent(this), wxString::FromUTF8(platform::LoadResourceString(IDS_MSG_INVALID_GAS_ENTRY)),
-                      platform::kMessageCaption, framework::MessageBoxStyle(platform::mb::kOk | platform::mb::kIconExclamation));
+  const wxString text = wxString::FromUTF8(platform::LoadResourceString(IDS_MSG_INVALID_GAS_ENTRY));
+  wxMessageDialog box(wxGetTopLevelParent(this), text, platform::kMessageCaption,
+                      framework::MessageBoxStyle(platform::mb::kOk | platform::mb::kIconExclamation));
   box.ShowModal();
 }
 

@@ -32,12 +32,12 @@ void CNumSpinCtrl::SetRangeAndDelta(double minimum, double maximum, double step)
 }
 
 void CNumSpinCtrl::ApplyRange() {
-  SetRange(0, model_.RangeCount());
+  UpDownControl::SetRange(0, model_.RangeCount());
   MovePosition(GetPos());
 }
 
 void CNumSpinCtrl::MovePosition(double value) {
-  if (const std::optional<int> position = model_.PositionOf(value)) SetValue(*position);
+  if (const std::optional<int> position = model_.PositionOf(value)) UpDownControl::SetValue(*position);
 }
 
 double CNumSpinCtrl::GetPos() const {

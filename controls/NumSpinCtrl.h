@@ -46,6 +46,9 @@ class CNumSpinCtrl : public framework::UpDownControl {
 
   // The buddy shows the real value, never the arrows' whole-number position.
   void SetBuddy(wxWindow* buddy, bool showsPosition) override;
+  // The range and the value are real numbers here: SetRangeAndDelta and SetPos.
+  void SetRange(int minimum, int maximum) = delete;
+  void SetValue(int position) = delete;
 
  private:
   void ApplyRange();

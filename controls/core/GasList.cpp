@@ -25,13 +25,14 @@ std::size_t NitroxIndex(const GasEntries& entries, int oxygen) {
   const auto first = std::find_if(entries.begin(), entries.end(), isMix);
   if (first == entries.end()) return entries.size();
   // Before the first nitrox richer in oxygen, else before the first trimix (or at the end).
-  const auto trimix = std::find_if(first, entries.end(), [](const std::string& entry) { return IsTrimix(entry); });
-  const auto richer = std::find_if(first, trimix, [oxygen](const std::string& entry) { return OxygenOf(entry) > oxygen; });
+  const auto trimix = std::find_if(first, entries.end(), IsTrimix);
+  const auto richer =
+      std::find_if(first, trimix, [oxygen](const std::string& entry) { return OxygenOf(entry) > oxygen; });
   return static_cast<std::size_t>(richer - entries.begin());
 }
 
 std::size_t TrimixIndex(const GasEntries& entries, int oxygen, int helium) {
-  const auto first = std::find_if(entries.begin(), entries.end(), [](const std::string& entry) { return IsTrimix(entry); });
+  const auto first = std::find_if(entries.begin(), entries.end(), IsTrimix);
   const auto after = std::find_if(first, entries.end(), [oxygen, helium](const std::string& entry) {
     const int entryOxygen = OxygenOf(entry);
     return entryOxygen > oxygen || (entryOxygen == oxygen && HeliumOf(entry) > helium);
@@ -106,8 +107,9 @@ GasCompletion CompleteGasText(const GasEntries& entries, const std::string& type
                               long selectionEnd) {
   GasCompletion completion{std::nullopt, typed, selectionStart, selectionEnd};
   if (!typed.empty()) {
-    const auto match = std::find_if(entries.begin(), entries.end(),
-                                    [&typed](const std::string& entry) { return StartsWithIgnoringCase(entry, typed); });
+    const auto match = std::find_if(entries.begin(), entries.end(), [&typed](const std::string& entry) {
+      return StartsWithIgnoringCase(entry, typed);
+    });
     if (match != entries.end()) {
       completion.entry = static_cast<std::size_t>(match - entries.begin());
       completion.text = *match;

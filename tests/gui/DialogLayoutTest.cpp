@@ -46,7 +46,8 @@ bool DrawnAroundOthers(const platform::DialogControl& control) {
 }
 
 std::string Describe(const platform::DialogControl& control) {
-  return control.className + " " + std::to_string(control.id) + (control.text.empty() ? "" : " \"" + control.text + "\"");
+  const std::string text = control.text.empty() ? "" : " \"" + control.text + "\"";
+  return control.className + " " + std::to_string(control.id) + text;
 }
 
 std::string Size(const wxSize& size) { return std::to_string(size.x) + " x " + std::to_string(size.y) + " px"; }
