@@ -10,6 +10,7 @@
 #include <wx/webview.h>
 
 #include "app/DivePlannerDlg.h"
+#include "controls/ImageButton.h"
 #include "controls/NumSpinCtrl.h"
 #include "engine/AppSettings.h"
 #include "framework/MenuBuilder.h"
@@ -51,6 +52,10 @@ std::vector<std::string> RowTexts(wxListCtrl& list, long row) {
   std::vector<std::string> texts;
   for (int column = 1; column < list.GetColumnCount(); ++column) texts.push_back(list.GetItemText(row, column).utf8_string());
   return texts;
+}
+
+int GenerateIcon() {
+  return dynamic_cast<controls::CImageButton*>(Generator()->FindWindow(IDC_TG_GENERATE))->IconId();
 }
 
 std::string MessagesText() {
@@ -110,6 +115,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
               views::CTableGeneration& generator = *Generator();
               EXPECT_EQ(generator.GetTitle(), "Table Generation");
               EXPECT_TRUE(generator.CanGenerate());
+              EXPECT_EQ(GenerateIcon(), IDI_GENERATE);
               EXPECT_EQ(MessagesText(), "");
               EXPECT_EQ(RowTexts(List(IDC_TG_DESCENT_LIST), 0), (std::vector<std::string>{"0", "OC", "18/45", "0.18"}));
               EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.60"}));
@@ -122,6 +128,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
             })
       .Then("the refused range", [] { return !Generator()->CanGenerate(); }, [] {
         EXPECT_EQ(MessagesText(), "The start depth 10 m is deeper than the finish depth 5 m");
+        EXPECT_EQ(GenerateIcon(), IDI_CANCEL);
         SaveScreenshot(*Generator(), "table-generator-refused.png");
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
         Settle(300);
@@ -129,6 +136,11 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "40");
       })
       .Then("the range mended", [] { return Generator()->CanGenerate(); }, [] {
+        EXPECT_EQ(GenerateIcon(), IDI_GENERATE);
+        // At 900 mbar every ambient pressure is 0.1 bar lower, in the lists and in the editor.
+        TypeInto(Generator()->FindWindow(IDC_TG_SURFACE_PRESSURE), "900");
+        EXPECT_EQ(RowTexts(List(IDC_TG_DESCENT_LIST), 0), (std::vector<std::string>{"0", "OC", "18/45", "0.16"}));
+        EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.50"}));
         DoubleClickAt(&List(IDC_TG_DESCENT_LIST), RowPoint(List(IDC_TG_DESCENT_LIST), 0));
       })
       .Then("the editor on the surface row", [] { return Editor() != nullptr; }, [] {
@@ -138,7 +150,8 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         EXPECT_TRUE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
         EXPECT_FALSE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());
         EXPECT_EQ(dynamic_cast<wxTextCtrl*>(editor.FindWindow(IDC_GS_DEPTH))->GetValue(), "0");
-        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.18");
+        // 18/45 at the surface of 900 mbar: 0.9 bar x 0.18, as the list shows it.
+        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.16");
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "10");
         EXPECT_FALSE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
         EXPECT_TRUE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());
@@ -158,8 +171,8 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         Settle(100);
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "9");
         TypeInto(editor.FindWindow(IDC_GS_GAS), "32%");
-        // EAN32 at 9 m: 1.9 bar x 0.32.
-        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.61");
+        // EAN32 at 9 m below 900 mbar: 1.8 bar x 0.32.
+        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.58");
         EXPECT_FALSE(editor.FindWindow(IDC_GS_SET_POINT)->IsShown());
         Settle(200);
         SaveScreenshot(editor, "gas-switch-editor.png");
@@ -167,7 +180,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
       })
       .Then("the new ascent row", [] { return Editor() == nullptr && List(IDC_TG_ASCENT_LIST).GetItemCount() == 3; }, [] {
         EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 1),
-                  (std::vector<std::string>{"9", "OC", "32% Nitrox", "0.61"}));
+                  (std::vector<std::string>{"9", "OC", "32% Nitrox", "0.58"}));
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
       })
       .Then("the set of four depths in the viewer", [] { return AskDocument("document.querySelectorAll('table[width=\"90%\"]').length") == "4"; },
@@ -185,7 +198,8 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
       .Then("the generator closed", [] { return Generator() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(generatedPlans, 12u);
-  // Done kept the page: the mended range and the new switch among the ascent rows.
+  // Done kept the page: the mended range, the surface pressure and the new ascent switch.
   EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Depth Finish"), 40000u);
+  EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Surface Pressure"), 900u);
   EXPECT_EQ(platform::Registry().ReadString(kGasMix, "Deco Gas 02"), "9.00,32.00,0.00,0,0.00,1");
 }
