@@ -46,6 +46,10 @@ void WriteGeneratorPage() {
   ASSERT_TRUE(platform::Registry().WriteString(kGasMix, "Deco Gas 02", "6.00,100.00,0.00,0,0.00,1"));
 }
 
+controls::CNumSpinCtrl& Spin(int editId) {
+  return *dynamic_cast<controls::CNumSpinCtrl*>(Generator()->FindWindow(editId + 1));
+}
+
 wxListCtrl& List(int id) { return *dynamic_cast<wxListCtrl*>(Generator()->FindWindow(id)); }
 
 std::vector<std::string> RowTexts(wxListCtrl& list, long row) {
@@ -104,8 +108,10 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
   TempFolders folders;
   WriteGeneratorPage();
   std::size_t generatedPlans = 0;
+  const std::string settingsPath = (folders.Root() / "trimix.cct").string();
 
   ProgramRun run;
+  run.AnswerFile(settingsPath).AnswerFile(settingsPath);
   AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_TOOLS_CREATE_DIVE_TABLES)));
@@ -190,16 +196,31 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
               SaveScreenshot(*Viewer(), "generated-set.png");
               ClickOn(Viewer()->FindWindow(IDC_VIEWER_EXIT));
             })
-      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] {
+      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [&] {
         EXPECT_NE(MessagesText().find("Creating 12 dive plans"), std::string::npos);
         EXPECT_EQ(MessagesText().substr(MessagesText().rfind('\n') + 1), "Completed");
+        // The page saved to a file, changed, and read back from the file.
+        ClickOn(Generator()->FindWindow(IDC_TG_SAVE));
+        Settle(200);
+        const std::string saved = ReadFileText(settingsPath);
+        EXPECT_EQ(saved.rfind("Table Generation Settings\r\n001~10.00\r\n002~40.00\r\n", 0), 0u) << saved;
+        EXPECT_NE(saved.find("\r\n010~900.00\r\n"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("\r\n030~Deco~9.00~32.00~0.00~0~0.00~1\r\n"), std::string::npos) << saved;
+        TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "30");
+        ClickOn(Generator()->FindWindow(IDC_TG_LOAD));
+      })
+      .Then("the page read back", [] { return Spin(IDC_TG_DEPTH_FINISH).GetPos() == 40; }, [] {
+        EXPECT_EQ(List(IDC_TG_ASCENT_LIST).GetItemCount(), 3);
+        EXPECT_TRUE(Generator()->CanGenerate());
         ClickOn(Generator()->FindWindow(framework::kIdOk));
       })
       .Then("the generator closed", [] { return Generator() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(generatedPlans, 12u);
-  // Done kept the page: the mended range, the surface pressure and the new ascent switch.
+  // Done kept the page as read back: the mended range, the surface pressure, the new ascent switch.
   EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Depth Finish"), 40000u);
   EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Surface Pressure"), 900u);
   EXPECT_EQ(platform::Registry().ReadString(kGasMix, "Deco Gas 02"), "9.00,32.00,0.00,0,0.00,1");
+  EXPECT_EQ(run.NativeDialogs().back(), "Select Table Generation Settings file to open");
+  EXPECT_EQ(AppSettings().directories.tableSettings.Get(), folders.Root().string());
 }
