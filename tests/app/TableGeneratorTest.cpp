@@ -173,6 +173,17 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
       })
       .Then("the editor on a new switch", [] { return Editor() != nullptr; }, [] {
         views::CGasSwitchEdit& editor = *Editor();
+        // A new switch starts on closed circuit at the default set-point of 1.3 bar, and every
+        // choice of closed circuit starts from it again.
+        auto& setPoint = *dynamic_cast<wxTextCtrl*>(editor.FindWindow(IDC_GS_SET_POINT));
+        EXPECT_TRUE(setPoint.IsShown());
+        EXPECT_EQ(setPoint.GetValue(), "1.3");
+        TypeInto(&setPoint, "1.1");
+        ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
+        Settle(100);
+        ClickOn(editor.FindWindow(IDC_GS_CLOSED_CIRCUIT));
+        Settle(100);
+        EXPECT_EQ(setPoint.GetValue(), "1.3");
         ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
         Settle(100);
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "9");
