@@ -73,7 +73,7 @@ bool CGasSwitchEdit::OnInitDialog() {
   framework::SetWindowText(*title, wxString::FromUTF8(title_));
   title->SetFont(title->GetFont().Bold());
   framework::SetWindowText(*FindWindow(IDC_GS_DEPTH_LABEL),
-                           wxString::FromUTF8(ResourceString(IsDisplayImperial() ? IDS_DEPTH_FEET : IDS_DEPTH_METRES)));
+                           wxString::FromUTF8(ResourceString(IsDisplayImperial() ? IDS_GRAPH_DEPTH_FEET : IDS_GRAPH_DEPTH_METRES)));
 
   controls::CNumSpinCtrl* depth = DepthSpin();
   depth->SetBuddy(FindWindow(IDC_GS_DEPTH), false);

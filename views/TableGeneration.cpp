@@ -83,7 +83,7 @@ void CTableGeneration::SetUpFields() {
 void CTableGeneration::SetUnitLabels() {
   const bool feet = units_ == UnitSystem::kImperial;
   const std::pair<int, int> labels[] = {
-      {IDC_TG_DEPTH_GROUP, feet ? IDS_DEPTH_FEET : IDS_DEPTH_METRES},
+      {IDC_TG_DEPTH_GROUP, feet ? IDS_GRAPH_DEPTH_FEET : IDS_GRAPH_DEPTH_METRES},
       {IDC_TG_DESCENT_RATE_LABEL, feet ? IDS_TG_DESCENT_RATE_FT : IDS_TG_DESCENT_RATE_M},
       {IDC_TG_ASCENT_RATE_LABEL, feet ? IDS_TG_ASCENT_RATE_FT : IDS_TG_ASCENT_RATE_M},
       {IDC_TG_LAST_STOP_LABEL, feet ? IDS_TG_LAST_STOP_FT : IDS_TG_LAST_STOP_M},

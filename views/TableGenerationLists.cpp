@@ -54,7 +54,7 @@ void CTableGeneration::SetUpLists() {
     list->AssignImageList(CheckStateImages(IDB_CHECK_STATES_SMALL, 16), wxIMAGE_LIST_SMALL);
     const std::pair<wxString, int> columns[] = {
         {"   ", 20},
-        {wxString::FromUTF8(ResourceString(units_ == UnitSystem::kImperial ? IDS_DEPTH_FEET : IDS_DEPTH_METRES)), 65},
+        {wxString::FromUTF8(ResourceString(units_ == UnitSystem::kImperial ? IDS_GRAPH_DEPTH_FEET : IDS_GRAPH_DEPTH_METRES)), 65},
         {wxString::FromUTF8(ResourceString(IDS_CIRCUIT)), 50},
         {wxString::FromUTF8(ResourceString(IDS_GAS_MIX)), 90},
         {wxString::FromUTF8(ResourceString(IDS_PPO2)), 90}};
