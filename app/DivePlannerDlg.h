@@ -74,6 +74,8 @@ class CDivePlannerDlg : public wxFrame {
   bool IsCalculationPending() const { return planGroup_.m_calcPending; }
   // A forced calculation of the dive of the selected tab.
   bool RecalculateActiveDive();
+  // Tools -> Create Dive Tables: runs the table generator on the open plan; nothing is read back.
+  void OnCreateDiveTables();
   // The open plan, for the windows that show and edit it.
   CPlanGroup& PlanGroup() { return planGroup_; }
 
@@ -109,6 +111,9 @@ class CDivePlannerDlg : public wxFrame {
   void OnDeleteDive();
   void OnRenameDive();
   void OnSortDives();
+  // Dive Plan Settings: the plan's settings in their dialog; OK calculates the dives up to the
+  // selected one again and marks the plan changed, even when nothing was changed.
+  void OnDivePlanSettings();
   void OnCalculate();
 
   // --- Help ---
