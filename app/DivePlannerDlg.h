@@ -11,6 +11,7 @@
 //   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
 //   DivePlannerDlgDetails.cpp       the Details window and what it shows
 //   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
+//   DivePlannerDlgPages.cpp         what the dive pages are told: units, new gases, the row to select
 #include <array>
 #include <functional>
 #include <memory>
@@ -73,6 +74,8 @@ class CDivePlannerDlg : public wxFrame {
   bool IsCalculationPending() const { return planGroup_.m_calcPending; }
   // A forced calculation of the dive of the selected tab.
   bool RecalculateActiveDive();
+  // Tools -> Create Dive Tables: runs the table generator on the open plan; nothing is read back.
+  void OnCreateDiveTables();
   // The open plan, for the windows that show and edit it.
   CPlanGroup& PlanGroup() { return planGroup_; }
 
@@ -142,6 +145,10 @@ class CDivePlannerDlg : public wxFrame {
   views::CDetails* Details() const { return details_.get(); }
 
   controls::CResizableSheet* Sheet() const { return sheet_; }
+  // The page of a dive, or nullptr.
+  CTabDivePlan* DivePage(int index) const;
+  // After the units preference changed: every page's depth field follows.
+  void SetTabDepthUnits(UnitSystem units);
   wxToolBar* ToolBar() const { return toolBar_; }
 
  private:
@@ -184,6 +191,10 @@ class CDivePlannerDlg : public wxFrame {
   void OnDiveTabSelected();
   void OnDiveCalculated(int index);
   void OnPlanLoaded(int index);
+
+  void BindPageMessages();
+  void OnSelectLastPlanPoint(int index);
+  void OnGasMixAdded(unsigned oxygenPercent, int heliumPercent);
 
   std::string productVersion_;
   CRecentFileList& recentFiles_;
