@@ -108,6 +108,9 @@ class CDivePlannerDlg : public wxFrame {
   void OnDeleteDive();
   void OnRenameDive();
   void OnSortDives();
+  // Dive Plan Settings: the plan's settings in their dialog; OK calculates the dives up to the
+  // selected one again and marks the plan changed, even when nothing was changed.
+  void OnDivePlanSettings();
   void OnCalculate();
 
   // --- Help ---

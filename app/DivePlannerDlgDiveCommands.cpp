@@ -1,4 +1,5 @@
 #include "app/DivePlannerDlg.h"
+#include "app/PlanGroupSettings.h"
 #include "app/RenameDive.h"
 #include "app/SortDivePlans.h"
 #include "app/core/DiveName.h"
@@ -6,6 +7,7 @@
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
+#include "views/Details.h"
 
 namespace app {
 namespace {
@@ -20,6 +22,7 @@ void CDivePlannerDlg::BindDiveCommands() {
   for (int command : {ID_DIVE_DELETE, ID_DIVES_DELETE}) BindCommand(command, [this] { OnDeleteDive(); });
   for (int command : {ID_DIVE_RENAME, ID_DIVES_RENAME}) BindCommand(command, [this] { OnRenameDive(); });
   for (int command : {ID_DIVE_SORT, ID_DIVES_SORT}) BindCommand(command, [this] { OnSortDives(); });
+  BindCommand(ID_DIVE_PLAN_SETTINGS, [this] { OnDivePlanSettings(); });
   BindCommand(ID_TOOLS_CALCULATE, [this] { OnCalculate(); });
 }
 
@@ -75,6 +78,24 @@ void CDivePlannerDlg::OnSortDives() {
   }
   planGroup_.CaluclateDivePlans(false, GetActiveTab(), true);
   RefreshTitleAndCaptions();
+}
+
+void CDivePlannerDlg::OnDivePlanSettings() {
+  CPlanGroupSettings dialog(this);
+  dialog.m_surfaceIntervalMethod = planGroup_.GetSurfaceIntervalMethod();
+  dialog.m_algorithm = planGroup_.GetAlgorithm();
+  dialog.m_cylinderWorkingPressureBar = planGroup_.GetCylinderWorkingPressure();
+  dialog.m_gasReservePercent = planGroup_.GetGasReserve();
+  dialog.m_useMaxPigtForGf = planGroup_.IsUseMaxPigtForGf();
+  if (dialog.ShowModal() != framework::kIdOk) return;
+  planGroup_.SetAlgorithm(dialog.m_algorithm);
+  if (details_) details_->SetCoefficientSet(dialog.m_algorithm);
+  planGroup_.SetSurfaceIntervalMethod(dialog.m_surfaceIntervalMethod);
+  planGroup_.SetCylinderWorkingPressure(dialog.m_cylinderWorkingPressureBar);
+  planGroup_.SetGasReserve(dialog.m_gasReservePercent);
+  planGroup_.SetUseMaxPigtForGf(dialog.m_useMaxPigtForGf);
+  planGroup_.CaluclateDivePlans(false, GetActiveTab(), true);
+  planGroup_.SetModified(true);
 }
 
 void CDivePlannerDlg::OnCalculate() {

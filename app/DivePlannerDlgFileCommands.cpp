@@ -1,11 +1,10 @@
 #include <filesystem>
 
-#include <wx/filedlg.h>
-
 #include "app/DivePlannerDlg.h"
 #include "app/core/RecentFileList.h"
 #include "engine/AppSettings.h"
 #include "engine/support/DebugLog.h"
+#include "framework/FileDialogs.h"
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -35,11 +34,7 @@ std::string AskFilePath(wxWindow* parent, const FileDialogKind& kind) {
   wxFileDialog dialog(parent, title, wxString::FromUTF8(AppSettings().directories.plansAndDives.Get()), wxEmptyString,
                       wxString::FromUTF8(ResourceString(kind.filterId)), style);
   if (dialog.ShowModal() != wxID_OK) return {};
-  wxString chosen = dialog.GetPath();
-  // A file given to the dialog by code, not picked on the screen, is known to the common part
-  // of the dialog only.
-  if (chosen.empty()) chosen = dialog.wxFileDialogBase::GetPath();
-  std::filesystem::path path(chosen.utf8_string());
+  std::filesystem::path path(framework::ChosenPath(dialog).utf8_string());
   // No name given: nothing to read or write, and no file named only by its extension.
   if (path.filename().empty() || std::filesystem::is_directory(path)) return {};
   if (path.extension().empty() && *kind.extension != '\0') path += kind.extension;

@@ -1,8 +1,5 @@
 #include "app/core/ProfileReadout.h"
 
-#include <algorithm>
-#include <ranges>
-
 #include "engine/DivePlan.h"
 #include "engine/NumberText.h"
 #include "resources/ProgramResources.h"
@@ -39,9 +36,16 @@ std::optional<ProfilePointAtTime> CProfileReadout::LocatePoint(int timeSec, bool
   const int count = dive_->GetPlanPlusPointCount();
   if (count < 2) return std::nullopt;
   // The points follow one another in time: the first one starting after the time ends the search.
-  const auto starts = std::views::iota(0, count);
-  const int after = *std::ranges::partition_point(
-      starts, [&](int index) { return dive_->GetPlanPlusStartTime(index) <= timeSec; });
+  int after = 0;
+  for (int span = count; span > 0;) {
+    const int half = span / 2;
+    if (dive_->GetPlanPlusStartTime(after + half) <= timeSec) {
+      after += half + 1;
+      span -= half + 1;
+    } else {
+      span = half;
+    }
+  }
   const int point = after - 1;
   if (point < 0) return std::nullopt;
   const double depth = dive_->GetPlanPlusDepth(point);
