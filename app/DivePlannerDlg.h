@@ -11,6 +11,7 @@
 //   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
 //   DivePlannerDlgDetails.cpp       the Details window and what it shows
 //   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
+//   DivePlannerDlgLanguage.cpp      the choice of the user interface's language
 #include <array>
 #include <functional>
 #include <memory>
@@ -24,6 +25,7 @@
 #include <wx/weakref.h>
 
 #include "app/TabDivePlan.h"
+#include "app/core/LanguageChoice.h"
 #include "app/core/CommandState.h"
 #include "controls/AnchorLayout.h"
 #include "controls/IconMenu.h"
@@ -141,6 +143,11 @@ class CDivePlannerDlg : public wxFrame {
   // The open Details window, or nullptr.
   views::CDetails* Details() const { return details_.get(); }
 
+  // Tools -> Select Language: offers English and every language library beside the program and
+  // switches the menu, the toolbar's tooltips and the dive pages to the chosen language.
+  void OnSelectLanguage();
+  const CLanguageChoice& Language() const { return language_; }
+
   controls::CResizableSheet* Sheet() const { return sheet_; }
   wxToolBar* ToolBar() const { return toolBar_; }
 
@@ -160,6 +167,11 @@ class CDivePlannerDlg : public wxFrame {
   void BindDiveCommands();
   void BindHelpCommands();
   void BindTableCommands();
+  void BindLanguageCommands();
+  // The main menu again from the current resources, with the recent files.
+  void ReloadMenu();
+  // The toolbar's tooltips take their texts from the current resources.
+  void RefreshTabTexts();
   // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
   void CalculateForTables(int index);
   void ShowInViewer(const std::string& html);
@@ -190,6 +202,7 @@ class CDivePlannerDlg : public wxFrame {
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
   CPlanGroup planGroup_;
+  CLanguageChoice language_;
   std::set<int> handledCommands_;
   std::unique_ptr<CHelpBook> helpBook_;
   std::string autoOpenPath_;  // empty: nothing to open

@@ -33,6 +33,7 @@ void CDivePlannerDlg::BindCommands() {
   BindHelpCommands();
   BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   BindTableCommands();
+  BindLanguageCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();
