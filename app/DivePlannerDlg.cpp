@@ -158,6 +158,7 @@ CTabDivePlan* CDivePlannerDlg::AddDivePage(int index) {
   sheet_->AddPage(page, wxEmptyString);
   page->SetDivePlan(planGroup_.GetDivePlan(index));
   page->SetPlanIndex(index);
+  page->RefreshAll();  // the page made itself before it had its dive
   return page;
 }
 

@@ -11,6 +11,7 @@
 //   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
 //   DivePlannerDlgDetails.cpp       the Details window and what it shows
 //   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
+//   DivePlannerDlgPages.cpp         what the dive pages are told: units, new gases, the row to select
 //   DivePlannerDlgLanguage.cpp      the choice of the user interface's language
 #include <array>
 #include <functional>
@@ -75,6 +76,8 @@ class CDivePlannerDlg : public wxFrame {
   bool IsCalculationPending() const { return planGroup_.m_calcPending; }
   // A forced calculation of the dive of the selected tab.
   bool RecalculateActiveDive();
+  // Tools -> Create Dive Tables: runs the table generator on the open plan; nothing is read back.
+  void OnCreateDiveTables();
   // The open plan, for the windows that show and edit it.
   CPlanGroup& PlanGroup() { return planGroup_; }
 
@@ -149,6 +152,10 @@ class CDivePlannerDlg : public wxFrame {
   const CLanguageChoice& Language() const { return language_; }
 
   controls::CResizableSheet* Sheet() const { return sheet_; }
+  // The page of a dive, or nullptr.
+  CTabDivePlan* DivePage(int index) const;
+  // After the units preference changed: every page's depth field follows.
+  void SetTabDepthUnits(UnitSystem units);
   wxToolBar* ToolBar() const { return toolBar_; }
 
  private:
@@ -196,6 +203,10 @@ class CDivePlannerDlg : public wxFrame {
   void OnDiveTabSelected();
   void OnDiveCalculated(int index);
   void OnPlanLoaded(int index);
+
+  void BindPageMessages();
+  void OnSelectLastPlanPoint(int index);
+  void OnGasMixAdded(unsigned oxygenPercent, int heliumPercent);
 
   std::string productVersion_;
   CRecentFileList& recentFiles_;
