@@ -177,7 +177,7 @@ class CDivePlannerDlg : public wxFrame {
   void BindLanguageCommands();
   // The main menu again from the current resources, with the recent files.
   void ReloadMenu();
-  // The toolbar's tooltips take their texts from the current resources.
+  // Every dive page and the toolbar's tooltips take their texts from the current resources.
   void RefreshTabTexts();
   // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
   void CalculateForTables(int index);

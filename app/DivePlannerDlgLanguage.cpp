@@ -32,6 +32,9 @@ void CDivePlannerDlg::ReloadMenu() {
 }
 
 void CDivePlannerDlg::RefreshTabTexts() {
+  for (int k = 0; k < GetTabCount(); ++k) {
+    if (CTabDivePlan* page = pages_[static_cast<std::size_t>(k)]) page->RefreshTexts();
+  }
   if (toolBar_ != nullptr) framework::RefreshToolTips(*toolBar_);
 }
 

@@ -28,6 +28,12 @@ std::optional<std::uint32_t> StoredLanguage() { return platform::Registry().Read
 
 bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
 
+// A label of the first dive page.
+std::string PageLabel(int id) {
+  wxWindow* label = MainWindow()->Sheet()->GetPage(0)->FindWindow(id);
+  return label != nullptr ? label->GetLabel().utf8_string() : std::string();
+}
+
 std::string FirstMenu() { return MainWindow()->GetMenuBar()->GetMenuLabel(0).utf8_string(); }
 
 std::string ToolTip(int command) {
@@ -104,6 +110,8 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
         EXPECT_EQ(MainWindow()->GetMenuBar()->GetMenuLabel(4), "Ay&uda");
         EXPECT_EQ(ToolTip(ID_FILE_OPEN), "Abrir");
         EXPECT_EQ(ToolTip(ID_TOOLS_CALCULATE), "Calcular");
+        EXPECT_EQ(PageLabel(IDC_DURATION_LABEL), "Duración (min)");
+        EXPECT_EQ(PageLabel(IDC_DEPTH_LABEL), "Prof. (m)");
         EXPECT_EQ(StoredLanguage(), 1034u);
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
@@ -133,6 +141,7 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
         EXPECT_EQ(MainWindow()->Language().LoadedLibrary(), fs::path());
         EXPECT_EQ(FirstMenu(), "&File");
         EXPECT_EQ(ToolTip(ID_FILE_OPEN), "Open");
+        EXPECT_EQ(PageLabel(IDC_DURATION_LABEL), "Duration (mins)");
         EXPECT_EQ(StoredLanguage(), 1033u);
         MainWindow()->Close();
       });
@@ -148,9 +157,12 @@ TEST(LanguageSelection, TheStoredLanguageComesUpAtTheNextStart) {
         EXPECT_EQ(MainWindow()->Language().Current(), 1034);
         EXPECT_EQ(FirstMenu(), "&Archivo");
         EXPECT_EQ(ToolTip(ID_FILE_SAVE), "Guardar");
+        EXPECT_EQ(PageLabel(IDC_GAS_MIX_LABEL), "Mezcla");
+        EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Punto del Plan");
       })
       .Then("the window drawn", Waited(500ms), [] {
         SaveScreenshot(*MainWindow(), "spanish-main-window");
+        SaveScreenshot(*MainWindow()->Sheet()->GetPage(0), "spanish-dive-page");
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
