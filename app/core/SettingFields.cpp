@@ -1,5 +1,7 @@
 #include "app/core/SettingFields.h"
 
+#include <cmath>
+
 #include "engine/support/Rounding.h"
 #include "resources/resource.h"
 
@@ -27,6 +29,12 @@ double EngineSettingValue(SettingQuantity quantity, double shownValue, UnitSyste
     case SettingQuantity::kPressure: return shownValue * kBarPerPsi;
     default: return shownValue * kMetresPerFoot;
   }
+}
+
+double ShownInUnits(const SettingFieldFormat& field, double shownValue, UnitSystem units) {
+  if (field.quantity == SettingQuantity::kAsStored) return shownValue;
+  if (units == UnitSystem::kImperial) return ShownSettingValue(field.quantity, shownValue, units);
+  return RoundToStep(EngineSettingValue(field.quantity, shownValue, UnitSystem::kImperial), std::fabs(field.metric.step));
 }
 
 namespace setting_fields {
@@ -59,5 +67,9 @@ const SettingFieldFormat kBellDepth{SettingQuantity::kLength, false, {0, 305, -1
                                     {0, 1000, -1, 0, IDS_BELL_DEPTH_FEET}};
 const SettingFieldFormat kGasSwitches = Unitless(true, {1, NO_OF_GAS_MIXES, 1, 0, IDS_NO_OF_GAS_SWITCHES});
 const SettingFieldFormat kMaxCns = Unitless(true, {100, 250, 1, 0, IDS_MAX_CNS});
+const SettingFieldFormat kDefaultSetPoint = Unitless(false, {0.5, 1.5, 0.01, 2, 0});
+const SettingFieldFormat kCylinderPressure{SettingQuantity::kPressure, false, {150, 250, 1, 0, IDS_CYLINDER_PRESSURE_BAR},
+                                           {2200, 3675, 1, 0, IDS_CYLINDER_PRESSURE_PSI}};
+const SettingFieldFormat kGasReserve = Unitless(true, {10, 50, 1, 1, 0});
 
 }  // namespace setting_fields

@@ -31,6 +31,9 @@ double ShownSettingValue(SettingQuantity quantity, double engineValue, UnitSyste
 // The value a field shows in the engine's unit: imperial lengths and rates × 0.30705, SAC rates
 // × 28.31685, pressures × 0.06894757.
 double EngineSettingValue(SettingQuantity quantity, double shownValue, UnitSystem units);
+// What a field shows after a switch to units of the value it showed in the other units: to
+// imperial as ShownSettingValue, to metric the engine value rounded to the field's metric step.
+double ShownInUnits(const SettingFieldFormat& field, double shownValue, UnitSystem units);
 
 namespace setting_fields {
 
@@ -46,5 +49,9 @@ extern const SettingFieldFormat kLastDecoStop;
 extern const SettingFieldFormat kBellDepth;
 extern const SettingFieldFormat kGasSwitches;
 extern const SettingFieldFormat kMaxCns;
+// The preferences' defaults for new plans and plan points.
+extern const SettingFieldFormat kDefaultSetPoint;
+extern const SettingFieldFormat kCylinderPressure;
+extern const SettingFieldFormat kGasReserve;
 
 }  // namespace setting_fields

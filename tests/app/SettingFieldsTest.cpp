@@ -45,3 +45,24 @@ TEST(SettingFieldsTest, EveryImperialValueAFieldOffersIsShownAgainAfterItWasStor
 }
 
 }  // namespace
+
+TEST(SettingFieldsTest, ASwitchToImperialAndBackShowsTheMetricValuesAgain) {
+  using namespace setting_fields;
+  // Worked by hand: 30 l/min = 1.0594 cu ft/min, shown 1.06, and 1.06 × 28.31685 = 30.016, shown
+  // 30.0; 35 m = 113.99 ft and 114 × 0.30705 = 35.004 m; 20 m/min = 65.14 ft/min and 65 ft =
+  // 19.958 m; 10 m/min = 32.57 and 33 ft = 10.13 m; 6 m = 19.54 ft and 20 ft = 6.141 m; 240 bar =
+  // 3480.9 psi and 3481 psi = 240.0065 bar.
+  struct Case {
+    const SettingFieldFormat* field;
+    double metric;
+    double imperial;
+  };
+  for (const Case& each : {Case{&kSacRate, 30, 1.06}, Case{&kMaxEad, 35, 114}, Case{&kDescentRate, 20, 65},
+                           Case{&kAscentRate, 10, 33}, Case{&kLastDecoStop, 6, 20}, Case{&kCylinderPressure, 240, 3481}}) {
+    EXPECT_NEAR(ShownInUnits(*each.field, each.metric, kImperial), each.imperial, 1e-9) << each.metric;
+    EXPECT_NEAR(ShownInUnits(*each.field, each.imperial, kMetric), each.metric, 1e-9) << each.imperial;
+  }
+  // A field without units keeps what it shows, fraction and all.
+  EXPECT_EQ(ShownInUnits(kGfLow, 25.7, kImperial), 25.7);
+  EXPECT_EQ(ShownInUnits(kGasReserve, 33.5, kMetric), 33.5);
+}
