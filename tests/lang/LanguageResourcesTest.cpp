@@ -28,7 +28,7 @@ const std::set<std::string> kSameInSpanish{
     "CC", "CC OC", "CNS", "CNS Final %0.1f%%", "Cursor", "Dil", "EAD", "Fax +44 1632 960 418", "GF", "Gas",
     "OC", "OK", "OEM", "OTU", "OTU Final %0.1f%%", "PPO2", "Pigt", "NCS", "Velmar Tessaline",
     "Velmar Tessaline x.x.x.x", "Oskerby Ltd.", "4 Harbour Yard, Oskerby Quay", "Tessal Sound TS1 4HY",
-    "ZH-L16&A", "ZH-L16&C", "&Buhlmann", "I Agree", "Exit"};
+    "ZH-L16&A", "ZH-L16&C", "&Buhlmann", "&CC", "&OC", "General", "&Imperial (ft)", "I Agree", "Exit"};
 
 bool HasLetters(const std::string& text) {
   for (unsigned char c : text) {
