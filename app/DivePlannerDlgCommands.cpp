@@ -35,6 +35,7 @@ void CDivePlannerDlg::BindCommands() {
   BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   BindTableCommands();
   BindCommand(ID_TOOLS_CREATE_DIVE_TABLES, [this] { OnCreateDiveTables(); });
+  BindLanguageCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();

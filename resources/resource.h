@@ -642,4 +642,6 @@
 
 
 // Languages: language selection
+#define IDD_SELECT_LANGUAGE                 77
+#define IDC_LANGUAGE_LIST                   216
 

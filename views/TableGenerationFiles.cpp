@@ -4,6 +4,7 @@
 
 #include "engine/AppSettings.h"
 #include "engine/support/DebugLog.h"
+#include "framework/FileDialogs.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 #include "views/ImportSettings.h"
@@ -52,7 +53,7 @@ void CTableGeneration::OnSaveSettings() {
   wxFileDialog dialog(this, wxFileSelectorPromptStr, StartFolder(), wxEmptyString, FileFilter(),
                       wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return;
-  wxFileName file(dialog.GetPath());
+  wxFileName file(framework::ChosenPath(dialog));
   if (!file.HasExt()) file.SetExt(kExtension);
   const std::string path = file.GetFullPath().utf8_string();
   TheDebugLog().Log("User saved table generation settings as %s", path.c_str());
@@ -64,9 +65,10 @@ void CTableGeneration::OnLoadSettings() {
   wxFileDialog dialog(this, wxString::FromUTF8(ResourceString(IDS_TG_OPEN_TITLE)), StartFolder(), wxEmptyString,
                       FileFilter(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
-  const std::string path = dialog.GetPath().utf8_string();
+  const wxString chosen = framework::ChosenPath(dialog);
+  const std::string path = chosen.utf8_string();
   TheDebugLog().Log("User selected table generation settings file %s", path.c_str());
-  RememberFolder(dialog.GetPath());
+  RememberFolder(chosen);
   ReadSettingsFile(path);
 }
 

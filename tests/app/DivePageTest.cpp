@@ -73,6 +73,13 @@ void RightClickGraph(views::CXYLineGraph& graph, double fraction) {
   mouse.MouseClick(wxMOUSE_BTN_RIGHT);
 }
 
+// A right click on the graph at a time of its dive, halfway down.
+void RightClickGraphAt(views::CXYLineGraph& graph, double timeSec) {
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(graph.ClientToScreen(wxPoint(graph.ValueToScreenX(timeSec), graph.GetClientSize().y / 2)));
+  mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+}
+
 // Clicks into the field, selects what it holds and types the text over it.
 void TypeInto(int id, const std::string& text, int page = 0) {
   wxWindow& field = *Page(page).FindWindow(id);
@@ -114,7 +121,8 @@ TEST(DivePage, ADiverPlansThirtyMetresOnAirFromAnEmptyProgramSavesItAndOpensItAg
   const std::string path = (folders.Root() / "Air 30.ccp").string();
   std::vector<std::pair<double, int>> planned;
   ProgramRun run;
-  run.AnswerFile(path);  // Ctrl+S: the Save As dialog
+  run.AnswerFile(path)    // Ctrl+S: the Save As dialog
+      .AnswerFile(path);  // Ctrl+O: the Open dialog
   AgreeToTheDisclaimer(run)
       .Then("the dive page on the screen", MainWindowOnScreen, [] {
         MainWindow()->Raise();
@@ -154,9 +162,14 @@ TEST(DivePage, ADiverPlansThirtyMetresOnAirFromAnEmptyProgramSavesItAndOpensItAg
       })
       .Then("the plan saved", [&] { return std::filesystem::exists(path); }, [&] {
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Air 30.ccp");
-        MainWindow()->OpenPlanFile(path);
+        PressKey('N', wxMOD_CONTROL);
+      })
+      .Then("a new plan", [] { return PointList().GetItemCount() == 0; }, [] {
+        EXPECT_TRUE(LevelStretches(*Page().Graph()).empty());
+        PressKey('O', wxMOD_CONTROL);
       })
       .Then("the plan opened and calculated", [] { return !LevelStretches(*Page().Graph()).empty(); }, [&] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Air 30.ccp");
         EXPECT_EQ(Segments(Dive()), planned);
         EXPECT_EQ(PointList().GetItemCount(), 2);
         EXPECT_EQ(LevelStretches(*Page().Graph()), (std::vector<double>{30, 15, 12, 6}));
@@ -193,10 +206,25 @@ TEST(DivePage, PointsAreAddedInsertedUpdatedRefusedCutAndPastedAndListedInTheirU
   };
   ProgramRun run;
   run.Answer(wxID_OK).Answer(wxID_OK).Answer(wxID_OK)  // the three refused points
+      .Answer(wxID_OK)                                  // the gas that is no gas
       .Answer(wxID_NO);                                 // do not save the changes at the end
   AgreeToTheDisclaimer(run)
       .Then("the plan open", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; }, [] {
         MainWindow()->Raise();
+        // A point at the surface needs no start point, even from a bell.
+        TypeInto(IDC_DEPTH_EDIT, "0");
+        TypeInto(IDC_DURATION_EDIT, "5");
+        PressKey(WXK_TAB);
+        Click(IDC_POINT_ADD);
+      })
+      .Then("the point at the surface", [] { return PointList().GetItemCount() == 1; }, [] {
+        EXPECT_EQ(Cell(0, 1), "0     ");
+        EXPECT_EQ(Dive().GetUserPlanPointDuration(0), 300);
+        EXPECT_TRUE(Page().FindWindow(IDC_POINT_DELETE)->IsEnabled());
+        Click(IDC_POINT_DELETE);
+      })
+      .Then("the dive empty again", [] { return PointList().GetItemCount() == 0; }, [] {
+        EXPECT_EQ(Dive().GetUserPlanPointCount(), 0);
         // A closed-circuit point at set-point 1.3 on a new dive that starts in the bell.
         TypeInto(IDC_DEPTH_EDIT, "30");
         TypeInto(IDC_DURATION_EDIT, "20");
@@ -260,6 +288,15 @@ TEST(DivePage, PointsAreAddedInsertedUpdatedRefusedCutAndPastedAndListedInTheirU
                   std::string("EAD of 50 m for this gas exceeds the 35 m Max EAD limit") + kRefused);
         EXPECT_EQ(depths(), (std::vector<std::string>{"5     ", "6     ", "10     ", "30     "}));
         EXPECT_EQ(Dive().GetUserPlanPointCount(), 4);
+        // 3 % oxygen is no gas: the gas box refuses it and the page cannot add with it.
+        TypeInto(IDC_POINT_GAS, "3/0");
+        PressKey(WXK_TAB);
+      })
+      .Then("the gas refused", [&] { return run.NativeDialogs().size() == 4; }, [&] {
+        EXPECT_EQ(run.NativeDialogs()[3].rfind("Invalid entry!", 0), 0u);
+        EXPECT_FALSE(Page().FindWindow(IDC_POINT_ADD)->IsEnabled());
+        EXPECT_FALSE(Page().FindWindow(IDC_POINT_INSERT)->IsEnabled());
+        EXPECT_FALSE(Page().FindWindow(IDC_POINT_UPDATE)->IsEnabled());
         Page().Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
           menu = event.GetMenu();
           event.Skip();
@@ -319,12 +356,24 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
     rebreather.SetSurfaceInterval(6 * 3600);
     AddBenchmarkPoint(rebreather, 0, 0, 10, 50, true, 1.3);
     AddBenchmarkPoint(rebreather, 45, 1500, 10, 50, true, 1.3);
+    // Ten minutes just deeper than 3 m, then ten just shallower.
+    ASSERT_TRUE(plan.AddDivePlan());
+    CDivePlan& shallow = *plan.GetDivePlan(2);
+    shallow.SetSurfaceInterval(6 * 3600);
+    AddBenchmarkPoint(shallow, 0, 0, 21, 0, true, 1.3);
+    AddBenchmarkPoint(shallow, 3.1, 600, 21, 0, true, 1.3);
+    AddBenchmarkPoint(shallow, 2.9, 600, 21, 0, true, 1.3);
     ASSERT_TRUE(plan.SavePlanGroup(path));
   }
   wxMenu* menu = nullptr;
-  auto watchMenus = [&] {
-    Page(1).Graph()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+  bool menuClosed = false;
+  auto watchMenus = [&](int page) {
+    Page(page).Graph()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
       menu = event.GetMenu();
+      event.Skip();
+    });
+    Page(page).Graph()->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+      menuClosed = true;
       event.Skip();
     });
   };
@@ -361,7 +410,7 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
               PressKey(WXK_TAB);
             })
       .Then("the GF High stored", [] { return Dive(1).GetGfHigh() == 85; }, [&] {
-              watchMenus();
+              watchMenus(1);
               RightClickGraph(*Page(1).Graph(), 0.4);  // at the bottom, on closed circuit at 45 m
             })
       .Then("the graph's bailout menu", [&] { return menu != nullptr; }, [&] {
@@ -388,6 +437,33 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
       .Then("back on the dive", [] { return !Dive(1).IsBailoutMode() && PointList(1).GetItemCount() == 2; }, [] {
         EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
         EXPECT_EQ(PointList(1).GetItemTextColour(0), wxColour(0, 0, 0));
+        ShowTab(2);
+      })
+      .Then("the shallow dive", [] { return MainWindow()->GetActiveTab() == 2 && Dive(2).GetStepCount() > 0; },
+            [&] {
+              watchMenus(2);
+              menu = nullptr;
+              Settle(300);
+              RightClickGraphAt(*Page(2).Graph(), 300);  // at 3.1 m
+            })
+      .Then("the graph's menu at 3.1 m", [&] { return menu != nullptr; }, [&] {
+        EXPECT_TRUE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
+        EXPECT_TRUE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
+        menu = nullptr;
+        menuClosed = false;
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the menu closed", [&] { return menuClosed; }, [&] {
+        RightClickGraphAt(*Page(2).Graph(), 900);  // at 2.9 m
+      })
+      .Then("the graph's menu at 2.9 m", [&] { return menu != nullptr; }, [&] {
+        EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
+        EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
+        menuClosed = false;
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the menu closed again", [&] { return menuClosed; }, [] {
+        EXPECT_FALSE(Dive(2).IsBailoutMode());
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash", path}), 0);

@@ -10,6 +10,7 @@
 #include <wx/webview.h>
 
 #include "app/DivePlannerDlg.h"
+#include "controls/ImageButton.h"
 #include "controls/NumSpinCtrl.h"
 #include "engine/AppSettings.h"
 #include "framework/MenuBuilder.h"
@@ -45,12 +46,20 @@ void WriteGeneratorPage() {
   ASSERT_TRUE(platform::Registry().WriteString(kGasMix, "Deco Gas 02", "6.00,100.00,0.00,0,0.00,1"));
 }
 
+controls::CNumSpinCtrl& Spin(int editId) {
+  return *dynamic_cast<controls::CNumSpinCtrl*>(Generator()->FindWindow(editId + 1));
+}
+
 wxListCtrl& List(int id) { return *dynamic_cast<wxListCtrl*>(Generator()->FindWindow(id)); }
 
 std::vector<std::string> RowTexts(wxListCtrl& list, long row) {
   std::vector<std::string> texts;
   for (int column = 1; column < list.GetColumnCount(); ++column) texts.push_back(list.GetItemText(row, column).utf8_string());
   return texts;
+}
+
+int GenerateIcon() {
+  return dynamic_cast<controls::CImageButton*>(Generator()->FindWindow(IDC_TG_GENERATE))->IconId();
 }
 
 std::string MessagesText() {
@@ -99,8 +108,10 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
   TempFolders folders;
   WriteGeneratorPage();
   std::size_t generatedPlans = 0;
+  const std::string settingsPath = (folders.Root() / "trimix.cct").string();
 
   ProgramRun run;
+  run.AnswerFile(settingsPath).AnswerFile(settingsPath);
   AgreeToTheDisclaimer(run)
       .Then("the main window", [] { return MainWindow() != nullptr; }, [] {
         wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_TOOLS_CREATE_DIVE_TABLES)));
@@ -110,6 +121,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
               views::CTableGeneration& generator = *Generator();
               EXPECT_EQ(generator.GetTitle(), "Table Generation");
               EXPECT_TRUE(generator.CanGenerate());
+              EXPECT_EQ(GenerateIcon(), IDI_GENERATE);
               EXPECT_EQ(MessagesText(), "");
               EXPECT_EQ(RowTexts(List(IDC_TG_DESCENT_LIST), 0), (std::vector<std::string>{"0", "OC", "18/45", "0.18"}));
               EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.60"}));
@@ -122,6 +134,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
             })
       .Then("the refused range", [] { return !Generator()->CanGenerate(); }, [] {
         EXPECT_EQ(MessagesText(), "The start depth 10 m is deeper than the finish depth 5 m");
+        EXPECT_EQ(GenerateIcon(), IDI_CANCEL);
         SaveScreenshot(*Generator(), "table-generator-refused.png");
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
         Settle(300);
@@ -129,6 +142,11 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "40");
       })
       .Then("the range mended", [] { return Generator()->CanGenerate(); }, [] {
+        EXPECT_EQ(GenerateIcon(), IDI_GENERATE);
+        // At 900 mbar every ambient pressure is 0.1 bar lower, in the lists and in the editor.
+        TypeInto(Generator()->FindWindow(IDC_TG_SURFACE_PRESSURE), "900");
+        EXPECT_EQ(RowTexts(List(IDC_TG_DESCENT_LIST), 0), (std::vector<std::string>{"0", "OC", "18/45", "0.16"}));
+        EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.50"}));
         DoubleClickAt(&List(IDC_TG_DESCENT_LIST), RowPoint(List(IDC_TG_DESCENT_LIST), 0));
       })
       .Then("the editor on the surface row", [] { return Editor() != nullptr; }, [] {
@@ -138,7 +156,8 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         EXPECT_TRUE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
         EXPECT_FALSE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());
         EXPECT_EQ(dynamic_cast<wxTextCtrl*>(editor.FindWindow(IDC_GS_DEPTH))->GetValue(), "0");
-        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.18");
+        // 18/45 at the surface of 900 mbar: 0.9 bar x 0.18, as the list shows it.
+        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.16");
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "10");
         EXPECT_FALSE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
         EXPECT_TRUE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());
@@ -154,12 +173,23 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
       })
       .Then("the editor on a new switch", [] { return Editor() != nullptr; }, [] {
         views::CGasSwitchEdit& editor = *Editor();
+        // A new switch starts on closed circuit at the default set-point of 1.3 bar, and every
+        // choice of closed circuit starts from it again.
+        auto& setPoint = *dynamic_cast<wxTextCtrl*>(editor.FindWindow(IDC_GS_SET_POINT));
+        EXPECT_TRUE(setPoint.IsShown());
+        EXPECT_EQ(setPoint.GetValue(), "1.3");
+        TypeInto(&setPoint, "1.1");
+        ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
+        Settle(100);
+        ClickOn(editor.FindWindow(IDC_GS_CLOSED_CIRCUIT));
+        Settle(100);
+        EXPECT_EQ(setPoint.GetValue(), "1.3");
         ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
         Settle(100);
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "9");
         TypeInto(editor.FindWindow(IDC_GS_GAS), "32%");
-        // EAN32 at 9 m: 1.9 bar x 0.32.
-        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.61");
+        // EAN32 at 9 m below 900 mbar: 1.8 bar x 0.32.
+        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.58");
         EXPECT_FALSE(editor.FindWindow(IDC_GS_SET_POINT)->IsShown());
         Settle(200);
         SaveScreenshot(editor, "gas-switch-editor.png");
@@ -167,7 +197,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
       })
       .Then("the new ascent row", [] { return Editor() == nullptr && List(IDC_TG_ASCENT_LIST).GetItemCount() == 3; }, [] {
         EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 1),
-                  (std::vector<std::string>{"9", "OC", "32% Nitrox", "0.61"}));
+                  (std::vector<std::string>{"9", "OC", "32% Nitrox", "0.58"}));
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
       })
       .Then("the set of four depths in the viewer", [] { return AskDocument("document.querySelectorAll('table[width=\"90%\"]').length") == "4"; },
@@ -177,15 +207,31 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
               SaveScreenshot(*Viewer(), "generated-set.png");
               ClickOn(Viewer()->FindWindow(IDC_VIEWER_EXIT));
             })
-      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] {
+      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [&] {
         EXPECT_NE(MessagesText().find("Creating 12 dive plans"), std::string::npos);
         EXPECT_EQ(MessagesText().substr(MessagesText().rfind('\n') + 1), "Completed");
+        // The page saved to a file, changed, and read back from the file.
+        ClickOn(Generator()->FindWindow(IDC_TG_SAVE));
+        Settle(200);
+        const std::string saved = ReadFileText(settingsPath);
+        EXPECT_EQ(saved.rfind("Table Generation Settings\r\n001~10.00\r\n002~40.00\r\n", 0), 0u) << saved;
+        EXPECT_NE(saved.find("\r\n010~900.00\r\n"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("\r\n030~Deco~9.00~32.00~0.00~0~0.00~1\r\n"), std::string::npos) << saved;
+        TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "30");
+        ClickOn(Generator()->FindWindow(IDC_TG_LOAD));
+      })
+      .Then("the page read back", [] { return Spin(IDC_TG_DEPTH_FINISH).GetPos() == 40; }, [] {
+        EXPECT_EQ(List(IDC_TG_ASCENT_LIST).GetItemCount(), 3);
+        EXPECT_TRUE(Generator()->CanGenerate());
         ClickOn(Generator()->FindWindow(framework::kIdOk));
       })
       .Then("the generator closed", [] { return Generator() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(generatedPlans, 12u);
-  // Done kept the page: the mended range and the new switch among the ascent rows.
+  // Done kept the page as read back: the mended range, the surface pressure, the new ascent switch.
   EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Depth Finish"), 40000u);
+  EXPECT_EQ(platform::Registry().ReadDword(kTableGeneration, "Surface Pressure"), 900u);
   EXPECT_EQ(platform::Registry().ReadString(kGasMix, "Deco Gas 02"), "9.00,32.00,0.00,0,0.00,1");
+  EXPECT_EQ(run.NativeDialogs().back(), "Select Table Generation Settings file to open");
+  EXPECT_EQ(AppSettings().directories.tableSettings.Get(), folders.Root().string());
 }

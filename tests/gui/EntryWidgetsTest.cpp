@@ -276,6 +276,19 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   EXPECT_EQ(gas.GetValue(), "");
   ASSERT_EQ(dialog.gasMessages.size(), 1u);
   EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_SELECTED, 0, 0}));
+
+  // Selecting a gas from outside: one in the list is only selected, a missing one is added in
+  // its place and the owner told, an invalid one is refused.
+  dialog.gasMessages.clear();
+  EXPECT_TRUE(gas.SelectGas(18, 45));
+  EXPECT_EQ(gas.GetValue(), "18/45");
+  EXPECT_TRUE(gas.SelectGas(50, 0));
+  EXPECT_EQ(gas.GetValue(), "50% Nitrox");
+  EXPECT_FALSE(gas.SelectGas(4, 0));
+  EXPECT_EQ(gas.GetListText(), "21/0,100/0,32/0,36/0,50/0,18/45");
+  Settle(100);
+  ASSERT_EQ(dialog.gasMessages.size(), 1u);
+  EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_ADDED, 50, 0}));
   gas.SetSelection(2);
 
   auto& history = dialog.Find<controls::CHistoryEdit>(kMessages);
@@ -399,6 +412,7 @@ TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
   Settle(100);
   ASSERT_FALSE(link.IsOver());
   EXPECT_GT(CountColour(Picture(link), Purple).pixels, 50);
+  EXPECT_TRUE(link.GetFont().GetUnderlined());  // always underlined, also off the link
 
   // Anything but a web or mail target is refused and reported, and the desktop never sees it.
   wxString caption, text;
@@ -418,4 +432,10 @@ TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
   EXPECT_EQ(text, "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
   EXPECT_EQ(desktop.opened.back(), "mailto:info@example.com");
   EXPECT_FALSE(link.IsVisited());
+
+  // A link without a text of its own shows its target.
+  auto* bare = new controls::CHyperlinkLabel(&dialog, wxID_ANY, "", wxPoint(0, 0), wxSize(10, 10), wxALIGN_LEFT,
+                                             "mailto:info@example.com");
+  EXPECT_EQ(bare->GetLabel(), "mailto:info@example.com");
+  bare->Destroy();
 }
