@@ -32,6 +32,7 @@ void CDivePlannerDlg::BindCommands() {
   BindDiveCommands();
   BindHelpCommands();
   BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
+  BindCommand(ID_TOOLS_PREFERENCES, [this] { OnPreferences(); });
   BindTableCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {

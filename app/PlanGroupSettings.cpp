@@ -92,8 +92,8 @@ void CPlanGroupSettings::SetUpSpins() {
   for (const auto& [edit, spin] : {std::pair{IDC_SETTINGS_CYLINDER_PRESSURE, IDC_SETTINGS_CYLINDER_SPIN},
                                    std::pair{IDC_SETTINGS_GAS_RESERVE, IDC_SETTINGS_GAS_RESERVE_SPIN}}) {
     if (wxWindow* field = FindWindow(edit)) {
-      field->Bind(wxEVT_KILL_FOCUS, [this, spin](wxFocusEvent& event) {
-        if (controls::CNumSpinCtrl* arrows = Spin(spin)) arrows->Validate();
+      field->Bind(wxEVT_KILL_FOCUS, [this, spinId = spin](wxFocusEvent& event) {
+        if (controls::CNumSpinCtrl* arrows = Spin(spinId)) arrows->Validate();
         event.Skip();
       });
     }

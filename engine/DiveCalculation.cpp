@@ -100,22 +100,6 @@ void CDivePlan::KeepLastStepOnly() {
 
 void CDivePlan::ReleaseLentStepMemory() { std::vector<CPredictionPoint>().swap(LentStepMemory()); }
 
-bool CDivePlan::AreStepsWarningFree() {
-  evaluatedLimits_[0] = StepWarningLimits::Rounded(diveLimits_.maxPpo2Bar, diveLimits_.maxEadMetres);
-  evaluatedLimits_[1] = StepWarningLimits::Rounded(bailoutLimits_.maxPpo2Bar, bailoutLimits_.maxEadMetres);
-  bool warningFree = true;
-  double ppo2 = NAN;
-  double roundedPpo2 = NAN;
-  for (CPredictionPoint& step : steps_) {
-    if (step.ppo2Bar != ppo2) {
-      ppo2 = step.ppo2Bar;
-      roundedPpo2 = CPredictionPoint::RoundPpo2(ppo2);
-    }
-    warningFree = step.EvaluateWarningsAt(evaluatedLimits_[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
-  }
-  return warningFree;
-}
-
 CDivePlan::PreviousDiveState CDivePlan::GetFinalState() const {
   PreviousDiveState state;
   if (steps_.empty()) return state;
@@ -378,15 +362,59 @@ bool CDivePlan::FinishCalculation() {
     }
     return false;
   }
-  allStepsWarningFree_ = AreStepsWarningFree();
+  EvaluateSteps();
   SegmentProfile();
-  CalcGasConsumption();
+  LogGasConsumption();
   if (generatedTable_) KeepLastStepOnly();
   calculationTime_ = static_cast<std::int64_t>(std::time(nullptr));
   return true;
 }
 
-// --- Gas used on open circuit ---
+// --- Warnings and the gas used on open circuit ---
+
+// Each step's warnings and its share of the gas breathed on open circuit are read from the step
+// alone; a long dive's steps far outgrow the processor's caches, so both are taken in one pass.
+void CDivePlan::EvaluateSteps() {
+  evaluatedLimits_[0] = StepWarningLimits::Rounded(diveLimits_.maxPpo2Bar, diveLimits_.maxEadMetres);
+  evaluatedLimits_[1] = StepWarningLimits::Rounded(bailoutLimits_.maxPpo2Bar, bailoutLimits_.maxEadMetres);
+  gasUsage_ = GasUsageList{};
+  diveOpenCircuitUsed_ = false;
+  bailoutOpenCircuitUsed_ = false;
+  bool warningFree = true;
+  double ppo2 = NAN;
+  double roundedPpo2 = NAN;
+  int slot = -1;
+  double slotOxygen = NAN;
+  double slotHelium = NAN;
+  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000. The ambient pressure
+  // here stands on the dive's own surface pressure, not the model's lower one: the larger
+  // figure is the safe one for the gas a diver carries.
+  const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
+  const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
+  for (std::size_t i = 0; i < steps_.size(); ++i) {
+    CPredictionPoint& step = steps_[i];
+    if (step.ppo2Bar != ppo2) {
+      ppo2 = step.ppo2Bar;
+      roundedPpo2 = CPredictionPoint::RoundPpo2(ppo2);
+    }
+    warningFree = step.EvaluateWarningsAt(evaluatedLimits_[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
+
+    if (i == 0 || step.closedCircuit) continue;  // the first step is the surface before the dive
+    const bool bailoutStep = bailoutMode_ && static_cast<int>(i) > bailoutStartStepIndex_;
+    (bailoutStep ? bailoutOpenCircuitUsed_ : diveOpenCircuitUsed_) = true;
+    if (step.oxygenPercent != slotOxygen || step.heliumPercent != slotHelium) {
+      slot = FindGasUsageSlot(step.oxygenPercent, step.heliumPercent);
+      slotOxygen = step.oxygenPercent;
+      slotHelium = step.heliumPercent;
+    }
+    if (slot < 0) continue;
+    GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
+    usage.litres += (step.depthMbar + surfacePressureMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
+    usage.seconds += 1;
+  }
+  allStepsWarningFree_ = warningFree;
+  gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });
+}
 
 int CDivePlan::FindGasUsageSlot(double oxygenPercent, double heliumPercent) {
   CGas gas;
@@ -403,35 +431,7 @@ int CDivePlan::FindGasUsageSlot(double oxygenPercent, double heliumPercent) {
   return -1;
 }
 
-void CDivePlan::CalcGasConsumption() {
-  gasUsage_ = GasUsageList{};
-  gasUsed_ = false;
-  diveOpenCircuitUsed_ = false;
-  bailoutOpenCircuitUsed_ = false;
-  int slot = -1;
-  double slotOxygen = NAN;
-  double slotHelium = NAN;
-  // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000. The ambient pressure
-  // here stands on the dive's own surface pressure, not the model's lower one: the larger
-  // figure is the safe one for the gas a diver carries.
-  const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
-  const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
-  for (std::size_t i = 1; i < steps_.size(); ++i) {
-    const CPredictionPoint& step = steps_[i];
-    if (step.closedCircuit) continue;
-    const bool bailoutStep = bailoutMode_ && static_cast<int>(i) > bailoutStartStepIndex_;
-    (bailoutStep ? bailoutOpenCircuitUsed_ : diveOpenCircuitUsed_) = true;
-    if (step.oxygenPercent != slotOxygen || step.heliumPercent != slotHelium) {
-      slot = FindGasUsageSlot(step.oxygenPercent, step.heliumPercent);
-      slotOxygen = step.oxygenPercent;
-      slotHelium = step.heliumPercent;
-    }
-    if (slot < 0) continue;
-    GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
-    usage.litres += (step.depthMbar + surfacePressureMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
-    usage.seconds += 1;
-  }
-  gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });
+void CDivePlan::LogGasConsumption() const {
   if (!PlanLogEnabled(kPlanLogBailout)) return;
   LogBailout("OC Gas Consumption", kPlanLogBailout);
   for (const GasUsage& usage : gasUsage_) {

@@ -116,6 +116,8 @@ void CDivePlan::InitConstants() {
     algorithm = kZhl16C;
   }
   const CZhl16Coefficients& table = Zhl16Coefficients();
+  const CompartmentValues previousNitrogenHalfTimes = nitrogenHalfTimeMin_;
+  const CompartmentValues previousHeliumHalfTimes = heliumHalfTimeMin_;
   for (int c = 0; c < kCompartmentCount; ++c) {
     Zhl16Compartment values;
     table.GetCompartment(algorithm, c, values);
@@ -134,11 +136,16 @@ void CDivePlan::InitConstants() {
     LogCompartmentLine("m_AH [0..15] ", heliumAMbar_, "%.6f ");
     LogCompartmentLine("m_BH [0..15] ", heliumB_, "%.6f ");
   }
-  for (int c = 0; c < kCompartmentCount; ++c) {
-    nitrogenRatePerSecond_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c] * 60);
-    heliumRatePerSecond_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c] * 60);
-    nitrogenRatePerMinute_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c]);
-    heliumRatePerMinute_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c]);
+  // The rate factors cost 64 powers and change only with the half-times.
+  if (!rateFactorsKnown_ || nitrogenHalfTimeMin_ != previousNitrogenHalfTimes ||
+      heliumHalfTimeMin_ != previousHeliumHalfTimes) {
+    for (int c = 0; c < kCompartmentCount; ++c) {
+      nitrogenRatePerSecond_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c] * 60);
+      heliumRatePerSecond_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c] * 60);
+      nitrogenRatePerMinute_[c] = CompartmentRateFactor(1, nitrogenHalfTimeMin_[c]);
+      heliumRatePerMinute_[c] = CompartmentRateFactor(1, heliumHalfTimeMin_[c]);
+    }
+    rateFactorsKnown_ = true;
   }
   cnsTablePpo2Bar_ = kCnsPpo2Bar;
   cnsTableLimitMin_ = kCnsLimitMin;

@@ -21,6 +21,7 @@
 //   Segments.cpp                printed segments and gas warnings
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -534,9 +535,10 @@ class CDivePlan {
   bool AskExtendPlan();
   void DeleteStepsAfter(int step);
   void KeepLastStepOnly();
-  // Evaluates the warnings of every step; true when none warns.
-  bool AreStepsWarningFree();
-  void CalcGasConsumption();
+  // Evaluates the warnings of every step (the dive is warning free when none warns) and adds up
+  // the gas breathed on open circuit, in one pass over the steps.
+  void EvaluateSteps();
+  void LogGasConsumption() const;
   static int GetNextWholeMinute(int timeSec) { return timeSec / 60 * 60 + 60; }
   // Whole seconds between two depths at the descent rate going deeper, else the ascent rate.
   static int GetTravelTime(double fromMetres, double toMetres, double descentRate, double ascentRate);
@@ -606,11 +608,16 @@ class CDivePlan {
   struct CompartmentCeilings {
     double ceilingMbar;  // absolute, not below 0
     double pigtMbar;
+    int leadingCompartment;  // the one whose ceiling it is
   };
-  CompartmentCeilings CalcCompartmentCeilings(const CPredictionPoint& step, double gf) const;
+  // The ceiling of the step's tensions; leading names the compartment that is likely to set it.
+  CompartmentCeilings CalcCompartmentCeilings(const CPredictionPoint& step, double gf, int leading) const;
   void FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int point, int timeSec, int dtSec);
   void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step);
   void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current);
+  // FindProfilePointAtTime and CalcGradientFactor, in the form the per-second steps inline.
+  int ProfilePointAtTime(int timeSec) const;
+  double GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout) const;
   bool CheckCalculationInput() const;
   void AddLeg(CPlanPoint leg, const char* label);
   CPlanPoint NextLeg(const CPlanPoint& from, int startSec, double depthMetres, int durationSec, int type) const;
@@ -627,8 +634,13 @@ class CDivePlan {
   void LogProfileLeg(const char* label, const CPlanPoint& point) const;
   void LogStartTensions(const char* heading) const;
   void AddPlanPlusPoint(const CPlanPoint& point, const char* label);
-  void CollectWarningsOf(const CPlanPoint& point, int& bits, std::string& icd, std::string& ead, std::string& high,
-                         std::string& low) const;
+  // The segment warnings of the steps first..last, or of a point's steps; the units of the texts
+  // are read from the settings the first time a text needs them.
+  void CollectWarnings(int firstTimeSec, int lastTimeSec, std::optional<UnitSystem>& units, int& bits,
+                       std::string& icdText, std::string& eadText, std::string& highO2Text,
+                       std::string& lowO2Text) const;
+  void CollectWarningsOf(const CPlanPoint& point, std::optional<UnitSystem>& units, int& bits, std::string& icd,
+                         std::string& ead, std::string& high, std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
   // Bailout planning.
   struct CalculationStart {
@@ -731,11 +743,13 @@ class CDivePlan {
   CompartmentValues heliumRatePerSecond_{};
   CompartmentValues nitrogenRatePerMinute_{};
   CompartmentValues heliumRatePerMinute_{};
+  bool rateFactorsKnown_ = false;  // the four rate arrays follow the half-times
   std::array<double, kCnsTableSize> cnsTablePpo2Bar_{};
   std::array<double, kCnsTableSize> cnsTableLimitMin_{};
 
   double decoLimitMbar_ = kInitialDecoLimitMbar;
   double maxPigtMbar_ = 0;
+  int ceilingCompartment_ = 0;  // the compartment that set the last ceiling
   CompartmentValues presetNitrogenMbar_{};
   CompartmentValues presetHeliumMbar_{};
   CDiveGroupSettings* planGroup_ = nullptr;

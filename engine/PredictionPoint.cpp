@@ -12,9 +12,7 @@ constexpr double kEadStep = 1;
 
 double CPredictionPoint::RoundPpo2(double ppo2Bar) { return RoundToStep(ppo2Bar, kPpo2Step); }
 
-namespace {
-const double kRoundedMinimumPpo2Bar = CPredictionPoint::RoundPpo2(CPredictionPoint::kMinimumPpo2Bar);
-}  // namespace
+const double CPredictionPoint::kRoundedMinimumPpo2Bar = RoundPpo2(kMinimumPpo2Bar);
 
 StepWarningLimits StepWarningLimits::Rounded(double maxPpo2Bar, double maxEadMetres) {
   return {CPredictionPoint::RoundPpo2(maxPpo2Bar), RoundToStep(maxEadMetres, kEadStep)};
@@ -22,19 +20,6 @@ StepWarningLimits StepWarningLimits::Rounded(double maxPpo2Bar, double maxEadMet
 
 bool CPredictionPoint::EvaluateWarnings(const StepWarningLimits& limits) {
   return EvaluateWarningsAt(limits, RoundPpo2(ppo2Bar));
-}
-
-bool CPredictionPoint::EvaluateWarningsAt(const StepWarningLimits& limits, double roundedPpo2Bar) {
-  int bits = 0;
-  if (cns > 1.0) bits |= kWarningCns;
-  if (otu > 300) bits |= kWarningOtu;
-  if (limits.maxEadMetres < eadMetres) bits |= kWarningEad;
-  if (roundedPpo2Bar > limits.maxPpo2Bar) bits |= kWarningHighPpo2;
-  else if (roundedPpo2Bar < kRoundedMinimumPpo2Bar) bits |= kWarningLowPpo2;
-  if (counterDiffusionRisk) bits |= kWarningCounterDiffusion;
-  warningBits = bits;
-  warningFree = bits == 0;
-  return warningFree;
 }
 
 std::string CPredictionPoint::GetWarningText(UnitSystem units) const {

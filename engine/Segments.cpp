@@ -1,6 +1,7 @@
 // Printed segments: the rows of the dive tables cut from the profile points, and the warnings
 // each gas of the dive caused.
 #include <algorithm>
+#include <optional>
 
 #include "engine/AppSettings.h"
 #include "engine/DivePlan.h"
@@ -30,6 +31,14 @@ double CDivePlan::GetMaxProfileDepth() const {
 bool CDivePlan::CollectSegmentWarnings(int firstTimeSec, int lastTimeSec, int& bits, std::string& icdText,
                                        std::string& eadText, std::string& highO2Text,
                                        std::string& lowO2Text) const {
+  std::optional<UnitSystem> units;
+  CollectWarnings(firstTimeSec, lastTimeSec, units, bits, icdText, eadText, highO2Text, lowO2Text);
+  return true;
+}
+
+void CDivePlan::CollectWarnings(int firstTimeSec, int lastTimeSec, std::optional<UnitSystem>& units, int& bits,
+                                std::string& icdText, std::string& eadText, std::string& highO2Text,
+                                std::string& lowO2Text) const {
   const int first = std::max(firstTimeSec, 0);
   const int last = std::min(lastTimeSec, GetStepCount() - 1);
   bool feet = false;
@@ -40,15 +49,16 @@ bool CDivePlan::CollectSegmentWarnings(int firstTimeSec, int lastTimeSec, int& b
     if (!(oxygenPercent > 0)) return 0.0;
     return (ppo2Bar / (oxygenPercent / 100) - surfacePressureMbar_ / 1000) * 10 * factor;
   };
-  bool unitsRead = false;
+  bool unitsKnown = false;
   for (int i = first; i <= last; ++i) {
     const CPredictionPoint& step = steps_[static_cast<std::size_t>(i)];
     bits |= step.warningBits;
     if ((step.warningBits & kGasWarningBits) == 0) continue;
-    if (!unitsRead) {  // only texts need the setting, and most steps have none
-      feet = DisplayUnits() == UnitSystem::kImperial;
+    if (!unitsKnown) {  // only texts need the setting, and most steps have none
+      if (!units) units = DisplayUnits();
+      feet = *units == UnitSystem::kImperial;
       factor = feet ? kFeetPerMetre : 1;
-      unitsRead = true;
+      unitsKnown = true;
     }
     const StepWarningLimits& limits = evaluatedLimits_[step.bailout ? 1 : 0];
     if ((step.warningBits & kWarningCounterDiffusion) && icdText.empty()) icdText = "ICD Risk";
@@ -69,12 +79,11 @@ bool CDivePlan::CollectSegmentWarnings(int firstTimeSec, int lastTimeSec, int& b
                                  depthAt(limits.maxPpo2Bar, step.oxygenPercent));
     }
   }
-  return true;
 }
 
-void CDivePlan::CollectWarningsOf(const CPlanPoint& point, int& bits, std::string& icd, std::string& ead,
-                                  std::string& high, std::string& low) const {
-  CollectSegmentWarnings(point.startSec, point.GetEndTime(), bits, icd, ead, high, low);
+void CDivePlan::CollectWarningsOf(const CPlanPoint& point, std::optional<UnitSystem>& units, int& bits,
+                                  std::string& icd, std::string& ead, std::string& high, std::string& low) const {
+  CollectWarnings(point.startSec, point.GetEndTime(), units, bits, icd, ead, high, low);
 }
 
 void CDivePlan::AddGasWarning(double oxygenPercent, double heliumPercent, const std::string& icdText,
@@ -105,6 +114,7 @@ bool CDivePlan::SegmentProfile() {
   PlanLog(kPlanLogConstruction, "Processing, Segmenting - Started");
   const double maxDepth = GetMaxProfileDepth();
   const bool printFirstAscent = AppSettings().general.firstAscentOption.Get() != 0;
+  std::optional<UnitSystem> units;  // read once, when the first warning text needs them
   double segmentDepth = profilePoints_.front().GetDepth();
   int accumulatedSec = profilePoints_.front().durationSec;
   bool firstAscentSeen = false;
@@ -117,7 +127,7 @@ bool CDivePlan::SegmentProfile() {
     accumulatedSec += point.durationSec;
     int bits = 0;
     std::string icd, ead, high, low;
-    CollectWarningsOf(point, bits, icd, ead, high, low);
+    CollectWarningsOf(point, units, bits, icd, ead, high, low);
     const Direction direction = DirectionOf(depth, segmentDepth);
     const bool last = i == count - 1;
     const CPlanPoint* next = last ? nullptr : &profilePoints_[static_cast<std::size_t>(i + 1)];
@@ -154,7 +164,7 @@ bool CDivePlan::SegmentProfile() {
     if (merge) {
       accumulatedSec += next->durationSec;
       runTimeSec = next->GetEndTime();
-      CollectWarningsOf(*next, bits, icd, ead, high, low);
+      CollectWarningsOf(*next, units, bits, icd, ead, high, low);
     }
     int type = kSegmentPrinted;
     const char* label = "Printed Segment          ";

@@ -16,6 +16,7 @@
 #else
 #define VT_WIDE_VECTORS
 #endif
+#define VT_STEP_INLINE __attribute__((always_inline)) inline
 
 namespace {
 
@@ -55,7 +56,7 @@ double DepthChangePerSecond(double fromMbar, double toMbar, int startSec, int en
 
 // Haldane's step for every compartment; the arrays never overlap, which lets the compiler
 // work on several compartments at once.
-VT_WIDE_VECTORS void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
+VT_STEP_INLINE void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
                       double* __restrict next) {
   for (int c = 0; c < kCompartmentCount; ++c) next[c] = previous[c] + (inspired - previous[c]) * rate[c];
 }
@@ -75,7 +76,9 @@ double CalcEad(double oxygenPercent, double heliumPercent, double depthMetres, d
 
 // --- Profile points ---
 
-int CDivePlan::FindProfilePointAtTime(int timeSec) const {
+int CDivePlan::FindProfilePointAtTime(int timeSec) const { return ProfilePointAtTime(timeSec); }
+
+VT_STEP_INLINE int CDivePlan::ProfilePointAtTime(int timeSec) const {
   const int count = GetPlanPlusPointCount();
   if (count < 2) return -1;
   if (pointCache_ >= 0 && pointCache_ < count && pointCacheEarlierEnd_ < timeSec) {
@@ -125,7 +128,7 @@ GasLines CDivePlan::LinesOf(const CPlanPoint& gas) const {
                       kWaterVapourMbar);
 }
 
-const CDivePlan::LegConstants& CDivePlan::LegOf(int pointIndex) {
+VT_STEP_INLINE const CDivePlan::LegConstants& CDivePlan::LegOf(int pointIndex) {
   const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
   // The last leg grows and shrinks in place while the ascent is planned, so its end and depth
   // count as well as its index; nothing changes the points before it.
@@ -181,7 +184,7 @@ bool CDivePlan::CalcTissueStep(int step, int timeSec, int dtSec) {
   return true;
 }
 
-void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int pointIndex,
+VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int pointIndex,
                                int timeSec, int dtSec) {
   const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
   const LegConstants& leg = LegOf(pointIndex);
@@ -238,7 +241,7 @@ void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoin
   LoadCompartments(previous.heliumMbar.data(), current.inspiredHeliumMbar, kHe->data(), current.heliumMbar.data());
 }
 
-bool CDivePlan::CalcSteps() {
+VT_WIDE_VECTORS bool CDivePlan::CalcSteps() {
   if (steps_.empty() || profilePoints_.empty()) return false;
   const int first = steps_.back().timeSec + 1;
   const CPlanPoint& lastPoint = profilePoints_.back();
@@ -249,7 +252,7 @@ bool CDivePlan::CalcSteps() {
     steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
     CPredictionPoint& current = steps_.back();
     const CPredictionPoint& previous = steps_[steps_.size() - 2];
-    const int point = FindProfilePointAtTime(time);
+    const int point = ProfilePointAtTime(time);
     if (point >= 0) {
       FillTissueStep(previous, current, point, time, 1);
     } else {
@@ -266,6 +269,10 @@ bool CDivePlan::CalcSteps() {
 }
 
 double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientMbar, bool bailout) const {
+  return GradientFactorAt(previousCeilingMbar, ambientMbar, bailout);
+}
+
+VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout) const {
   double low = diveLimits_.gfLowPercent;
   double high = diveLimits_.gfHighPercent;
   if (bailout) {
@@ -294,28 +301,52 @@ double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientM
 // With a and b weighted by the tensions (A and B below are those weights times the inert
 // pressure P), a compartment's tolerated ambient pressure (P - GF a) / (GF / b - GF + 1) is
 // B (P^2 - GF A) / (P (GF P + B (1 - GF))), whose divisor is above 0 for any GF from 0 up:
-// one division instead of four, which matters at one step per second. A compartment without
-// inert gas has no ceiling.
-VT_WIDE_VECTORS CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
-                                                                                   double gf) const {
+// one division instead of four. A compartment without inert gas has no ceiling.
+//
+// From one second to the next the same compartment nearly always sets the ceiling, so only its
+// quotient is taken: the others are compared with it by cross multiplication, which needs no
+// division. Any that comes within a relative 1e-12 of it (far above the rounding of the
+// products) has every quotient taken and the largest kept, so the ceiling is always the largest
+// quotient exactly.
+VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
+                                                                                   double gf, int leading) const {
+  constexpr double kCloseRatio = 1e-12;
   const double* __restrict nitrogen = step.nitrogenMbar.data();
   const double* __restrict helium = step.heliumMbar.data();
   const double* __restrict nitrogenA = nitrogenAMbar_.data();
   const double* __restrict heliumA = heliumAMbar_.data();
   const double* __restrict nitrogenB = nitrogenB_.data();
   const double* __restrict heliumB = heliumB_.data();
-  alignas(32) double ceilings[kCompartmentCount];
+  alignas(32) double numerators[kCompartmentCount];
+  alignas(32) double divisors[kCompartmentCount];
   alignas(32) double inerts[kCompartmentCount];
   for (int c = 0; c < kCompartmentCount; ++c) {
     const double inert = nitrogen[c] + helium[c];
     const double holdsGas = static_cast<double>(inert > 0);
     const double weightedA = nitrogenA[c] * nitrogen[c] + heliumA[c] * helium[c];
     const double weightedB = nitrogenB[c] * nitrogen[c] + heliumB[c] * helium[c];
-    const double divisor = inert * (gf * inert + weightedB * (1 - gf)) + (1 - holdsGas);
-    ceilings[c] = holdsGas * weightedB * (inert * inert - gf * weightedA) / divisor;
+    divisors[c] = inert * (gf * inert + weightedB * (1 - gf)) + (1 - holdsGas);
+    numerators[c] = holdsGas * weightedB * (inert * inert - gf * weightedA);
     inerts[c] = inert;
   }
-  return {std::max(LargestOf(ceilings), 0.0), LargestOf(inerts)};
+  const double leadNumerator = numerators[leading];
+  const double leadDivisor = divisors[leading];
+  // The leading compartment is never below itself; a value that is not a number is never below.
+  long notBelow = 0;
+  for (int c = 0; c < kCompartmentCount; ++c) {
+    const double lead = leadNumerator * divisors[c];
+    notBelow += !(numerators[c] * leadDivisor + kCloseRatio * std::fabs(lead) < lead);
+  }
+  double ceiling = leadNumerator / leadDivisor;
+  if (notBelow != 1) {
+    CompartmentValues quotients;
+    for (int c = 0; c < kCompartmentCount; ++c) quotients[c] = numerators[c] / divisors[c];
+    CompartmentValues scratch = quotients;
+    ceiling = LargestOf(scratch.data());
+    const auto found = std::find(quotients.begin(), quotients.end(), ceiling);
+    if (found != quotients.end()) leading = static_cast<int>(found - quotients.begin());
+  }
+  return {std::max(ceiling, 0.0), LargestOf(inerts), leading};
 }
 
 const CPredictionPoint* CDivePlan::CalcCeiling(int step) {
@@ -325,14 +356,15 @@ const CPredictionPoint* CDivePlan::CalcCeiling(int step) {
   return &current;
 }
 
-void CDivePlan::FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step) {
+VT_STEP_INLINE void CDivePlan::FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step) {
   const double surface = modelSurfaceMbar_;
   const double previousCeiling = previous ? previous->ceilingMbar + surface : 0;
   const double previousMaxCeiling = previous ? previous->maxCeilingMbar : 0;
   const bool bailout = bailoutMode_ && step >= bailoutStartStepIndex_;
-  const double gf = CalcGradientFactor(previousCeiling, current.depthMbar + surface, bailout);
+  const double gf = GradientFactorAt(previousCeiling, current.depthMbar + surface, bailout);
 
-  const CompartmentCeilings ceilings = CalcCompartmentCeilings(current, gf);
+  const CompartmentCeilings ceilings = CalcCompartmentCeilings(current, gf, ceilingCompartment_);
+  ceilingCompartment_ = ceilings.leadingCompartment;
   const double ceiling = ceilings.ceilingMbar;
   if (ceiling > decoLimitMbar_) {
     decoLimitMbar_ = ceiling;
@@ -356,7 +388,7 @@ void CDivePlan::CheckCounterDiffusion(int step) {
   FillCounterDiffusion(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)]);
 }
 
-void CDivePlan::FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current) {
+VT_STEP_INLINE void CDivePlan::FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current) {
   const bool sameGas = current.oxygenPercent == previous.oxygenPercent &&
                        current.heliumPercent == previous.heliumPercent &&
                        current.closedCircuit == previous.closedCircuit &&

@@ -283,6 +283,8 @@ TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) 
   platform::Registry().WriteString(settings + "\\Gas Mix", "Gas Mixes Ageing", "21/0/-1/-1,32/0/100/7");
   const int today = static_cast<int>((std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()) -
                                       std::chrono::sys_days(std::chrono::year(2000) / 1 / 1)).count());
+  wxPoint tab;
+  wxPoint onTab;
   ProgramRun run;
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", MainWindowOnScreen, [] {
@@ -322,11 +324,15 @@ TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) 
         EXPECT_EQ(plan.GetDivePlan(1)->GetStepCount(), 0);
         EXPECT_EQ(platform::Registry().ReadString(settings + "\\Gas Mix", "Gas Mixes Ageing"),
                   std::optional<std::string>("21/0/-1/-1,32/0/" + std::to_string(today) + "/0"));
-        // The user's change to the second tab brings the plan up to date to that dive.
-        wxPoint tab;
-        ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 1, tab));
-        ClickOn(MainWindow()->Sheet(), tab);
       })
+      // The user's change to the second tab brings the plan up to date to that dive. The click
+      // waits until the toolkit has laid the new tab out and the pointer has reached it.
+      .Then("the second dive's tab laid out", [&] { return FindTabPoint(*MainWindow()->Sheet(), 1, tab); }, [&] {
+        onTab = MainWindow()->Sheet()->ClientToScreen(tab);
+        wxUIActionSimulator().MouseMove(onTab);
+      })
+      .Then("the pointer on the second dive's tab", [&] { return wxGetMousePosition() == onTab; },
+            [] { wxUIActionSimulator().MouseClick(); })
       .Then("the second dive calculated", [] { return !MainWindow()->PlanGroup().m_calcPending; }, [] {
         EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
         EXPECT_GT(MainWindow()->PlanGroup().GetDivePlan(1)->GetStepCount(), 1320);

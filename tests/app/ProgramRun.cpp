@@ -68,6 +68,7 @@ int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::mill
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
+  timeOut_ = timeOut;
   deadline_ = std::chrono::steady_clock::now() + timeOut;
   FailTestsOnToolkitAsserts();
   const int status = app::RunVelmarTessaline(static_cast<int>(words.size()), argv.data());
@@ -108,6 +109,7 @@ void ProgramRun::Tick() {
   inStep_ = true;
   steps_[next_++].act();
   inStep_ = false;
+  deadline_ = std::chrono::steady_clock::now() + timeOut_;
 }
 
 void ProgramRun::Abandon(const std::string& why) {

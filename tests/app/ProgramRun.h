@@ -31,7 +31,10 @@ class ProgramRun : public wxModalDialogHook {
   // The next file dialog is closed with OK on this file.
   ProgramRun& AnswerFile(const std::string& path);
 
-  // Runs the program with these arguments and returns its exit status.
+  // Runs the program with these arguments and returns its exit status. Each step must be ready
+  // within the time-out of the step before it acting (the first, of the start), so that a slow
+  // start on a loaded machine leaves the later steps their time; the end must come within the
+  // time-out of the last step.
   int Run(const std::vector<std::string>& arguments,
           std::chrono::milliseconds timeOut = std::chrono::seconds(40));
 
@@ -62,6 +65,7 @@ class ProgramRun : public wxModalDialogHook {
   std::vector<Reply> answers_;
   std::size_t nextAnswer_ = 0;
   std::vector<std::string> nativeDialogs_;
+  std::chrono::milliseconds timeOut_{};
   std::vector<long> nativeDialogStyles_;
   std::chrono::steady_clock::time_point deadline_;
   Ticker* ticker_ = nullptr;

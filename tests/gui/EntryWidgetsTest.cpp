@@ -82,14 +82,6 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
 
 wxString TextOf(EntryWidgetsDialog& dialog, int id) { return dialog.Find<wxTextCtrl>(id).GetValue(); }
 
-void ClickUpperArrow(wxWindow& arrows) {
-  wxUIActionSimulator mouse;
-  const wxRect rect = arrows.GetScreenRect();
-  mouse.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 4);
-  Settle(20);
-  mouse.MouseClick();
-}
-
 long long MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
 }

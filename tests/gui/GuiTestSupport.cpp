@@ -7,6 +7,7 @@
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/uiaction.h>
 
 #include <gdk/gdk.h>
 
@@ -37,6 +38,14 @@ bool SettleUntil(const std::function<bool()>& done, int milliseconds) {
     if (!finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   } while (!finished && std::chrono::steady_clock::now() < end);
   return finished;
+}
+
+void ClickUpperArrow(wxWindow& arrows) {
+  wxUIActionSimulator mouse;
+  const wxRect rect = arrows.GetScreenRect();
+  mouse.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 4);
+  Settle(20);
+  mouse.MouseClick();
 }
 
 bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point) {
