@@ -16,6 +16,7 @@
 #include "framework/ResourceImages.h"
 #include "framework/TemplateBuilder.h"
 #include "platform/ResourceModule.h"
+#include "platform/UserFolders.h"
 #include "resources/resource.h"
 
 namespace app {
@@ -47,6 +48,7 @@ wxIconBundle LoadIconBundle(int id) {
 CDivePlannerDlg::CDivePlannerDlg(std::string productVersion, CRecentFileList& recentFiles)
     : productVersion_(std::move(productVersion)),
       recentFiles_(recentFiles),
+      language_(platform::ExecutableFolder()),
       icons_(LoadIconBundle(IDR_MAINFRAME)),
       timer_(this, kTimerId) {}
 
@@ -81,6 +83,7 @@ bool CDivePlannerDlg::OnInitDialog() {
   LoadGasLists();
   planGroup_.LoadSettings();
   planGroup_.m_autoRecalc = AppSettings().general.autoRecalc.Get();
+  language_.SelectStoredLanguage();
   currentPlanFile_.clear();
 
   if (!CreateTabSheet()) return false;
@@ -155,6 +158,7 @@ CTabDivePlan* CDivePlannerDlg::AddDivePage(int index) {
   sheet_->AddPage(page, wxEmptyString);
   page->SetDivePlan(planGroup_.GetDivePlan(index));
   page->SetPlanIndex(index);
+  page->RefreshAll();  // the page made itself before it had its dive
   return page;
 }
 

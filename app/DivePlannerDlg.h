@@ -12,6 +12,8 @@
 //   DivePlannerDlgDetails.cpp       the Details window and what it shows
 //   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
 //   DivePlannerDlgPreferences.cpp   the Preferences command
+//   DivePlannerDlgPages.cpp         what the dive pages are told: units, new gases, the row to select
+//   DivePlannerDlgLanguage.cpp      the choice of the user interface's language
 #include <array>
 #include <functional>
 #include <memory>
@@ -26,6 +28,7 @@
 #include <wx/weakref.h>
 
 #include "app/TabDivePlan.h"
+#include "app/core/LanguageChoice.h"
 #include "app/core/CommandState.h"
 #include "controls/AnchorLayout.h"
 #include "controls/IconMenu.h"
@@ -75,6 +78,8 @@ class CDivePlannerDlg : public wxFrame {
   bool IsCalculationPending() const { return planGroup_.m_calcPending; }
   // A forced calculation of the dive of the selected tab.
   bool RecalculateActiveDive();
+  // Tools -> Create Dive Tables: runs the table generator on the open plan; nothing is read back.
+  void OnCreateDiveTables();
   // The open plan, for the windows that show and edit it.
   CPlanGroup& PlanGroup() { return planGroup_; }
 
@@ -146,7 +151,16 @@ class CDivePlannerDlg : public wxFrame {
   // The open Details window, or nullptr.
   views::CDetails* Details() const { return details_.get(); }
 
+  // Tools -> Select Language: offers English and every language library beside the program and
+  // switches the menu, the toolbar's tooltips and the dive pages to the chosen language.
+  void OnSelectLanguage();
+  const CLanguageChoice& Language() const { return language_; }
+
   controls::CResizableSheet* Sheet() const { return sheet_; }
+  // The page of a dive, or nullptr.
+  CTabDivePlan* DivePage(int index) const;
+  // After the units preference changed: every page's depth field follows.
+  void SetTabDepthUnits(UnitSystem units);
   wxToolBar* ToolBar() const { return toolBar_; }
 
  private:
@@ -165,6 +179,11 @@ class CDivePlannerDlg : public wxFrame {
   void BindDiveCommands();
   void BindHelpCommands();
   void BindTableCommands();
+  void BindLanguageCommands();
+  // The main menu again from the current resources, with the recent files.
+  void ReloadMenu();
+  // Every dive page and the toolbar's tooltips take their texts from the current resources.
+  void RefreshTabTexts();
   // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
   void CalculateForTables(int index);
   void ShowInViewer(const std::string& html);
@@ -192,11 +211,16 @@ class CDivePlannerDlg : public wxFrame {
   void OnDiveCalculated(int index);
   void OnPlanLoaded(int index);
 
+  void BindPageMessages();
+  void OnSelectLastPlanPoint(int index);
+  void OnGasMixAdded(unsigned oxygenPercent, int heliumPercent);
+
   std::string productVersion_;
   CRecentFileList& recentFiles_;
   controls::CIconMenu menu_;
   wxToolBar* toolBar_ = nullptr;
   CPlanGroup planGroup_;
+  CLanguageChoice language_;
   std::set<int> handledCommands_;
   std::unique_ptr<CHelpBook> helpBook_;
   std::string autoOpenPath_;  // empty: nothing to open

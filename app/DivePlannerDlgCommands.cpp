@@ -4,6 +4,7 @@
 #include "app/core/RecentFileList.h"
 #include "framework/MenuBuilder.h"
 #include "resources/resource.h"
+#include "views/TableGeneration.h"
 
 namespace app {
 namespace {
@@ -34,6 +35,8 @@ void CDivePlannerDlg::BindCommands() {
   BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
   BindCommand(ID_TOOLS_PREFERENCES, [this] { OnPreferences(); });
   BindTableCommands();
+  BindCommand(ID_TOOLS_CREATE_DIVE_TABLES, [this] { OnCreateDiveTables(); });
+  BindLanguageCommands();
   Bind(wxEVT_CHAR_HOOK, &CDivePlannerDlg::OnCharHook, this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto()) OnFileExit();
@@ -82,6 +85,12 @@ void CDivePlannerDlg::OnCharHook(wxKeyEvent& event) {
     return;
   }
   event.Skip();
+}
+
+void CDivePlannerDlg::OnCreateDiveTables() {
+  views::CTableGeneration generator(nullptr);
+  generator.SetPlanGroup(&planGroup_);
+  generator.ShowModal();
 }
 
 }  // namespace app

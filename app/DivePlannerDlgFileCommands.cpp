@@ -112,10 +112,11 @@ void CDivePlannerDlg::OnOpenRecentFile(const std::string& path) {
   TheDebugLog().Log("User selected MRU file %s", path.c_str());
   const std::string entry = path;  // path may be the list's own entry, which Remove drops
   OpenPlanFile(entry);
-  if (currentPlanFile_.empty()) {
-    recentFiles_.Remove(entry);
-    ShowRecentFiles();
-  }
+  // The plan opened comes first in the list, as a plan opened through the Open dialog does; one
+  // that no longer opens leaves it.
+  if (currentPlanFile_.empty()) recentFiles_.Remove(entry);
+  else recentFiles_.Add(entry);
+  ShowRecentFiles();
 }
 
 void CDivePlannerDlg::OnFileExit() {

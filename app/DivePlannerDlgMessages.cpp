@@ -25,6 +25,7 @@ void CDivePlannerDlg::BindMessages() {
   bind(WMU_REFRESH_VIEW, [this](std::intptr_t, std::intptr_t) { RefreshTitleAndCaptions(); });
   bind(WMU_DIVE_CALCULATED, [this](std::intptr_t wParam, std::intptr_t) { OnDiveCalculated(static_cast<int>(wParam)); });
   bind(WMU_PLAN_LOADED, [this](std::intptr_t wParam, std::intptr_t) { OnPlanLoaded(static_cast<int>(wParam)); });
+  BindPageMessages();
 }
 
 void CDivePlannerDlg::OnPlanModified() { UpdateTitle(); }
@@ -36,6 +37,7 @@ void CDivePlannerDlg::OnDiveTabSelected() {
 
 void CDivePlannerDlg::OnDiveCalculated(int index) {
   if (index < 0 || index >= GetTabCount() || pages_[static_cast<std::size_t>(index)] == nullptr) return;
+  pages_[static_cast<std::size_t>(index)]->RefreshAll();
   SetTabCaption(planGroup_.GetDiveName(index), index, planGroup_.IsBailoutDive(index));
 }
 

@@ -3,6 +3,9 @@
 #include <wx/filesys.h>
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/splitter.h>
+#include <wx/treectrl.h>
 
 #include "engine/NumberText.h"
 #include "framework/Help.h"
@@ -28,8 +31,10 @@ constexpr TopicPage kTopicPages[] = {
     {IDD_ABOUTBOX, "index.html"},
 };
 
-constexpr int kViewerWidth = 960;
+constexpr int kViewerWidth = 1020;
 constexpr int kViewerHeight = 680;
+// Wide enough for the Contents, Index and Search tabs side by side and the longest page title.
+constexpr int kNavigationWidth = 340;
 
 void AddZipReader() {
   static bool added = false;
@@ -77,11 +82,16 @@ bool CHelpBook::ShowContext(int context) {
 }
 
 bool CHelpBook::Shown(bool displayed) {
-  // The viewer's own first size is too small for the pages; the user's later sizes are kept
-  // while the viewer stays open.
+  // The viewer's own first size is too small for the pages and its list of pages; the user's
+  // later sizes are kept while the viewer stays open.
   wxFrame* frame = viewer_->GetFrame();
   if (displayed && frame != nullptr && frame != sizedFrame_.get()) {
     frame->SetSize(wxSize(kViewerWidth, kViewerHeight));
+    if (wxHtmlHelpWindow* window = viewer_->GetHelpWindow()) {
+      if (wxSplitterWindow* splitter = window->GetSplitterWindow()) splitter->SetSashPosition(kNavigationWidth);
+      // The contents open with every page listed, not only the book's title.
+      if (wxTreeCtrl* contents = window->GetTreeCtrl()) contents->ExpandAll();
+    }
     sizedFrame_ = frame;
   }
   return displayed;

@@ -3,28 +3,19 @@
 // Needs a display: xvfb-run -a build/release/bench/graph_bench
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include "bench/BenchmarkDives.h"
-#include "framework/Toolkit.h"
-#include "platform/Registry.h"
+#include "bench/WithToolkit.h"
 #include "views/XYLineGraph.h"
 #include "views/core/ProfileGraphFeed.h"
 
 namespace {
 
 const wxSize kPictureSize(1600, 1000);
-
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 // The graph of the dive in a window that is never shown, and the picture it is drawn into.
 struct ProfileScene {
@@ -86,21 +77,6 @@ BENCHMARK(FullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggr
 BENCHMARK(CursorMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  wxApp::SetInstance(new BenchApp);
-  int toolkitArgc = 1;
-  if (!wxEntryStart(toolkitArgc, argv) || !wxTheApp->CallOnInit()) {
-    std::fprintf(stderr, "The toolkit did not start (no display?)\n");
-    return 1;
-  }
-  framework::PrepareToolkit();
-  scene = std::make_unique<ProfileScene>();
-  benchmark::RunSpecifiedBenchmarks();
-  scene.reset();
-  benchmark::Shutdown();
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return 0;
+  return RunBenchmarksWithToolkit(
+      argc, argv, [] { scene = std::make_unique<ProfileScene>(); }, [] { scene.reset(); });
 }

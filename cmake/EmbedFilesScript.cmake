@@ -1,10 +1,15 @@
-# Invoked by embed_files(): writes OUTPUT holding the bytes of every file named in LIST_FILE.
-file(STRINGS "${LIST_FILE}" names)
+# Invoked by embed_files(): writes OUTPUT holding the bytes of every file listed in LIST_FILE, one
+# "name|path" line each.
+file(STRINGS "${LIST_FILE}" lines)
 set(body "")
 set(table "")
 set(index 0)
-foreach(name IN LISTS names)
-  file(READ "${BASE_DIR}/${name}" hex HEX)
+foreach(line IN LISTS lines)
+  string(FIND "${line}" "|" bar)
+  string(SUBSTRING "${line}" 0 ${bar} name)
+  math(EXPR path_start "${bar} + 1")
+  string(SUBSTRING "${line}" ${path_start} -1 path)
+  file(READ "${path}" hex HEX)
   string(LENGTH "${hex}" hex_length)
   math(EXPR size "${hex_length} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

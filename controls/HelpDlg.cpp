@@ -31,7 +31,7 @@ CHelpDlg::CHelpDlg(int templateId, wxWindow* parent) : TemplateDialog(templateId
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
     if (!HandleHelpKey(event, this, [this] { return HelpTopic(); })) event.Skip();
   });
-  Bind(wxEVT_HELP, [this](wxHelpEvent& event) {
+  Bind(wxEVT_HELP, [](wxHelpEvent& event) {
     ShowHelpPopup(dynamic_cast<wxWindow*>(event.GetEventObject()), HelpRequestPoint(event), event.GetId());
   });
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {

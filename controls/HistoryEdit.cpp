@@ -9,6 +9,7 @@ namespace controls {
 CHistoryEdit::CHistoryEdit(wxWindow* parent, wxWindowID id, const wxPoint& position, const wxSize& size, long style)
     : wxTextCtrl(parent, id, wxEmptyString, position, size, style | wxTE_MULTILINE | wxTE_READONLY) {
   SetLimits(false, false);
+  framework::SetTextSideMargins(*this, FromDIP(4));
   Bind(wxEVT_SET_FOCUS, &CHistoryEdit::OnFocus, this);
 }
 

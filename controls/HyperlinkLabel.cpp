@@ -147,11 +147,8 @@ void CHyperlinkLabel::Render(wxDC& dc) {
 void CHyperlinkLabel::Click() {
   over_ = false;
   const OpenResult result = GotoURL(target_);
-  if (result == OpenResult::kOpened) {
-    SetVisited(true);
-    return;
-  }
-  Refresh();
+  SetVisited(result == OpenResult::kOpened);
+  if (result == OpenResult::kOpened) return;
   wxBell();
   ReportError(result);
 }

@@ -81,6 +81,7 @@ wxSize CImageButton::DoGetBestClientSize() const {
 
 int CImageButton::SetIcon(int iconId, int) {
   icon_ = wxBitmap();
+  iconId_ = iconId;
   wxIcon icon = framework::LoadResourceIcon(iconId);
   int result = 0;
   if (icon.IsOk()) icon_.CopyFromIcon(icon);

@@ -17,6 +17,8 @@ class CImageButton : public wxControl {
 
   // 0, or 1 when the icon cannot be loaded (the button then has none).
   int SetIcon(int iconId, int unused = 0);
+  // The icon resource last set, 0 when none was.
+  int IconId() const { return iconId_; }
   // Id 0 clears the cursor; 1 when loading failed, else 0.
   int SetButtonCursor(int cursorId, bool repaint = true);
   void SetTooltipText(const wxString& text, bool activate = true);
@@ -51,6 +53,7 @@ class CImageButton : public wxControl {
   bool hover_ = false;
   bool pressed_ = false;
   wxBitmap icon_;
+  int iconId_ = 0;
   wxCursor cursor_;
 };
 

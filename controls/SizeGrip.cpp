@@ -22,7 +22,7 @@ CSizeGrip::CSizeGrip(wxWindow* parent, bool visible)
   Bind(wxEVT_LEFT_DOWN, &CSizeGrip::OnLeftDown, this);
   Bind(wxEVT_MOTION, &CSizeGrip::OnMotion, this);
   Bind(wxEVT_LEFT_UP, &CSizeGrip::OnLeftUp, this);
-  Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {});
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) {});
   if (visible) ShowFor(kCreated);
   UpdatePlace();
 }

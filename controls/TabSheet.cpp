@@ -76,7 +76,7 @@ CResizableSheet::CResizableSheet(const wxString& caption, wxWindow* parent, int 
     if (HitTest(event.GetPosition()) != wxNOT_FOUND) framework::PostToMainWindow(WMU_DIVE_TAB_RIGHT_CLICK);
     event.Skip();
   });
-  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+  Bind(wxEVT_CHAR_HOOK, [](wxKeyEvent& event) {
     // Enter moves to the next control instead of pressing a button of the window around.
     if ((event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
       if (wxWindow* focus = FindFocus()) focus->Navigate();

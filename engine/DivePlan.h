@@ -531,6 +531,10 @@ class CDivePlan {
   PreviousDiveState GetFinalState() const;
   void ConstructPlanPlus();
   bool CalcSteps();
+  // The body of CalcSteps, compiled once per processor kind and chosen when the program starts.
+  // Only this file's CalcSteps calls it: some compilers name such a function's resolver
+  // differently from the function, so a call from another file would not link.
+  bool FillSteps();
   void StartDive(int diveIndex, const PreviousDiveState& previous, bool startAtSurface);
   bool AskExtendPlan();
   void DeleteStepsAfter(int step);

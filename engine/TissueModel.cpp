@@ -241,7 +241,7 @@ VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, 
   LoadCompartments(previous.heliumMbar.data(), current.inspiredHeliumMbar, kHe->data(), current.heliumMbar.data());
 }
 
-VT_WIDE_VECTORS bool CDivePlan::CalcSteps() {
+VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
   if (steps_.empty() || profilePoints_.empty()) return false;
   const int first = steps_.back().timeSec + 1;
   const CPlanPoint& lastPoint = profilePoints_.back();
@@ -267,6 +267,8 @@ VT_WIDE_VECTORS bool CDivePlan::CalcSteps() {
   stepsComputed_ = true;
   return true;
 }
+
+bool CDivePlan::CalcSteps() { return FillSteps(); }
 
 double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientMbar, bool bailout) const {
   return GradientFactorAt(previousCeilingMbar, ambientMbar, bailout);

@@ -121,6 +121,15 @@ wxAcceleratorTable LoadAcceleratorTable(int id) {
   return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
+namespace {
+
+wxString ToolTip(int command) {
+  const wxString prompt = wxString::FromUTF8(ResourceString(command));
+  return prompt.Contains("\n") ? prompt.AfterFirst('\n') : prompt;
+}
+
+}  // namespace
+
 bool FillToolBar(wxToolBar& toolBar, int id) {
   std::optional<ToolbarImages> toolbar = LoadToolbarImages(id);
   if (!toolbar) return false;
@@ -130,12 +139,19 @@ bool FillToolBar(wxToolBar& toolBar, int id) {
       toolBar.AddSeparator();
       continue;
     }
-    const wxString prompt = wxString::FromUTF8(ResourceString(command));
-    const wxString tip = prompt.Contains("\n") ? prompt.AfterFirst('\n') : prompt;
-    toolBar.AddTool(ToolkitCommandId(command), wxEmptyString, toolbar->images[image++], tip);
+    toolBar.AddTool(ToolkitCommandId(command), wxEmptyString, toolbar->images[image++], ToolTip(command));
   }
   toolBar.Realize();
   return true;
+}
+
+void RefreshToolTips(wxToolBar& toolBar) {
+  for (std::size_t i = 0; i < toolBar.GetToolsCount(); ++i) {
+    const wxToolBarToolBase* tool = toolBar.GetToolByPos(static_cast<int>(i));
+    if (tool != nullptr && !tool->IsSeparator()) {
+      toolBar.SetToolShortHelp(tool->GetId(), ToolTip(ResourceCommandId(tool->GetId())));
+    }
+  }
 }
 
 }  // namespace framework

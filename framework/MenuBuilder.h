@@ -37,5 +37,7 @@ wxAcceleratorTable LoadAcceleratorTable(int id);
 // Adds the buttons of toolbar id with their images; the short help of a tool is the part after
 // "\n" of the string whose id is the command. False when the toolbar or its images are missing.
 bool FillToolBar(wxToolBar& toolBar, int id);
+// Gives every tool its short help again from the current resources (after a change of language).
+void RefreshToolTips(wxToolBar& toolBar);
 
 }  // namespace framework

@@ -34,6 +34,17 @@ void SetTextScrollBars([[maybe_unused]] wxTextCtrl& text, [[maybe_unused]] bool 
 #endif
 }
 
+void SetTextSideMargins([[maybe_unused]] wxTextCtrl& text, [[maybe_unused]] int marginPx) {
+#ifdef __WXGTK__
+  auto* widget = static_cast<GtkWidget*>(text.GetHandle());
+  if (widget == nullptr || !GTK_IS_SCROLLED_WINDOW(widget)) return;
+  GtkWidget* view = gtk_bin_get_child(GTK_BIN(widget));
+  if (view == nullptr || !GTK_IS_TEXT_VIEW(view)) return;
+  gtk_text_view_set_left_margin(GTK_TEXT_VIEW(view), marginPx);
+  gtk_text_view_set_right_margin(GTK_TEXT_VIEW(view), marginPx);
+#endif
+}
+
 #ifdef __WXGTK__
 namespace {
 

@@ -15,6 +15,10 @@ wxSize ToolkitMinimumSize(wxWindow& control);
 // it; a bar that is not allowed never shows, and the text still scrolls (by keys and wheel).
 void SetTextScrollBars(wxTextCtrl& text, bool horizontalAllowed, bool verticalAllowed);
 
+// Space in pixels between a multi-line text control's frame and its lines, left and right
+// (the toolkit's own margins put the text against the frame).
+void SetTextSideMargins(wxTextCtrl& text, int marginPx);
+
 // Tab passes an editable combo box in one step, as the templates expect: the toolkit would
 // also stop on its drop-down button.
 void MakeOneTabStop(wxComboBox& box);

@@ -31,6 +31,8 @@ class ResourceModule {
   std::optional<std::string_view> ImageFile(ImageKind kind, int id) const;
   // The bytes of a file of the bundle, by its name relative to the resource folder.
   std::optional<std::string_view> File(std::string_view name) const;
+  // Everything the script holds, for comparing one language's resources with another's.
+  const ResourceScript& Script() const { return script_; }
 
  private:
   template <typename Map>

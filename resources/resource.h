@@ -231,7 +231,6 @@
 #define IDS_POINT_INSERT                    1001
 #define IDS_POINT_UPDATE                    1002
 #define IDS_POINT_DELETE                    1003
-#define IDS_READOUT_DEPTH                   1030
 #define IDS_READOUT_END_TIME                1031
 #define IDS_READOUT_INVALID                 1032
 #define IDS_READOUT_GF                      1033
@@ -240,19 +239,11 @@
 #define IDS_CIRCUIT                         1045
 #define IDS_GAS_MIX                         1046
 #define IDS_PPO2                            1047
-#define IDS_DEPTH_METRES                    1048
-#define IDS_DEPTH_FEET                      1049
 #define IDS_SEGMENT                         1050
 #define IDS_DURATION_MMSS                   1051
 #define IDS_OPEN_CIRCUIT                    1052
 #define IDS_CLOSED_CIRCUIT                  1053
 #define IDS_NO_CLEAR_SURFACE                1054
-#define IDS_READOUT_CEILING                 1055
-#define IDS_TIME                            1059
-#define IDS_READOUT_CNS                     1060
-#define IDS_READOUT_OTU                     1061
-#define IDS_DILUENT                         1065
-#define IDS_GAS                             1306
 #define IDS_TIP_POINT_ADD                   2000
 #define IDS_TIP_POINT_INSERT                2001
 #define IDS_TIP_POINT_DELETE                2002
@@ -648,4 +639,6 @@
 
 
 // Languages: language selection
+#define IDD_SELECT_LANGUAGE                 77
+#define IDC_LANGUAGE_LIST                   216
 

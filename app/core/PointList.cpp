@@ -40,7 +40,7 @@ PointListTable BuildPointList(const CDivePlan& dive, UnitSystem units) {
 
   PointListTable table;
   table.columns.push_back({ResourceString(IDS_SEGMENT), ColumnAlignment::kCentre, 65});
-  table.columns.push_back({ResourceString(units == UnitSystem::kImperial ? IDS_DEPTH_FEET : IDS_DEPTH_METRES),
+  table.columns.push_back({ResourceString(units == UnitSystem::kImperial ? IDS_GRAPH_DEPTH_FEET : IDS_GRAPH_DEPTH_METRES),
                            ColumnAlignment::kRight, 65});
   if (anyNoClearSurface) table.columns.push_back({ResourceString(IDS_NO_CLEAR_SURFACE), ColumnAlignment::kCentre, 10});
   table.columns.push_back({ResourceString(minutesAndSeconds ? IDS_DURATION_MMSS : IDS_DURATION_MINS),
@@ -51,8 +51,8 @@ PointListTable BuildPointList(const CDivePlan& dive, UnitSystem units) {
 
   const std::string closedCircuit = ResourceString(IDS_CLOSED_CIRCUIT);
   const std::string openCircuit = ResourceString(IDS_OPEN_CIRCUIT);
-  const std::string diluent = ResourceString(IDS_DILUENT) + " - ";
-  const std::string gas = ResourceString(IDS_GAS) + " - ";
+  const std::string diluent = ResourceString(IDS_GRAPH_DILUENT) + " - ";
+  const std::string gas = ResourceString(IDS_GRAPH_GAS) + " - ";
   const std::string noClearSurface = ResourceString(IDS_NO_CLEAR_SURFACE);
   for (std::size_t row = 0; row < points.size(); ++row) {
     const CPlanPoint& point = *points[row];

@@ -65,6 +65,8 @@ bool CProfileReadout::IsLoggedClosedCircuitAt(int timeSec) const {
   return found && found->depthMetres > kBailoutMinimumDepthMetres && dive_->IsPlanPlusClosedCircuit(found->index);
 }
 
+bool CProfileReadout::IsReviewDive() const { return dive_ != nullptr && dive_->IsReviewDive(); }
+
 bool CProfileReadout::HasNothingToShow() const {
   return dive_ == nullptr || (dive_->IsBailoutMode() && !dive_->IsBailoutPlanPresent());
 }
@@ -87,13 +89,13 @@ std::string CProfileReadout::FormatLoggedReadoutItem(int timeSec, int item) cons
   const double oxygen = dive_->GetPlanPlusOxygen(point);
   switch (item) {
     case 0: {
-      std::string text = ResourceString(IDS_READOUT_DEPTH) + Length(" %.1f %s", found->depthMetres);
+      std::string text = ResourceString(IDS_GRAPH_DEPTH) + Length(" %.1f %s", found->depthMetres);
       if (dive_->IsPlanPlusNoClearSurface(point)) text += " " + ResourceString(IDS_NO_CLEAR_SURFACE);
       return text;
     }
     case 1: return ResourceString(closedCircuit ? IDS_CLOSED_CIRCUIT : IDS_OPEN_CIRCUIT);
     case 2:
-      return ResourceString(closedCircuit ? IDS_DILUENT : IDS_GAS) + " - " +
+      return ResourceString(closedCircuit ? IDS_GRAPH_DILUENT : IDS_GRAPH_GAS) + " - " +
              MixName(oxygen, dive_->GetPlanPlusHelium(point));
     case 3: {
       const double ambient = AmbientBar(found->depthMetres);
@@ -109,15 +111,15 @@ std::string CProfileReadout::FormatStepReadoutItem(int step, int item) const {
   if (HasNothingToShow() || dive_->GetStepCount() == 0) return {};
   step = std::clamp(step, 0, dive_->GetStepCount() - 1);
   switch (item) {
-    case 0: return ResourceString(IDS_READOUT_CEILING) + Length(" %.1f %s", dive_->GetStepCeiling(step));
+    case 0: return ResourceString(IDS_GRAPH_CEILING) + Length(" %.1f %s", dive_->GetStepCeiling(step));
     case 1: {
       const double gf = dive_->GetStepGradientFactor(step) * 100;
       return ResourceString(IDS_READOUT_GF) +
              (dive_->IsReviewDive() ? FormatC(" %.0f (Log %.0f)", gf, dive_->GetStepLoggedGradientFactor(step))
                                     : FormatC(" %.0f", gf));
     }
-    case 2: return ResourceString(IDS_READOUT_CNS) + FormatC(" %0.1f%%", dive_->GetStepCns(step) * 100);
-    case 3: return ResourceString(IDS_READOUT_OTU) + FormatC(" %0.1f%%", dive_->GetStepOtu(step) / 300 * 100);
+    case 2: return ResourceString(IDS_GRAPH_CNS) + FormatC(" %0.1f%%", dive_->GetStepCns(step) * 100);
+    case 3: return ResourceString(IDS_GRAPH_OTU) + FormatC(" %0.1f%%", dive_->GetStepOtu(step) / 300 * 100);
     case 4: return ResourceString(IDS_READOUT_EAD) + Length(" %0.1f%s", dive_->GetStepEad(step));
     default: return ResourceString(IDS_READOUT_INVALID);
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Gas.h"
+#include "views/core/GraphPage.h"
 
 class CDivePlan;
 
@@ -17,26 +18,28 @@ struct ProfilePointAtTime {
   double depthMetres = 0;
 };
 
-class CProfileReadout {
+// The answers from one dive in one unit system; the dive page is one.
+class CProfileReadout : public views::IGraphPage {
  public:
   // dive: may be null (a page without a dive); it must outlive the read-out.
   CProfileReadout(const CDivePlan* dive, UnitSystem units) : dive_(dive), units_(units) {}
 
-  // -1 without a dive.
-  int GetStepCount() const;
-  // False without a dive or past the last step.
-  bool IsStepWarningFree(int step) const;
-  // 0 past the last step, -1 without a dive.
-  int GetStepWarningFlags(int step) const;
-  // The step's warnings joined by "#"; empty past the last step or without a dive.
-  std::string GetStepWarningText(int step) const;
+  void SetReadoutDive(const CDivePlan* dive) { dive_ = dive; }
+  void SetReadoutUnits(UnitSystem units) { units_ = units; }
 
+  int GetStepCount() const override;
+  bool IsStepWarningFree(int step) const override;
+  int GetStepWarningFlags(int step) const override;
+  // The step's warnings joined by "#"; empty past the last step or without a dive.
+  std::string GetStepWarningText(int step) const override;
   // On closed circuit and deeper than 3.0 m at that time: where a bailout can start.
-  bool IsLoggedClosedCircuitAt(int timeSec) const;
-  // Items 0 to 4 of the profile point at the time: depth, circuit, gas, PPO2, end time.
-  std::string FormatLoggedReadoutItem(int timeSec, int item) const;
-  // Items 0 to 4 of a profile step (past the last step: the last): ceiling, GF, CNS, OTU, EAD.
-  std::string FormatStepReadoutItem(int step, int item) const;
+  bool IsLoggedClosedCircuitAt(int timeSec) const override;
+  // Depth, circuit, gas, PPO2 and the dive's end time; empty without a dive, before a
+  // bailout plan exists in bailout mode, or where no profile point lies.
+  std::string FormatLoggedReadoutItem(int timeSec, int item) const override;
+  // Ceiling, GF, CNS, OTU and EAD of the step (past the last step: the last).
+  std::string FormatStepReadoutItem(int step, int item) const override;
+  bool IsReviewDive() const override;
 
   // The profile point under the time (the last one starting at or before it) and the depth
   // there: from the previous point's depth to its own over its duration, its own once it has

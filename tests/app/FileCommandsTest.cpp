@@ -104,13 +104,15 @@ TEST(FileCommands, OpenAsksAgainAfterACancelledSaveAndTheRecentFilesDropWhatNoLo
         EXPECT_EQ(run.NativeDialogs().size(), 5u);
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 - Sunday.ccp");
         EXPECT_EQ(DefaultDirectory(), plans.string());
+        EXPECT_EQ(RecentFileMenu(), (std::vector<std::string>{"&1 " + (plans / "Sunday.ccp").string(),
+                                                              "&2 " + saturday.string()}));
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
   EXPECT_TRUE(Contains(log, "User selected file " + saturday.string()));
   EXPECT_TRUE(Contains(log, "User selected MRU file " + gone.string()));
-  EXPECT_EQ(platform::Registry().ReadString(recentKey, "File1"), std::optional<std::string>(saturday.string()));
+  EXPECT_EQ(platform::Registry().ReadString(recentKey, "File2"), std::optional<std::string>(saturday.string()));
   EXPECT_EQ(platform::Registry().ReadString(recentKey, "File3"), std::nullopt);
 }
 

@@ -92,7 +92,7 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
       })
       .Then("the page of the plan settings", [] { return OpenedPage() == "plan-settings.html"; }, [] {
         // A viewer made anew after the first was closed has the same size.
-        EXPECT_EQ(FindShown<wxHtmlHelpFrame>()->GetSize(), wxSize(960, 680));
+        EXPECT_EQ(FindShown<wxHtmlHelpFrame>()->GetSize(), wxSize(1020, 680));
         FindShown<wxHtmlHelpFrame>()->Close();
       })
       .Then("the help gone", [] { return !ViewerExists(); }, [] { RunCommandLater(ID_HELP_ABOUT); })

@@ -123,6 +123,8 @@ TEST(PlanSettings, ImperialValuesCustomValuesFromAFileAndOkSettingTheAlgorithmAn
       .Then("closed again", [] { return FindShown<app::CPlanGroupSettings>() == nullptr; }, [] {
         EXPECT_EQ(Plan().GetAlgorithm(), 1);  // Custom becomes ZH-L16C
         EXPECT_TRUE(Plan().m_modified);      // and the plan counts as changed
+        Pump();
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
         Plan().ClearModified();
         MainWindow()->Close();
       });

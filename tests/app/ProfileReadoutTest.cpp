@@ -1,10 +1,11 @@
-// What the dive page answers its profile graph: the steps' warnings, where a bailout can start
-// and the texts of the cursor read-out.
+// What the dive page answers its profile graph (the steps' warnings, where a bailout can start,
+// the texts of the cursor read-out) and what it gives it of a long logged dive.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/core/ProfileReadout.h"
+#include "views/core/ProfileGraphFeed.h"
 #include "tests/engine/DiveTestSupport.h"
 
 namespace {
@@ -91,4 +92,21 @@ TEST_F(ProfileReadoutTest, WithoutADiveOrABailoutPlanNothingIsRead) {
   dive.SetBailoutMode(true);
   EXPECT_EQ(readout.FormatLoggedReadoutItem(30, 0), "");
   EXPECT_EQ(readout.FormatStepReadoutItem(30, 0), "");
+}
+
+TEST_F(ProfileReadoutTest, ALoggedDiveOf2500StepsGivesEverySecondStepOfItsCeilingAndNoWarningBar) {
+  CDivePlan dive = LoggedDive({{0, 0, 0}, {1, 1200, 20}, {1201, 1299, 0}});
+  ASSERT_TRUE(Calculate(dive));
+  ASSERT_EQ(dive.GetStepCount(), 2500);
+  views::GraphModel graph(views::kLineGraph);
+  views::FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  const std::vector<views::CGraphDataSet>& sets = graph.DataSets();
+  ASSERT_EQ(sets.size(), 3u);
+  EXPECT_EQ(sets[0].GetName(), "Ceiling");
+  EXPECT_EQ(sets[0].GetPointCount(), 1250);
+  EXPECT_EQ(sets[0].GetX(1), 2);
+  EXPECT_EQ(sets[1].GetName(), "Logged Ceiling");
+  EXPECT_EQ(sets[1].GetX(1), 1200);
+  EXPECT_EQ(sets[1].GetY(1), 3);
+  EXPECT_EQ(sets[2].GetName(), "Depth");
 }

@@ -11,6 +11,7 @@
 
 #include <wx/dialog.h>
 
+#include "app/core/LanguageLibraries.h"
 #include "framework/TemplateBuilder.h"
 #include "framework/NativeControls.h"
 #include "resources/ProgramResources.h"
@@ -20,9 +21,11 @@ namespace {
 
 // The resource scripts whose templates are checked, one line each.
 std::vector<std::pair<const char*, const platform::ResourceModule*>> CheckedScripts() {
-  return {
-      {"English", &ProgramResources()},
-  };
+  static const std::shared_ptr<const platform::ResourceModule> spanish = app::LoadLanguageLibrary(SPANISH_LIBRARY);
+  EXPECT_TRUE(spanish) << "the Spanish library " << SPANISH_LIBRARY << " cannot be loaded";
+  std::vector<std::pair<const char*, const platform::ResourceModule*>> scripts{{"English", &ProgramResources()}};
+  if (spanish) scripts.emplace_back("Spanish", spanish.get());
+  return scripts;
 }
 
 enum class Fault { kClipped, kOutside, kOverlap };

@@ -1,16 +1,21 @@
 // The entry widgets in a dialog of their own, driven by real clicks and keys, and a screenshot
-// of the dialog holding one of each.
+// of the dialog holding one of each; the link opens through a stand-in for the desktop.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <tuple>
 #include <vector>
 
+#include <wx/settings.h>
 #include <wx/textctrl.h>
+#include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
 #include "controls/GasComboCompletion.h"
 #include "controls/HistoryEdit.h"
+#include "controls/HyperlinkLabel.h"
+#include "controls/MultiFieldEdit.h"
 #include "controls/NumSpinCtrl.h"
 #include "engine/PrivateMessages.h"
 #include "framework/Messages.h"
@@ -29,11 +34,21 @@ constexpr int kDives = 9204;
 constexpr int kDivesSpin = 9205;
 constexpr int kGas = 9201;
 constexpr int kMessages = 9206;
+constexpr int kInterval = 9207;
+constexpr int kHomePage = 9208;
 
 // Each widget stands in the template's place of the standard control it replaces.
 class EntryWidgetsDialog : public framework::TemplateDialog {
  public:
   EntryWidgetsDialog() : TemplateDialog(kEntryWidgets, nullptr) {}
+
+  // Made and shown, with its first events handled.
+  bool Open() {
+    if (!Create()) return false;
+    Show();
+    Settle(100);
+    return true;
+  }
 
   template <typename Widget>
   Widget& Find(int id) {
@@ -53,6 +68,9 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
       case kGfHighSpin: return new controls::CNumSpinCtrl(parent, control.id, position, size);
       case kGas: return new controls::CGasComboCompletion(parent, control.id, position, size);
       case kMessages: return new controls::CHistoryEdit(parent, control.id, position, size);
+      case kInterval: return new controls::CSTimeHM(parent, control.id, position, size);
+      case kHomePage:
+        return new controls::CHyperlinkLabel(parent, control.id, framework::TemplateText(control.text), position, size);
       default: return nullptr;
     }
   }
@@ -86,13 +104,73 @@ long long MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
 }
 
+// A point on the screen over the field's character at index.
+wxPoint OverCharacter(controls::CSTimeHM& field, int index) {
+  const wxSize size = field.GetClientSize();
+  for (int x = 0; x < size.x; ++x) {
+    if (field.CharacterIndexAt(x) == index && field.CharacterIndexAt(x + 2) == index) {
+      return field.ClientToScreen(wxPoint(x + 1, size.y / 2));
+    }
+  }
+  ADD_FAILURE() << "no character " << index;
+  return field.GetScreenPosition();
+}
+
+void ClickAt(const wxPoint& point) {
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(point);
+  Settle(30);
+  mouse.MouseClick();
+  Settle(50);
+}
+
+// Pixels of a rendered picture by colour: how many there are, and the most on any one row.
+struct ColourCount {
+  int pixels = 0;
+  int widestRow = 0;
+};
+
+ColourCount CountColour(const wxImage& image, const std::function<bool(int r, int g, int b)>& matches) {
+  ColourCount count;
+  for (int y = 0; y < image.GetHeight(); ++y) {
+    int row = 0;
+    for (int x = 0; x < image.GetWidth(); ++x) {
+      row += matches(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+    }
+    count.pixels += row;
+    count.widestRow = std::max(count.widestRow, row);
+  }
+  return count;
+}
+
+// Loose enough for the edges of letters and an underline that falls between two pixel rows.
+bool Blue(int r, int g, int b) { return b > r + 80 && b > g + 80; }
+bool Red(int r, int g, int b) { return r > g + 80 && r > b + 80; }
+bool Purple(int r, int g, int b) { return r > 50 && r < 140 && g < 80 && b > 100 && b > r + 20; }
+
+wxImage Picture(controls::CHyperlinkLabel& link) {
+  return RenderToBitmap(link.GetClientSize(), [&](wxDC& dc) { link.Render(dc); }).ConvertToImage();
+}
+
+// Records what the links ask the desktop to open, and answers as told.
+struct DesktopStandIn {
+  DesktopStandIn() {
+    old = controls::SetLinkLauncher([this](const std::string& target) {
+      opened.push_back(target);
+      return succeeds;
+    });
+  }
+  ~DesktopStandIn() { controls::SetLinkLauncher(old); }
+  std::vector<std::string> opened;
+  bool succeeds = true;
+  controls::LinkLauncher old;
+};
+
 }  // namespace
 
 TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClickByASecond) {
   EntryWidgetsDialog dialog;
-  ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle(100);
+  ASSERT_TRUE(dialog.Open());
 
   // Whole-number arrows write their position into the buddy edit.
   EXPECT_EQ(TextOf(dialog, kDives), "3");
@@ -142,9 +220,7 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
 
 TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsNewestLineInView) {
   EntryWidgetsDialog dialog;
-  ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle(100);
+  ASSERT_TRUE(dialog.Open());
   auto& gas = dialog.Find<controls::CGasComboCompletion>(kGas);
   ASSERT_TRUE(gas.FillList("21/0,100/0,36/0,18/45"));
   EXPECT_EQ(gas.GetValue(), "Air");
@@ -200,6 +276,19 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   EXPECT_EQ(gas.GetValue(), "");
   ASSERT_EQ(dialog.gasMessages.size(), 1u);
   EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_SELECTED, 0, 0}));
+
+  // Selecting a gas from outside: one in the list is only selected, a missing one is added in
+  // its place and the owner told, an invalid one is refused.
+  dialog.gasMessages.clear();
+  EXPECT_TRUE(gas.SelectGas(18, 45));
+  EXPECT_EQ(gas.GetValue(), "18/45");
+  EXPECT_TRUE(gas.SelectGas(50, 0));
+  EXPECT_EQ(gas.GetValue(), "50% Nitrox");
+  EXPECT_FALSE(gas.SelectGas(4, 0));
+  EXPECT_EQ(gas.GetListText(), "21/0,100/0,32/0,36/0,50/0,18/45");
+  Settle(100);
+  ASSERT_EQ(dialog.gasMessages.size(), 1u);
+  EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_ADDED, 50, 0}));
   gas.SetSelection(2);
 
   auto& history = dialog.Find<controls::CHistoryEdit>(kMessages);
@@ -227,4 +316,126 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
 
   const wxString file = wxString(GUI_ARTEFACT_DIR) + "/entry-widgets.png";
   EXPECT_TRUE(CaptureWindow(dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
+}
+
+TEST(TimeField, TypingKeysAndClicksEditHoursAndMinutesAndLeavingItNotifiesTheDialog) {
+  EntryWidgetsDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  auto& time = dialog.Find<controls::CSTimeHM>(kInterval);
+  std::vector<int> leftFields;
+  dialog.Bind(controls::EVT_EDIT_KILL_FOCUS, [&](wxCommandEvent& event) { leftFields.push_back(event.GetId()); });
+  time.SetSeconds(2 * 3600 + 5 * 60);
+  EXPECT_EQ(time.ShownText(), "02:05");
+
+  // A click on the hours takes the focus there; the hours are shown selected.
+  ClickAt(OverCharacter(time, 0));
+  ASSERT_TRUE(SettleUntil([&] { return time.HasFocus(); }));
+  EXPECT_EQ(time.GetCurrentField(), 0);
+  wxUIActionSimulator keys;
+  keys.Text("1345");
+  ASSERT_TRUE(SettleUntil([&] { return time.GetSeconds() == 13 * 3600 + 45 * 60; }));
+  EXPECT_EQ(time.ShownText(), "13:45");
+  const wxImage picture = RenderToBitmap(time.GetClientSize(), [&](wxDC& dc) { time.Render(dc); }).ConvertToImage();
+  const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+  auto isHighlight = [&](int r, int g, int b) { return r == highlight.Red() && g == highlight.Green() && b == highlight.Blue(); };
+  // Rows through the middle of the text, clear of the frame (which may show the focus colour).
+  const int colon = OverCharacter(time, 2).x - time.GetScreenPosition().x;
+  const int middle = picture.GetHeight() / 2;
+  EXPECT_GT(CountColour(picture.GetSubImage(wxRect(4, middle - 3, colon - 4, 6)), isHighlight).pixels, 20);
+  EXPECT_EQ(CountColour(picture.GetSubImage(wxRect(colon + 4, middle - 3, picture.GetWidth() - colon - 10, 6)),
+                        isHighlight).pixels, 0);
+  const wxString file = wxString(GUI_ARTEFACT_DIR) + "/entry-widgets-time-field.png";
+  EXPECT_TRUE(CaptureWindow(dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
+
+  // The minutes by a click, then 8 and 0: 80 is too many, so the 0 starts again.
+  ClickAt(OverCharacter(time, 4));
+  EXPECT_EQ(time.GetCurrentField(), 1);
+  ClickAt(OverCharacter(time, 2));  // the ":" keeps the minutes
+  EXPECT_EQ(time.GetCurrentField(), 1);
+  keys.Text("80");
+  ASSERT_TRUE(SettleUntil([&] { return time.ShownText() == "13:00"; }));
+  EXPECT_EQ(time.GetCurrentField(), 0);  // two digits moved on to the hours
+
+  keys.Char(WXK_DOWN);  // 13 → 12 hours
+  keys.Char(WXK_RIGHT);
+  keys.Char(WXK_UP);  // minutes 0 → 1
+  ASSERT_TRUE(SettleUntil([&] { return time.ShownText() == "12:01"; }));
+  EXPECT_TRUE(leftFields.empty());
+
+  // Tab passes the link by to GF High; the dialog hears that the field was left, once.
+  keys.Char(WXK_TAB);
+  ASSERT_TRUE(SettleUntil([&] { return !leftFields.empty(); }));
+  Settle(50);
+  EXPECT_EQ(leftFields, std::vector<int>{kInterval});
+  EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(kGfHigh));
+  EXPECT_EQ(time.GetSeconds(), 12 * 3600 + 60);
+}
+
+TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
+  DesktopStandIn desktop;
+  EntryWidgetsDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  auto& link = dialog.Find<controls::CHyperlinkLabel>(kHomePage);
+  EXPECT_EQ(link.GetURL(), "Oskerby Home Page");  // no target yet: the text
+  link.SetURL("https://www.example.com/velmar");
+  EXPECT_EQ(link.GetToolTip()->GetTip(), "https://www.example.com/velmar");
+  EXPECT_TRUE(link.GetCursor().IsOk());
+  // The window takes the size of its text instead of its 100-unit template width.
+  EXPECT_EQ(link.GetSize(), link.GetTextExtent("Oskerby Home Page"));
+
+  wxUIActionSimulator mouse;
+  const wxPoint elsewhere = dialog.FindWindow(kDives)->GetScreenRect().GetPosition() + wxPoint(5, 5);
+  const wxPoint onLink = link.GetScreenRect().GetPosition() + wxPoint(10, link.GetSize().y / 2);
+  mouse.MouseMove(elsewhere);
+  Settle(100);
+  const ColourCount resting = CountColour(Picture(link), Blue);
+  EXPECT_GT(resting.pixels, 50);
+  EXPECT_LT(resting.widestRow, link.GetSize().x * 6 / 10);  // no underline
+
+  mouse.MouseMove(onLink);
+  ASSERT_TRUE(SettleUntil([&] { return link.IsOver(); }));
+  const wxImage hover = Picture(link);
+  EXPECT_EQ(CountColour(hover, Blue).pixels, 0);
+  EXPECT_GT(CountColour(hover, Red).widestRow, link.GetSize().x * 8 / 10);  // red and underlined
+
+  mouse.MouseMove(elsewhere);
+  ASSERT_TRUE(SettleUntil([&] { return !link.IsOver(); }));
+  EXPECT_FALSE(link.GetFont().GetUnderlined());
+  link.SetUnderline(controls::CHyperlinkLabel::kUnderlineAlways);
+  EXPECT_GT(CountColour(Picture(link), Blue).widestRow, link.GetSize().x * 8 / 10);
+
+  // A click opens the target, and the link shows that it was visited.
+  ClickAt(onLink);
+  ASSERT_TRUE(SettleUntil([&] { return link.IsVisited(); }));
+  EXPECT_EQ(desktop.opened, std::vector<std::string>{"https://www.example.com/velmar"});
+  mouse.MouseMove(elsewhere);
+  Settle(100);
+  ASSERT_FALSE(link.IsOver());
+  EXPECT_GT(CountColour(Picture(link), Purple).pixels, 50);
+  EXPECT_TRUE(link.GetFont().GetUnderlined());  // always underlined, also off the link
+
+  // Anything but a web or mail target is refused and reported, and the desktop never sees it.
+  wxString caption, text;
+  long style = 0;
+  link.SetURL("file:///etc/passwd");
+  wxTEST_DIALOG(ClickAt(onLink), ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  EXPECT_EQ(caption, "Velmar Tessaline");
+  EXPECT_EQ(text, "Unable to open hyperlink:\n\nOnly web (http:, https:) and e-mail (mailto:) links are opened.");
+  EXPECT_TRUE(style & wxICON_WARNING);
+  EXPECT_FALSE(link.IsVisited());
+  EXPECT_EQ(desktop.opened.size(), 1u);
+
+  // A mail target the desktop cannot open is reported too.
+  desktop.succeeds = false;
+  link.SetURL("mailto:info@example.com");
+  wxTEST_DIALOG(ClickAt(onLink), ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  EXPECT_EQ(text, "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
+  EXPECT_EQ(desktop.opened.back(), "mailto:info@example.com");
+  EXPECT_FALSE(link.IsVisited());
+
+  // A link without a text of its own shows its target.
+  auto* bare = new controls::CHyperlinkLabel(&dialog, wxID_ANY, "", wxPoint(0, 0), wxSize(10, 10), wxALIGN_LEFT,
+                                             "mailto:info@example.com");
+  EXPECT_EQ(bare->GetLabel(), "mailto:info@example.com");
+  bare->Destroy();
 }

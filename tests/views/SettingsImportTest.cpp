@@ -95,6 +95,23 @@ TEST_F(SettingsImportTest, ADivesSettingsAndGasChangesReplaceThePages) {
   EXPECT_EQ(feet.Shown(kAscentRate), 29);   // 29.3
   EXPECT_EQ(feet.Shown(kLastDecoStop), 10);  // 9.8 ft
 
+  // Fourteen gases on the way down, a point every 3 m: the list holds the first gas at 0 m and
+  // again at 3 m (a duplicate, dropped), then one entry per point from 6 m to 42 m. The twelve
+  // shallowest, 0 and 6 to 36 m, are taken and the user is told of each of the other two.
+  CPlanGroup many;
+  for (int k = 0; k < 14; ++k) AddPoint(*many.GetDivePlan(0), 3.0 * (k + 1), 60, 21 + k, 0);
+  userInterface.questions.clear();
+  GeneratorPage deep = MetricPage(10, 40, 10, 10, 30, 10);
+  EXPECT_TRUE(ImportGasSwitches(&many, {0, false}, deep));
+  ASSERT_EQ(deep.travel.Count(), 12);
+  EXPECT_EQ(deep.travel.Row(0).GetOxygen(), 21);
+  EXPECT_EQ(deep.travel.Row(1).GetDepth(), 6);
+  EXPECT_EQ(deep.travel.Row(11).GetDepth(), 36);
+  EXPECT_EQ(deep.deco.Count(), 0);
+  const std::string full = "Maximum limit of 12 Gas Switches.\n\nUnable to add additional items";
+  EXPECT_EQ(Told(), (std::vector<std::string>{"Duplicate gas switches @ 3 m and 0 m\n\nRemoving 3 m gas switch", full,
+                                              full}));
+
   // No group, no dive, a dive without points: nothing changes.
   EXPECT_FALSE(ImportDiveSettings(nullptr, {0, false}, feet));
   EXPECT_FALSE(ImportGasSwitches(&group, {3, false}, page));

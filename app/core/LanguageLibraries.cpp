@@ -1,0 +1,104 @@
+#include "app/core/LanguageLibraries.h"
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+#include "platform/DynamicLibrary.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kNamePrefix = "VelmarTessaline";
+constexpr const char* kNameSuffix = ".so";
+constexpr std::size_t kMaxLanguageNameLength = 64;
+
+using GetLanguageFunction = int (*)();
+using GetLanguageStrFunction = const char* (*)();
+
+bool HasLibraryName(const std::filesystem::path& file) {
+  const std::string name = file.filename().string();
+  const std::size_t prefix = std::strlen(kNamePrefix);
+  const std::size_t suffix = std::strlen(kNameSuffix);
+  return name.size() > prefix + suffix && name.compare(0, prefix, kNamePrefix) == 0 &&
+         name.compare(name.size() - suffix, suffix, kNameSuffix) == 0;
+}
+
+// A loaded library together with the module parsed from its bundle, which points into it: the
+// module goes first, then the library is unloaded.
+struct LoadedLibrary {
+  platform::DynamicLibrary library;
+  std::unique_ptr<platform::ResourceModule> module;
+  LanguageLibrary facts;
+};
+
+// The name as text of at most kMaxLanguageNameLength printable characters; nothing otherwise.
+std::optional<std::string> CopyLanguageName(const char* text) {
+  if (text == nullptr) return std::nullopt;
+  std::string name;
+  for (std::size_t i = 0; text[i] != '\0'; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (i == kMaxLanguageNameLength || c < 0x20 || c == 0x7F) return std::nullopt;
+    name += static_cast<char>(c);
+  }
+  if (name.empty()) return std::nullopt;
+  return name;
+}
+
+std::unique_ptr<LoadedLibrary> Load(const std::filesystem::path& file) {
+  auto loaded = std::make_unique<LoadedLibrary>();
+  if (!HasLibraryName(file) || !loaded->library.Open(file)) return nullptr;
+  auto language = reinterpret_cast<GetLanguageFunction>(loaded->library.Symbol("GetLanguage"));
+  auto languageName = reinterpret_cast<GetLanguageStrFunction>(loaded->library.Symbol("GetLanguageStr"));
+  auto resources = reinterpret_cast<GetResourceDataFunction>(loaded->library.Symbol("GetResourceData"));
+  if (language == nullptr || languageName == nullptr || resources == nullptr) return nullptr;
+  std::optional<std::string> name = CopyLanguageName(languageName());
+  if (!name) return nullptr;
+  loaded->facts = {static_cast<LanguageId>(language() & 0xFFFF), *name, file};
+  std::string error;
+  loaded->module = platform::ResourceModule::FromBundle(resources(), &error);
+  if (!loaded->module) return nullptr;
+  return loaded;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> LanguageLibraryCandidates(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (it->is_regular_file(error) && HasLibraryName(it->path())) files.push_back(it->path());
+  }
+  std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.native() < b.native(); });
+  return files;
+}
+
+std::optional<LanguageLibrary> ProbeLanguageLibrary(const std::filesystem::path& file) {
+  std::unique_ptr<LoadedLibrary> loaded = Load(file);
+  if (!loaded) return std::nullopt;
+  return loaded->facts;
+}
+
+std::vector<LanguageLibrary> ListLanguageLibraries(const std::filesystem::path& folder) {
+  std::vector<LanguageLibrary> libraries;
+  for (const std::filesystem::path& file : LanguageLibraryCandidates(folder)) {
+    if (std::optional<LanguageLibrary> library = ProbeLanguageLibrary(file)) libraries.push_back(*library);
+  }
+  return libraries;
+}
+
+std::filesystem::path FindLanguageLibrary(const std::filesystem::path& folder, LanguageId language) {
+  for (const std::filesystem::path& file : LanguageLibraryCandidates(folder)) {
+    std::optional<LanguageLibrary> library = ProbeLanguageLibrary(file);
+    if (library && library->language == language) return file;
+  }
+  return {};
+}
+
+std::shared_ptr<const platform::ResourceModule> LoadLanguageLibrary(const std::filesystem::path& file) {
+  std::shared_ptr<LoadedLibrary> loaded = Load(file);
+  if (!loaded) return nullptr;
+  return std::shared_ptr<const platform::ResourceModule>(loaded, loaded->module.get());
+}
+
+}  // namespace app
