@@ -59,6 +59,10 @@ void BailoutGasListEditor::SetGasMixes(const std::string& gasMixes) {
   if (controls::CGasComboCompletion* box = GasBox()) box->FillList(gasMixes);
 }
 
+void BailoutGasListEditor::AddGasToBox(int oxygenPercent, int heliumPercent) {
+  if (controls::CGasComboCompletion* box = GasBox()) box->AddGas(oxygenPercent, heliumPercent, true);
+}
+
 void BailoutGasListEditor::SetListText(const std::string& listText) {
   list_.SetListText(listText);
   ShowRows();

@@ -37,6 +37,8 @@ class BailoutGasListEditor {
   void SetTooltips(int addTip, int deleteTip, int loadTip, int saveTip);
 
   void SetGasMixes(const std::string& gasMixes);
+  // A gas typed elsewhere joins the gas box, unselected.
+  void AddGasToBox(int oxygenPercent, int heliumPercent);
   void SetListText(const std::string& listText);
   std::string GetListText() const { return list_.GetListText(); }
   const BailoutGasListModel& List() const { return list_; }

@@ -11,6 +11,14 @@
 #include "resources/resource.h"
 
 namespace app {
+namespace {
+
+// The tabs' titles by page index.
+constexpr int kTabTitles[] = {IDS_TAB_DIVE_SETTINGS, IDS_TAB_BAILOUT_SETTINGS, IDS_TAB_BAILOUT_GAS_LIST};
+
+wxString TabTitle(int page) { return wxString::FromUTF8(ResourceString(kTabTitles[page])); }
+
+}  // namespace
 
 // Marks the changes made while it lives as the sheet's own.
 class DiveSettingsSheet::Refill {
@@ -37,10 +45,16 @@ DiveSettingsSheet::DiveSettingsSheet(wxWindow& page, const wxRect& place, DiveSe
     settingsPage->Create(sheet_);
     settingsPage->RefreshTexts();
   }
-  // The bailout pages wait out of sight until the sheet takes them.
+  // The bailout pages wait out of sight until the sheet takes them. They go in and out once, so
+  // that the toolkit holds them as it holds a removed page (and not half inside the sheet, which
+  // it cannot take apart when the dive page goes).
+  sheet_->AddPage(diveSettings_, TabTitle(kDiveSettingsPage));
+  sheet_->AddPage(bailoutSettings_, TabTitle(kBailoutSettingsPage));
+  sheet_->AddPage(bailoutGasList_, TabTitle(kBailoutGasListPage));
+  sheet_->RemovePage(kBailoutGasListPage);
+  sheet_->RemovePage(kBailoutSettingsPage);
   bailoutSettings_->Hide();
   bailoutGasList_->Hide();
-  sheet_->AddPage(diveSettings_, diveSettings_->Caption());
   diveSettings_->SetOwner(&page_);
   BindMessages();
 }
@@ -49,6 +63,7 @@ void DiveSettingsSheet::RefreshTexts() {
   diveSettings_->RefreshTexts();
   bailoutSettings_->RefreshTexts();
   bailoutGasList_->RefreshTexts();
+  for (int page = 0; page < PageCount(); ++page) sheet_->SetPageText(static_cast<std::size_t>(page), TabTitle(page));
 }
 
 void DiveSettingsSheet::RefreshSettingsPages() {
@@ -107,7 +122,7 @@ void DiveSettingsSheet::FillBailoutGasList(const CDivePlan& dive) {
 bool DiveSettingsSheet::AddBailoutSettingsPage() {
   if (PageCount() > 1) return false;
   bailoutSettings_->Show();
-  sheet_->InsertPage(kBailoutSettingsPage, bailoutSettings_, bailoutSettings_->Caption());
+  sheet_->InsertPage(kBailoutSettingsPage, bailoutSettings_, TabTitle(kBailoutSettingsPage));
   bailoutSettings_->SetOwner(&page_);
   sheet_->SetActivePage(kBailoutSettingsPage);
   return true;
@@ -128,7 +143,7 @@ bool DiveSettingsSheet::AddBailoutGasListPage() {
   if (dive == nullptr || PageCount() > 2) return false;
   const int active = sheet_->GetSelection();
   bailoutGasList_->Show();
-  sheet_->InsertPage(kBailoutGasListPage, bailoutGasList_, bailoutGasList_->Caption());
+  sheet_->InsertPage(kBailoutGasListPage, bailoutGasList_, TabTitle(kBailoutGasListPage));
   bailoutGasList_->SetOwner(&page_);
   sheet_->SetActivePage(kBailoutGasListPage);
   sheet_->SetActivePage(static_cast<std::size_t>(std::max(active, 0)));

@@ -30,8 +30,8 @@ void DiveSettingsSheet::BindMessages() {
       {WMU_BAILSET_GAS_LIST_CHANGED, &DiveSettingsSheet::OnGasListChanged},
       {WMU_SETTINGS_PAGE_CHANGED, &DiveSettingsSheet::OnPageChanged},
   };
-  for (const auto& entry : others) {
-    framework::BindMessage(page_, entry.first, [this, handler = entry.second](std::intptr_t, std::intptr_t) {
+  for (const auto& other : others) {
+    framework::BindMessage(page_, other.first, [this, handler = other.second](std::intptr_t, std::intptr_t) {
       (this->*handler)();
       return 0;
     });

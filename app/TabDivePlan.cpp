@@ -89,7 +89,9 @@ bool CTabDivePlan::OnInitDialog() {
   units_ = DisplayUnits();
   AnchorControls();
   initialised_ = true;
-  // The settings sheet comes over control 2116; until it does, its place stays empty.
+  if (wxWindow* place = FindWindow(IDC_SETTINGS_SHEET_FRAME)) {
+    settingsSheet_ = std::make_unique<DiveSettingsSheet>(*this, place->GetRect(), *this);
+  }
   CreateGraph();
   SetUpPointButtons();
   selectedRow_ = -1;
@@ -185,10 +187,17 @@ void CTabDivePlan::RefreshAll() {
   FeedGraph();
   UpdateGraphLabels();
   RefillPointList();
+  if (settingsSheet_) settingsSheet_->RefreshSettingsPages();
   resetting_ = false;
 }
 
+void CTabDivePlan::OnDiveSettingsChanged() {
+  UpdateOpenCircuitPpo2();
+  RefreshAll();
+}
+
 void CTabDivePlan::RefreshTexts() {
+  if (settingsSheet_) settingsSheet_->RefreshTexts();
   SetDepthLabel();
   const std::pair<int, int> labels[] = {{IDC_DURATION_LABEL, IDS_DURATION_MINS},
                                         {IDC_CIRCUIT_LABEL, IDS_CIRCUIT},
@@ -226,6 +235,10 @@ void CTabDivePlan::SetDepthUnits(UnitSystem units) {
 
 bool CTabDivePlan::AddGasToLists(double oxygenPercent, double heliumPercent) {
   gasBox_->AddGas(static_cast<int>(oxygenPercent), static_cast<int>(heliumPercent), true);
+  if (settingsSheet_) {
+    settingsSheet_->BailoutGasList().Editor().AddGasToBox(static_cast<int>(oxygenPercent),
+                                                          static_cast<int>(heliumPercent));
+  }
   return true;
 }
 

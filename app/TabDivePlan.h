@@ -8,8 +8,10 @@
 //   TabDivePlan.cpp        set-up, texts, units, the refresh and the gas box
 //   TabDivePlanPoints.cpp  the entry fields, the point buttons, the point list and its menu
 //   TabDivePlanGraph.cpp   the profile graph: its set-up, its feed and its messages
+#include <memory>
 #include <string>
 
+#include "app/DiveSettingsSheet.h"
 #include "app/core/PointEditing.h"
 #include "app/core/ProfileReadout.h"
 #include "controls/ResizablePage.h"
@@ -34,8 +36,9 @@ namespace app {
 
 class CDivePlannerDlg;
 
-// The graph asks the page what the read-out of its dive answers.
-class CTabDivePlan : public controls::CResizablePage, public CProfileReadout {
+// The graph asks the page what the read-out of its dive answers; the settings sheet asks it for
+// its dive.
+class CTabDivePlan : public controls::CResizablePage, public CProfileReadout, public DiveSettingsOwner {
  public:
   CTabDivePlan();
   ~CTabDivePlan() override;
@@ -62,6 +65,13 @@ class CTabDivePlan : public controls::CResizablePage, public CProfileReadout {
   void SetSelectedRow(int row) { selectedRow_ = row; }
   int GetSelectedRow() const { return selectedRow_; }
   views::CXYLineGraph* Graph() const { return graph_; }
+  // The sheet over control 2116; null before the page's window is made.
+  DiveSettingsSheet* SettingsSheet() const { return settingsSheet_.get(); }
+
+  // DiveSettingsOwner
+  CDivePlan* SettingsDive() override { return dive_; }
+  bool IsRefilling() const override { return resetting_; }
+  void OnDiveSettingsChanged() override;
 
  protected:
   wxWindow* CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
@@ -107,6 +117,7 @@ class CTabDivePlan : public controls::CResizablePage, public CProfileReadout {
   void BindGraphMessages();
 
   views::CXYLineGraph* graph_ = nullptr;
+  std::unique_ptr<DiveSettingsSheet> settingsSheet_;
   double setPointValueBar_ = 0;
   CPointEditor editor_;
   double depthValue_ = 0;  // in the display unit

@@ -279,6 +279,9 @@
 #define IDS_GAS_MIX_LIST_FILTER             1626
 #define IDS_MSG_REPLACE_FILE                1627
 #define IDS_SETTINGS_SHEET_CAPTION          1628
+#define IDS_TAB_DIVE_SETTINGS               1095
+#define IDS_TAB_BAILOUT_SETTINGS            1096
+#define IDS_TAB_BAILOUT_GAS_LIST            1097
 #define IDS_GAS_LIST_ADD                    1004
 #define IDS_GAS_LIST_DELETE                 1005
 #define IDS_GAS_LIST_LOAD                   1006

@@ -11,6 +11,7 @@
 
 #include "app/DivePlannerDlg.h"
 #include "app/TabDivePlan.h"
+#include "controls/MultiFieldEdit.h"
 #include "engine/AppSettings.h"
 #include "resources/resource.h"
 #include "bench/BenchmarkDives.h"
@@ -47,6 +48,12 @@ void ClickRow(int row, wxMouseButton button = wxMOUSE_BTN_LEFT) {
 
 void Click(int id) { ClickOn(Page().FindWindow(id)); }
 
+void ShowSettingsTab(int page, int index) {
+  wxPoint tab;
+  ASSERT_TRUE(FindTabPoint(Page(page).SettingsSheet()->Sheet(), index, tab));
+  ClickOn(&Page(page).SettingsSheet()->Sheet(), tab);
+}
+
 void ShowTab(int index) {
   wxPoint tab;
   ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), index, tab));
@@ -74,8 +81,8 @@ void RightClickGraphAt(views::CXYLineGraph& graph, double timeSec) {
 }
 
 // Clicks into the field, selects what it holds and types the text over it.
-void TypeInto(int id, const std::string& text) {
-  wxWindow& field = *Page().FindWindow(id);
+void TypeInto(int id, const std::string& text, int page = 0) {
+  wxWindow& field = *Page(page).FindWindow(id);
   ClickOn(&field);
   wxUIActionSimulator keys;
   keys.Char('a', wxMOD_CONTROL);
@@ -377,12 +384,32 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
             [] {
               // The switches to EAN50 at 21 m and to oxygen at 6 m.
               EXPECT_EQ(SetsNamed(*Page().Graph(), "Gas Switch"), 2);
+              // An open-circuit first dive: the Dive Settings tab alone, without a surface interval.
+              EXPECT_EQ(Page().SettingsSheet()->Sheet().GetPageCount(), 1u);
+              EXPECT_FALSE(Page().FindWindow(IDC_DS_SURFACE_INTERVAL)->IsShown());
               Settle(300);
               SaveScreenshot(Page(), "dive-page-trimix.png");
               ShowTab(1);
             })
-      .Then("the rebreather dive", [] { return MainWindow()->GetActiveTab() == 1 && Dive(1).GetStepCount() > 0; },
+      .Then("the rebreather dive",
+            [] {
+              return MainWindow()->GetActiveTab() == 1 && Dive(1).GetStepCount() > 0 &&
+                     Page(1).SettingsSheet()->Sheet().GetPageCount() == 2;
+            },
             [&] {
+              // Its Bailout Settings tab is there and shown; a GF High typed on the sheet goes
+              // to the dive, which is calculated again.
+              EXPECT_EQ(Page(1).SettingsSheet()->Sheet().GetPageCount(), 2u);
+              EXPECT_EQ(Page(1).SettingsSheet()->Sheet().GetSelection(), 1);
+              EXPECT_EQ(dynamic_cast<controls::CSTimeHM&>(*Page(1).FindWindow(IDC_DS_SURFACE_INTERVAL)).GetSeconds(), 6 * 3600);
+              ShowSettingsTab(1, 0);
+            })
+      .Then("the dive settings shown", [] { return Page(1).SettingsSheet()->Sheet().GetSelection() == 0; },
+            [] {
+              TypeInto(IDC_DS_GF_HIGH, "85", 1);
+              PressKey(WXK_TAB);
+            })
+      .Then("the GF High stored", [] { return Dive(1).GetGfHigh() == 85; }, [&] {
               watchMenus(1);
               RightClickGraph(*Page(1).Graph(), 0.4);  // at the bottom, on closed circuit at 45 m
             })
