@@ -11,11 +11,13 @@
 //   DivePlannerDlgMessages.cpp      the private messages from the plan and the dive-tab sheet
 //   DivePlannerDlgDetails.cpp       the Details window and what it shows
 //   DivePlannerDlgTables.cpp        the dive and gas-consumption tables and their viewer
+//   DivePlannerDlgPreferences.cpp   the Preferences command
 //   DivePlannerDlgPages.cpp         what the dive pages are told: units, new gases, the row to select
 //   DivePlannerDlgLanguage.cpp      the choice of the user interface's language
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -117,6 +119,9 @@ class CDivePlannerDlg : public wxFrame {
   // selected one again and marks the plan changed, even when nothing was changed.
   void OnDivePlanSettings();
   void OnCalculate();
+  // Tools -> Preferences: OK writes the defaults the user changed, applies the chart grid, the
+  // units and Auto Recalc to the open plan and calculates every dive again.
+  void OnPreferences();
 
   // --- Help ---
   // The help book at its contents, or at the topic of a help context.
@@ -183,6 +188,8 @@ class CDivePlannerDlg : public wxFrame {
   void CalculateForTables(int index);
   void ShowInViewer(const std::string& html);
   void BindMessages();
+  // The chart grid to every dive page's graph, and new units, when they changed, to every page.
+  void ApplyDisplayPreferences(bool chartGrid, std::optional<UnitSystem> newUnits);
   // Shows the Dive menu of the tabs at the mouse.
   void OnDiveTabRightClick();
 

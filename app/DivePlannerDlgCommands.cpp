@@ -33,6 +33,7 @@ void CDivePlannerDlg::BindCommands() {
   BindDiveCommands();
   BindHelpCommands();
   BindCommand(ID_VIEW_DETAILS, [this] { OnViewDetails(); });
+  BindCommand(ID_TOOLS_PREFERENCES, [this] { OnPreferences(); });
   BindTableCommands();
   BindCommand(ID_TOOLS_CREATE_DIVE_TABLES, [this] { OnCreateDiveTables(); });
   BindLanguageCommands();

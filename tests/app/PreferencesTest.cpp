@@ -1,0 +1,155 @@
+// Tools -> Preferences in the real program, with a spy on the settings store: the values each
+// page shows in both units, Cancel after a switch of units, a gas typed into the gas list page's
+// box.
+#include <gtest/gtest.h>
+
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include "app/DivePlannerDlg.h"
+#include "app/Preferences.h"
+#include "controls/MultiFieldEdit.h"
+#include "controls/TabSheet.h"
+#include "framework/DataExchange.h"
+#include "framework/TemplateWindows.h"
+#include "platform/Registry.h"
+#include "resources/resource.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/SettingsStoreSpy.h"
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kSettings = "Software\\Velmar\\VelmarTessaline\\Settings";
+
+CPlanGroup& Plan() { return MainWindow()->PlanGroup(); }
+
+wxString Text(wxWindow& dialog, int id) { return dialog.FindWindow(id)->GetLabel(); }
+wxString Field(wxWindow& dialog, int id) { return framework::WindowText(*dialog.FindWindow(id)); }
+
+// What the unit-dependent fields of the Dive, Dive Plan and Bailout pages show, in order: SAC
+// rate, max EAD, descent, ascent and last deco stop of the dive, cylinder pressure, and the
+// bailout's max EAD.
+std::vector<wxString> UnitFields(wxWindow& dialog) {
+  std::vector<wxString> shown;
+  for (int id : {IDC_PD_SAC_RATE, IDC_PD_MAX_EAD, IDC_PD_DESCENT_RATE, IDC_PD_ASCENT_RATE, IDC_PD_LAST_DECO_STOP,
+                 IDC_SETTINGS_CYLINDER_PRESSURE, IDC_PB_MAX_EAD}) {
+    shown.push_back(Field(dialog, id));
+  }
+  return shown;
+}
+
+void ShowPage(app::CPreferences& dialog, std::size_t page) { dialog.Sheet()->SetActivePage(page); }
+
+void AddSquareDive(int dive) {
+  CDivePlan& plan = *Plan().GetDivePlan(dive);
+  ASSERT_EQ(plan.AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
+  ASSERT_EQ(plan.AddUserPlanPoint(99, 18 * 60, 3000, false, 21, 0, 1.3, false), 1);
+}
+
+bool Calculated(int dive) { return Plan().GetDivePlan(dive)->GetStepCount() > 0; }
+
+}  // namespace
+
+TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
+  TempFolders folders;
+  // Nothing is calculated until asked, so that what OK calculates shows. A surface interval
+  // longer than the field can show and a GF Low outside its range, both written by other means,
+  // are kept as long as the user leaves them alone.
+  platform::Registry().WriteDword(kSettings + "\\General", "Auto Recalc", 0);
+  platform::Registry().WriteDword(kSettings + "\\Dive", "Surface Interval", 300000);
+  platform::Registry().WriteDword(kSettings + "\\Dive", "GF Low", 150);
+  ProgramRun run;
+  std::unique_ptr<SettingsStoreSpy> spy;
+  app::CPreferences* dialog = nullptr;
+  auto opened = [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; };
+  auto closed = [] { return FindShown<app::CPreferences>() == nullptr; };
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
+            [&] {
+              RunCommand(ID_DIVE_ADD);
+              AddSquareDive(0);
+              AddSquareDive(1);
+              ASSERT_FALSE(Calculated(0));
+              // Start-up made a stored ZH-L16A ZH-L16C; one stored since is made so by OK.
+              platform::Registry().WriteDword(kSettings + "\\Dive Plan", "Algorithm", 0);
+              spy = std::make_unique<SettingsStoreSpy>();
+              RunCommandLater(ID_TOOLS_PREFERENCES);
+            })
+      .Then("the Preferences", opened, [] {})
+      .Then("drawn", Waited(300ms), [&] {
+        EXPECT_EQ(dialog->GetTitle(), "Preferences");
+        ASSERT_EQ(dialog->Sheet()->GetPageCount(), 5u);
+        EXPECT_EQ(dialog->Sheet()->GetSelection(), 0);
+        EXPECT_TRUE(dynamic_cast<wxRadioButton*>(dialog->FindWindow(IDC_PG_METRIC))->GetValue());
+        EXPECT_EQ(Field(*dialog, IDC_PG_SET_POINT), "1.30");
+        EXPECT_EQ(Field(*dialog, IDC_SETTINGS_GAS_RESERVE), "33");
+        EXPECT_EQ(Field(*dialog, IDC_PD_GF_LOW), "150");           // shown as stored, not clamped
+        EXPECT_EQ(dynamic_cast<controls::CSTimeHM*>(dialog->FindWindow(IDC_PD_SURFACE_INTERVAL))->GetSeconds(),
+                  71 * 3600 + 59 * 60);  // the longest it shows
+        EXPECT_EQ(UnitFields(*dialog), (std::vector<wxString>{"30.0", "35", "20", "10", "6", "240", "40"}));
+        EXPECT_EQ(Text(*dialog, IDC_PD_SAC_RATE_LABEL), "SAC Rate (l/min)");
+        EXPECT_FALSE(dialog->FindWindow(IDC_SETTINGS_ZHL16A)->IsShown());
+        EXPECT_TRUE(dynamic_cast<wxRadioButton*>(dialog->FindWindow(IDC_SETTINGS_ZHL16C))->GetValue());
+        SaveScreenshot(*dialog, "preferences-general");
+        ClickOn(dialog->FindWindow(IDC_PG_IMPERIAL));
+      })
+      .Then("imperial", [&] { return Field(*dialog, IDC_PD_MAX_EAD) != "35"; }, [&] {
+        // 30 l/min = 1.0594 cu ft/min; 35 m = 113.99 ft; 20 m/min = 65.1 ft/min; 10 m/min = 32.6;
+        // 6 m = 19.5 ft; 240 bar = 3480.9 psi; 40 m = 130.3 ft.
+        EXPECT_EQ(UnitFields(*dialog), (std::vector<wxString>{"1.06", "114", "65", "33", "20", "3481", "130"}));
+        EXPECT_EQ(Text(*dialog, IDC_PD_SAC_RATE_LABEL), "SAC Rate (cu ft/min)");
+        EXPECT_EQ(Text(*dialog, IDC_PB_LAST_DECO_STOP_LABEL), "Last Deco Stop (ft)");
+        EXPECT_EQ(Text(*dialog, IDC_SETTINGS_CYLINDER_LABEL), "Cylinder Working Pressure (psi)");
+        // Fields without units keep what they show.
+        EXPECT_EQ(Field(*dialog, IDC_PD_GF_LOW), "150");
+        EXPECT_EQ(Field(*dialog, IDC_PG_SET_POINT), "1.30");
+        ShowPage(*dialog, 1);
+      })
+      .Then("the Dive Plan page", Waited(300ms), [&] {
+        SaveScreenshot(*dialog, "preferences-dive-plan");
+        ShowPage(*dialog, 2);
+      })
+      .Then("the Dive page", Waited(300ms), [&] {
+        SaveScreenshot(*dialog, "preferences-dive");
+        ShowPage(*dialog, 3);
+      })
+      .Then("the Bailout page", Waited(300ms), [&] {
+        SaveScreenshot(*dialog, "preferences-bailout");
+        ShowPage(*dialog, 4);
+        // A gas typed into the box joins the gas mixes when the box is left.
+        dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0");
+        dialog->FindWindow(IDC_PL_GAS)->SetFocus();
+      })
+      .Then("the gas typed", Waited(200ms), [&] {
+        dialog->FindWindow(IDC_PL_LIST)->SetFocus();
+        ClickOn(dialog->FindWindow(IDC_PL_ADD));
+      })
+      .Then("the gas added to the list", [&] {
+        return dynamic_cast<wxListCtrl*>(dialog->FindWindow(IDC_PL_LIST))->GetItemCount() == 1;
+      }, [&] {
+        SaveScreenshot(*dialog, "preferences-gas-list");
+        ShowPage(*dialog, 0);
+      })
+      .Then("back on General", Waited(300ms), [&] { ClickOn(dialog->FindWindow(IDC_PG_METRIC)); })
+      .Then("metric again", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "35"; }, [&] {
+        EXPECT_EQ(UnitFields(*dialog), (std::vector<wxString>{"30.0", "35", "20", "10", "6", "240", "40"}));
+        ClickOn(dialog->FindWindow(IDC_PG_IMPERIAL));
+      })
+      .Then("imperial again", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "114"; },
+            [&] { ClickOn(dialog->FindWindow(framework::kIdCancel)); })
+      .Then("cancelled", closed, [&] {
+        // Only the typed gas was stored, at once; the list and the units wait for an OK.
+        EXPECT_EQ(spy->Changes(), (std::vector<std::string>{"Gas Mix\\Gas Mixes=21/0,32/0"}));
+        EXPECT_FALSE(Calculated(0));
+        Plan().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
