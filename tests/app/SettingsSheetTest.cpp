@@ -228,7 +228,7 @@ TEST(SettingsSheet, AFieldCallsItsSetterOnlyForAValueTheUserChanged) {
   wxUIActionSimulator keys;
   keys.Text("0130");
   keys.Char(WXK_TAB);
-  Settle(100);
+  SettleUntil([&] { return host.Dive().GetSurfaceInterval() == 5400; }, 10000);
   EXPECT_EQ(host.Dive().GetSurfaceInterval(), 5400);
 
   host.Show(1);
