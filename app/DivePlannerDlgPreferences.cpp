@@ -1,8 +1,10 @@
 #include "app/DivePlannerDlg.h"
 #include "app/Preferences.h"
+#include "app/TabDivePlan.h"
 #include "app/core/PreferenceValues.h"
 #include "engine/AppSettings.h"
 #include "framework/TemplateWindows.h"
+#include "views/XYLineGraph.h"
 
 namespace app {
 
@@ -20,6 +22,14 @@ void CDivePlannerDlg::OnPreferences() {
   RedrawDetails();
 }
 
-void CDivePlannerDlg::ApplyDisplayPreferences(bool /*chartGrid*/, std::optional<UnitSystem> /*newUnits*/) {}
+void CDivePlannerDlg::ApplyDisplayPreferences(bool chartGrid, std::optional<UnitSystem> newUnits) {
+  for (int k = 0; k < GetTabCount(); ++k) {
+    const CTabDivePlan* page = DivePage(k);
+    if (page == nullptr || page->Graph() == nullptr) continue;
+    page->Graph()->SetShowGrid(chartGrid);
+    page->Graph()->Draw();
+  }
+  if (newUnits) SetTabDepthUnits(*newUnits);
+}
 
 }  // namespace app

@@ -93,7 +93,7 @@ void CPlanGroupSettings::SetUpSpins() {
                                    std::pair{IDC_SETTINGS_GAS_RESERVE, IDC_SETTINGS_GAS_RESERVE_SPIN}}) {
     if (wxWindow* field = FindWindow(edit)) {
       field->Bind(wxEVT_KILL_FOCUS, [this, spinId = spin](wxFocusEvent& event) {
-        if (controls::CNumSpinCtrl* arrows = Spin(spinId)) arrows->Validate();
+        if (controls::CNumSpinCtrl* arrows = Spin(spinId)) arrows->ClampToRange();
         event.Skip();
       });
     }
@@ -115,11 +115,11 @@ bool CPlanGroupSettings::TransferDataFromWindow() {
   controls::CNumSpinCtrl* cylinder = Spin(IDC_SETTINGS_CYLINDER_SPIN);
   controls::CNumSpinCtrl* reserve = Spin(IDC_SETTINGS_GAS_RESERVE_SPIN);
   if (cylinder != nullptr) {
-    cylinder->Validate();
+    cylinder->ClampToRange();
     m_cylinderWorkingPressureBar = Imperial() ? cylinder->GetPos() * kBarPerPsi : cylinder->GetPos();
   }
   if (reserve != nullptr) {
-    reserve->Validate();
+    reserve->ClampToRange();
     m_gasReservePercent = reserve->GetPos();
   }
   return CHelpDlg::TransferDataFromWindow();

@@ -84,7 +84,7 @@ void PreferencePage::Read(const PreferenceValues& stored, UnitSystem units, Pref
       continue;
     }
     // A value typed and not yet left is brought into range as leaving the field would.
-    if (controls::CNumSpinCtrl* spin = Spin(field.spinId)) spin->Validate();
+    if (controls::CNumSpinCtrl* spin = Spin(field.spinId)) spin->ClampToRange();
     chosen[number] = EngineSettingValue(field.format->quantity, Value(field), units);
   }
 }

@@ -67,7 +67,7 @@ void SettingsPage::LeaveField(const SettingsSpinField& field) {
   wxWindow* focus = FindFocus();
   controls::CNumSpinCtrl* spin = Spin(field.spinId);
   if (focus != nullptr && (focus == spin || focus->GetId() == field.editId) && IsDescendant(focus)) return;
-  if (spin != nullptr) spin->Validate();
+  if (spin != nullptr) spin->ClampToRange();
   PostToOwner(field.message);
 }
 

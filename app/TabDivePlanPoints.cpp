@@ -67,12 +67,12 @@ void CTabDivePlan::BindEntryEvents() {
   onLeave(IDC_DEPTH_EDIT, [this] { OnDepthChanged(true); });
   onSpin(IDC_DEPTH_SPIN, [this] { OnDepthChanged(false); });
   onLeave(IDC_DURATION_EDIT, [this] {
-    durationSpin_->Validate();
+    durationSpin_->ClampToRange();
     durationValueMin_ = static_cast<int>(durationSpin_->GetPos());
   });
   onSpin(IDC_DURATION_SPIN, [this] { durationValueMin_ = static_cast<int>(durationSpin_->GetPos()); });
   onLeave(IDC_SET_POINT_EDIT, [this] {
-    setPointSpin_->Validate();
+    setPointSpin_->ClampToRange();
     setPointValueBar_ = setPointSpin_->GetPos();
   });
   onSpin(IDC_SET_POINT_SPIN, [this] { setPointValueBar_ = setPointSpin_->GetPos(); });
@@ -94,7 +94,7 @@ void CTabDivePlan::BindEntryEvents() {
 }
 
 void CTabDivePlan::OnDepthChanged(bool leftField) {
-  if (leftField) depthSpin_->Validate();
+  if (leftField) depthSpin_->ClampToRange();
   depthValue_ = depthSpin_->GetPos();
   UpdateOpenCircuitPpo2();
 }
@@ -103,7 +103,7 @@ void CTabDivePlan::OnCircuitClicked(bool closedCircuit) {
   if (closedCircuit) {
     setPointValueBar_ = AppSettings().divePlan.defaultSetPointBar.Get();
     setPointSpin_->SetPos(setPointValueBar_);
-    setPointSpin_->Validate();
+    setPointSpin_->ClampToRange();
   } else {
     UpdateOpenCircuitPpo2();
   }

@@ -54,7 +54,7 @@ void CNumSpinCtrl::ShowValue(double value) {
   if (wxWindow* buddy = GetBuddy()) framework::SetWindowText(*buddy, wxString::FromUTF8(model_.TextOf(value)));
 }
 
-bool CNumSpinCtrl::Validate() {
+bool CNumSpinCtrl::ClampToRange() {
   double value = GetPos();
   const bool inRange = model_.Clamp(value);
   SetPos(value);

@@ -42,7 +42,8 @@ class CNumSpinCtrl : public framework::UpDownControl {
   // Writes the value into the buddy and moves the arrows; no clamping and no notice.
   void SetPos(double value);
   // Clamps the buddy's value into the range and rewrites it; false when it was outside.
-  bool Validate() override;
+  // Not the window's Validate: a dialog's OK must never clamp fields the user left alone.
+  bool ClampToRange();
 
   // The buddy shows the real value, never the arrows' whole-number position.
   void SetBuddy(wxWindow* buddy, bool showsPosition) override;

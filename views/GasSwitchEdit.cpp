@@ -105,7 +105,7 @@ bool CGasSwitchEdit::OnInitDialog() {
 void CGasSwitchEdit::BindEvents() {
   FindWindow(IDC_GS_DEPTH)->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
     event.Skip();
-    DepthSpin()->Validate();
+    DepthSpin()->ClampToRange();
     UpdatePpo2();
     UpdateButtons();
   });
@@ -115,7 +115,7 @@ void CGasSwitchEdit::BindEvents() {
   }, IDC_GS_DEPTH_SPIN);
   FindWindow(IDC_GS_SET_POINT)->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
     event.Skip();
-    SetPointSpin()->Validate();
+    SetPointSpin()->ClampToRange();
   });
   Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { ChooseClosedCircuit(); }, IDC_GS_CLOSED_CIRCUIT);
   Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { ShowCircuit(); }, IDC_GS_OPEN_CIRCUIT);
@@ -138,7 +138,7 @@ void CGasSwitchEdit::BindEvents() {
 // Every choice of closed circuit starts again from the default set-point.
 void CGasSwitchEdit::ChooseClosedCircuit() {
   SetPointSpin()->SetPos(DefaultSetPoint());
-  SetPointSpin()->Validate();
+  SetPointSpin()->ClampToRange();
   ShowCircuit();
 }
 

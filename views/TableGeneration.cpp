@@ -99,7 +99,7 @@ void CTableGeneration::BindEvents() {
     const GeneratorFieldSpec& spec = FieldSpec(field);
     FindWindow(spec.editId)->Bind(wxEVT_KILL_FOCUS, [this, field, spec](wxFocusEvent& event) {
       event.Skip();
-      Spin(field)->Validate();
+      Spin(field)->ClampToRange();
       if (spec.revalidates) RequestRevalidation();
     });
     if (spec.revalidates) Bind(wxEVT_SPIN, [this](wxSpinEvent&) { RequestRevalidation(); }, spec.editId + 1);

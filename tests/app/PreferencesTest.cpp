@@ -1,16 +1,22 @@
 // Tools -> Preferences in the real program, with a spy on the settings store: the values each
 // page shows in both units, Cancel after a switch of units, a gas typed into the gas list page's
-// box.
+// box; what OK writes, calculates and shows on the dive pages.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "app/DivePlannerDlg.h"
 #include "app/Preferences.h"
+#include "app/TabDivePlan.h"
+#include "engine/DivePlan.h"
+#include "views/XYLineGraph.h"
 #include "controls/MultiFieldEdit.h"
 #include "controls/TabSheet.h"
 #include "framework/DataExchange.h"
@@ -148,6 +154,73 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
         // Only the typed gas was stored, at once; the list and the units wait for an OK.
         EXPECT_EQ(spy->Changes(), (std::vector<std::string>{"Gas Mix\\Gas Mixes=21/0,32/0"}));
         EXPECT_FALSE(Calculated(0));
+        Plan().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
+  TempFolders folders;
+  platform::Registry().WriteDword(kSettings + "\\General", "Auto Recalc", 0);
+  platform::Registry().WriteDword(kSettings + "\\Dive", "Surface Interval", 300000);
+  platform::Registry().WriteDword(kSettings + "\\Dive", "GF Low", 150);
+  ProgramRun run;
+  std::unique_ptr<SettingsStoreSpy> spy;
+  app::CPreferences* dialog = nullptr;
+  auto opened = [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; };
+  auto closed = [] { return FindShown<app::CPreferences>() == nullptr; };
+  auto sorted = [](std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+  };
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
+            [&] {
+              RunCommand(ID_DIVE_ADD);
+              AddSquareDive(0);
+              AddSquareDive(1);
+              platform::Registry().WriteDword(kSettings + "\\Dive Plan", "Algorithm", 0);
+              spy = std::make_unique<SettingsStoreSpy>();
+              RunCommandLater(ID_TOOLS_PREFERENCES);
+            })
+      .Then("the Preferences", opened, [] {})
+      .Then("drawn", Waited(300ms), [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
+      .Then("closed by OK without a change", closed, [&] {
+        // The GF Low outside its range and the surface interval the field cannot show were left
+        // alone and keep their stored values; ZH-L16A is no longer offered.
+        EXPECT_EQ(spy->Changes(), (std::vector<std::string>{"Dive Plan\\Algorithm=1"}));
+        // Auto Recalc is off, yet OK calculates every dive.
+        EXPECT_TRUE(Calculated(0));
+        EXPECT_TRUE(Calculated(1));
+        EXPECT_TRUE(MainWindow()->DivePage(0)->Graph()->IsShowGrid());
+        spy->Reset();
+        RunCommandLater(ID_TOOLS_PREFERENCES);
+      })
+      .Then("the Preferences again", opened, [] {})
+      .Then("drawn again", Waited(300ms), [&] {
+        ClickOn(dialog->FindWindow(IDC_PG_CHART_GRID));
+        ClickOn(dialog->FindWindow(IDC_PG_IMPERIAL));
+      })
+      .Then("imperial", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "114"; }, [&] { ShowPage(*dialog, 2); })
+      .Then("the Dive page", Waited(300ms), [&] {
+        ClickOn(dialog->FindWindow(IDC_PD_GF_HIGH));
+        wxUIActionSimulator keys;
+        keys.Char('a', wxMOD_CONTROL);
+        keys.Text("85");
+      })
+      .Then("GF High typed", [&] { return Field(*dialog, IDC_PD_GF_HIGH) == "85"; },
+            [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
+      .Then("closed by OK", closed, [&] {
+        // The imperial fields were not touched, so their metric values stay as stored.
+        EXPECT_EQ(sorted(spy->Changes()),
+                  sorted({"General\\Chart Grid Enable=0", "General\\Units=1", "Dive\\GF High=85"}));
+        for (int dive : {0, 1}) {
+          app::CTabDivePlan& page = *MainWindow()->DivePage(dive);
+          EXPECT_FALSE(page.Graph()->IsShowGrid());
+          EXPECT_EQ(page.FindWindow(IDC_DEPTH_LABEL)->GetLabel(), "Depth (ft)");
+        }
+        EXPECT_EQ(Plan().GetDivePlan(0)->GetGfHigh(), 80);  // the open plan's dives keep their own settings
         Plan().ClearModified();
         MainWindow()->Close();
       });

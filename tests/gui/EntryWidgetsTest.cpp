@@ -213,7 +213,7 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
   Settle(100);
   EXPECT_EQ(TextOf(dialog, kGfHigh), "100");
   dialog.Find<wxTextCtrl>(kGfHigh).ChangeValue("7.25");
-  EXPECT_FALSE(spin.Validate());
+  EXPECT_FALSE(spin.ClampToRange());
   EXPECT_EQ(TextOf(dialog, kGfHigh), "10");
   EXPECT_DOUBLE_EQ(spin.GetPos(), 10);
 }
