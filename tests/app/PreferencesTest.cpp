@@ -15,6 +15,7 @@
 #include "app/DivePlannerDlg.h"
 #include "app/Preferences.h"
 #include "app/TabDivePlan.h"
+#include "engine/AppSettings.h"
 #include "engine/DivePlan.h"
 #include "views/XYLineGraph.h"
 #include "controls/MultiFieldEdit.h"
@@ -84,7 +85,7 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
               AddSquareDive(1);
               ASSERT_FALSE(Calculated(0));
               // Start-up made a stored ZH-L16A ZH-L16C; one stored since is made so by OK.
-              platform::Registry().WriteDword(kSettings + "\\Dive Plan", "Algorithm", 0);
+              AppSettings().divePlan.algorithm.Set(0);
               spy = std::make_unique<SettingsStoreSpy>();
               RunCommandLater(ID_TOOLS_PREFERENCES);
             })
@@ -180,7 +181,8 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
               RunCommand(ID_DIVE_ADD);
               AddSquareDive(0);
               AddSquareDive(1);
-              platform::Registry().WriteDword(kSettings + "\\Dive Plan", "Algorithm", 0);
+              // Start-up made a stored ZH-L16A ZH-L16C; one stored since is made so by OK.
+              AppSettings().divePlan.algorithm.Set(0);
               spy = std::make_unique<SettingsStoreSpy>();
               RunCommandLater(ID_TOOLS_PREFERENCES);
             })
