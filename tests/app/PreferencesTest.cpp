@@ -223,6 +223,9 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
           EXPECT_EQ(page.FindWindow(IDC_DEPTH_LABEL)->GetLabel(), "Depth (ft)");
         }
         EXPECT_EQ(Plan().GetDivePlan(0)->GetGfHigh(), 80);  // the open plan's dives keep their own settings
+      })
+      .Then("the dive page drawn", Waited(300ms), [&] {
+        SaveScreenshot(*MainWindow(), "preferences-applied");
         Plan().ClearModified();
         MainWindow()->Close();
       });
