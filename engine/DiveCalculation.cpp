@@ -374,44 +374,66 @@ bool CDivePlan::FinishCalculation() {
 
 // Each step's warnings and its share of the gas breathed on open circuit are read from the step
 // alone; a long dive's steps far outgrow the processor's caches, so both are taken in one pass.
+// The running totals live in locals: the compiler cannot tell the steps from the dive's own
+// members, and would otherwise load and store them again after every step.
 void CDivePlan::EvaluateSteps() {
   evaluatedLimits_[0] = StepWarningLimits::Rounded(diveLimits_.maxPpo2Bar, diveLimits_.maxEadMetres);
   evaluatedLimits_[1] = StepWarningLimits::Rounded(bailoutLimits_.maxPpo2Bar, bailoutLimits_.maxEadMetres);
+  const std::array<StepWarningLimits, 2> limits = evaluatedLimits_;
   gasUsage_ = GasUsageList{};
-  diveOpenCircuitUsed_ = false;
-  bailoutOpenCircuitUsed_ = false;
+  bool diveOpenCircuitUsed = false;
+  bool bailoutOpenCircuitUsed = false;
   bool warningFree = true;
   double ppo2 = NAN;
   double roundedPpo2 = NAN;
-  int slot = -1;
   double slotOxygen = NAN;
   double slotHelium = NAN;
+  // The gas being breathed, with its totals so far; written back when the gas changes.
+  GasUsage* usage = nullptr;
+  double litres = 0;
+  double seconds = 0;
+  const auto keepTotals = [&] {
+    if (!usage) return;
+    usage->litres = litres;
+    usage->seconds = seconds;
+  };
   // Litres per mbar of ambient pressure for one second: SAC / 60 / 1000. The ambient pressure
   // here stands on the dive's own surface pressure, not the model's lower one: the larger
   // figure is the safe one for the gas a diver carries.
   const double diveLitres = diveLimits_.sacRateLitresPerMin / 60000;
   const double bailoutLitres = bailoutLimits_.sacRateLitresPerMin / 60000;
-  for (std::size_t i = 0; i < steps_.size(); ++i) {
-    CPredictionPoint& step = steps_[i];
+  const double surfaceMbar = surfacePressureMbar_;
+  const bool bailoutMode = bailoutMode_;
+  const long bailoutStart = bailoutStartStepIndex_;
+  CPredictionPoint* const steps = steps_.data();
+  const long count = static_cast<long>(steps_.size());
+  for (long i = 0; i < count; ++i) {
+    CPredictionPoint& step = steps[i];
     if (step.ppo2Bar != ppo2) {
       ppo2 = step.ppo2Bar;
       roundedPpo2 = CPredictionPoint::RoundPpo2(ppo2);
     }
-    warningFree = step.EvaluateWarningsAt(evaluatedLimits_[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
+    warningFree = step.EvaluateWarningsAt(limits[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
 
     if (i == 0 || step.closedCircuit) continue;  // the first step is the surface before the dive
-    const bool bailoutStep = bailoutMode_ && static_cast<int>(i) > bailoutStartStepIndex_;
-    (bailoutStep ? bailoutOpenCircuitUsed_ : diveOpenCircuitUsed_) = true;
+    const bool bailoutStep = bailoutMode && i > bailoutStart;
+    (bailoutStep ? bailoutOpenCircuitUsed : diveOpenCircuitUsed) = true;
     if (step.oxygenPercent != slotOxygen || step.heliumPercent != slotHelium) {
-      slot = FindGasUsageSlot(step.oxygenPercent, step.heliumPercent);
+      keepTotals();
+      const int slot = FindGasUsageSlot(step.oxygenPercent, step.heliumPercent);
+      usage = slot < 0 ? nullptr : &gasUsage_[static_cast<std::size_t>(slot)];
+      litres = usage ? usage->litres : 0;
+      seconds = usage ? usage->seconds : 0;
       slotOxygen = step.oxygenPercent;
       slotHelium = step.heliumPercent;
     }
-    if (slot < 0) continue;
-    GasUsage& usage = gasUsage_[static_cast<std::size_t>(slot)];
-    usage.litres += (step.depthMbar + surfacePressureMbar_) * (bailoutStep ? bailoutLitres : diveLitres);
-    usage.seconds += 1;
+    if (!usage) continue;
+    litres += (step.depthMbar + surfaceMbar) * (bailoutStep ? bailoutLitres : diveLitres);
+    seconds += 1;
   }
+  keepTotals();
+  diveOpenCircuitUsed_ = diveOpenCircuitUsed;
+  bailoutOpenCircuitUsed_ = bailoutOpenCircuitUsed;
   allStepsWarningFree_ = warningFree;
   gasUsed_ = std::any_of(gasUsage_.begin(), gasUsage_.end(), [](const GasUsage& u) { return u.litres > 0; });
 }

@@ -304,12 +304,31 @@ VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, do
 // pressure P), a compartment's tolerated ambient pressure (P - GF a) / (GF / b - GF + 1) is
 // B (P^2 - GF A) / (P (GF P + B (1 - GF))), whose divisor is above 0 for any GF from 0 up:
 // one division instead of four. A compartment without inert gas has no ceiling.
-//
+namespace {
+
+struct CeilingTerms {
+  double numerator;
+  double divisor;
+};
+
+VT_STEP_INLINE CeilingTerms CeilingTermsOf(double nitrogen, double helium, double nitrogenA, double heliumA,
+                                           double nitrogenB, double heliumB, double gf) {
+  const double inert = nitrogen + helium;
+  const double holdsGas = static_cast<double>(inert > 0);
+  const double weightedA = nitrogenA * nitrogen + heliumA * helium;
+  const double weightedB = nitrogenB * nitrogen + heliumB * helium;
+  return {holdsGas * weightedB * (inert * inert - gf * weightedA),
+          inert * (gf * inert + weightedB * (1 - gf)) + (1 - holdsGas)};
+}
+
+}  // namespace
+
 // From one second to the next the same compartment nearly always sets the ceiling, so only its
-// quotient is taken: the others are compared with it by cross multiplication, which needs no
-// division. Any that comes within a relative 1e-12 of it (far above the rounding of the
-// products) has every quotient taken and the largest kept, so the ceiling is always the largest
-// quotient exactly.
+// quotient is taken, first and on its own: the others are compared with it by cross
+// multiplication, which needs no division. A compartment counts as below it only when its
+// quotient is below the leading one less a relative 1e-12 (far above the rounding of the
+// products); when any other is not below, every quotient is taken and the largest kept, so the
+// ceiling is always the largest quotient exactly.
 VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
                                                                                    double gf, int leading) const {
   constexpr double kCloseRatio = 1e-12;
@@ -319,30 +338,34 @@ VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings
   const double* __restrict heliumA = heliumAMbar_.data();
   const double* __restrict nitrogenB = nitrogenB_.data();
   const double* __restrict heliumB = heliumB_.data();
-  alignas(32) double numerators[kCompartmentCount];
-  alignas(32) double divisors[kCompartmentCount];
+  const CeilingTerms lead = CeilingTermsOf(nitrogen[leading], helium[leading], nitrogenA[leading], heliumA[leading],
+                                           nitrogenB[leading], heliumB[leading], gf);
+  double ceiling = lead.numerator / lead.divisor;
+  // Divisors are above 0, so a quotient below the leading one less a relative 1e-12 reads
+  // numerator < divisor x bound. A compartment holding gas has the terms taken without the
+  // factor that marks it (multiplying by 1 and adding 0 change nothing); one without gas has
+  // both terms 0 there and is never below.
+  const double bound = ceiling - kCloseRatio * std::fabs(ceiling);
+  const double gfComplement = 1 - gf;
+  long notBelow = 0;
   alignas(32) double inerts[kCompartmentCount];
   for (int c = 0; c < kCompartmentCount; ++c) {
     const double inert = nitrogen[c] + helium[c];
-    const double holdsGas = static_cast<double>(inert > 0);
     const double weightedA = nitrogenA[c] * nitrogen[c] + heliumA[c] * helium[c];
     const double weightedB = nitrogenB[c] * nitrogen[c] + heliumB[c] * helium[c];
-    divisors[c] = inert * (gf * inert + weightedB * (1 - gf)) + (1 - holdsGas);
-    numerators[c] = holdsGas * weightedB * (inert * inert - gf * weightedA);
+    const double numerator = weightedB * (inert * inert - gf * weightedA);
+    const double divisor = inert * (gf * inert + weightedB * gfComplement);
     inerts[c] = inert;
+    // The leading compartment is never below itself; a value that is not a number is never below.
+    notBelow += !(numerator < divisor * bound);
   }
-  const double leadNumerator = numerators[leading];
-  const double leadDivisor = divisors[leading];
-  // The leading compartment is never below itself; a value that is not a number is never below.
-  long notBelow = 0;
-  for (int c = 0; c < kCompartmentCount; ++c) {
-    const double lead = leadNumerator * divisors[c];
-    notBelow += !(numerators[c] * leadDivisor + kCloseRatio * std::fabs(lead) < lead);
-  }
-  double ceiling = leadNumerator / leadDivisor;
   if (notBelow != 1) {
     CompartmentValues quotients;
-    for (int c = 0; c < kCompartmentCount; ++c) quotients[c] = numerators[c] / divisors[c];
+    for (int c = 0; c < kCompartmentCount; ++c) {
+      const CeilingTerms terms =
+          CeilingTermsOf(nitrogen[c], helium[c], nitrogenA[c], heliumA[c], nitrogenB[c], heliumB[c], gf);
+      quotients[c] = terms.numerator / terms.divisor;
+    }
     CompartmentValues scratch = quotients;
     ceiling = LargestOf(scratch.data());
     const auto found = std::find(quotients.begin(), quotients.end(), ceiling);
