@@ -616,7 +616,10 @@ class CDivePlan {
   };
   // The ceiling of the step's tensions; leading names the compartment that is likely to set it.
   CompartmentCeilings CalcCompartmentCeilings(const CPredictionPoint& step, double gf, int leading) const;
-  void FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int point, int timeSec, int dtSec);
+  void FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int point, const LegConstants& leg,
+                      int timeSec, int dtSec);
+  // The ceiling and the counter-diffusion risk of the last step, from the step before it.
+  void FinishLastStep();
   void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step);
   void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current);
   // FindProfilePointAtTime and CalcGradientFactor, in the form the per-second steps inline.

@@ -179,15 +179,14 @@ bool CDivePlan::CalcTissueStep(int step, int timeSec, int dtSec) {
   if (step <= 0 || step >= GetStepCount()) return false;
   const int k = FindProfilePointAtTime(timeSec);
   if (k < 0) return false;
-  FillTissueStep(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], k, timeSec,
-                 dtSec);
+  FillTissueStep(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], k, LegOf(k),
+                 timeSec, dtSec);
   return true;
 }
 
 VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int pointIndex,
-                               int timeSec, int dtSec) {
+                                              const LegConstants& leg, int timeSec, int dtSec) {
   const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
-  const LegConstants& leg = LegOf(pointIndex);
   // The first point of a profile is the surface the dive starts from.
   const double depth = pointIndex == 0 ? 0
                                        : DepthOnLeg(leg.fromDepthMbar, leg.toDepthMbar, leg.mbarPerSec,
@@ -248,24 +247,40 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
   const int last = lastPoint.GetEndTime();
   if (first > last) return false;
   const bool bailout = lastPoint.bailout;
-  for (int time = first; time <= last; ++time) {
-    steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
-    CPredictionPoint& current = steps_.back();
-    const CPredictionPoint& previous = steps_[steps_.size() - 2];
+  for (int time = first; time <= last;) {
     const int point = ProfilePointAtTime(time);
-    if (point >= 0) {
-      FillTissueStep(previous, current, point, time, 1);
-    } else {
+    if (point < 0) {
       // No point covers this second: the diver's state is held rather than left unset.
-      current = previous;
-      current.timeSec = time;
+      const CPredictionPoint held = steps_.back();
+      steps_.push_back(held);
+      steps_.back().timeSec = time;
+      steps_.back().bailout = bailout;
+      FinishLastStep();
+      ++time;
+      continue;
     }
-    current.bailout = bailout;
-    FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1);
-    FillCounterDiffusion(previous, current);
+    // While no earlier point ends at or after this second, every second up to the end of the
+    // point falls on it; the point and its leg are then looked up once for all of them.
+    const int legLast =
+        pointCacheEarlierEnd_ < time ? std::min(last, profilePoints_[static_cast<std::size_t>(point)].GetEndTime())
+                                     : time;
+    const LegConstants leg = LegOf(point);
+    for (; time <= legLast; ++time) {
+      steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
+      FillTissueStep(steps_[steps_.size() - 2], steps_.back(), point, leg, time, 1);
+      steps_.back().bailout = bailout;
+      FinishLastStep();
+    }
   }
   stepsComputed_ = true;
   return true;
+}
+
+VT_STEP_INLINE void CDivePlan::FinishLastStep() {
+  CPredictionPoint& current = steps_.back();
+  const CPredictionPoint& previous = steps_[steps_.size() - 2];
+  FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1);
+  FillCounterDiffusion(previous, current);
 }
 
 bool CDivePlan::CalcSteps() { return FillSteps(); }
