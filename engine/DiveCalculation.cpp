@@ -364,6 +364,7 @@ bool CDivePlan::FinishCalculation() {
   }
   EvaluateSteps();
   SegmentProfile();
+  packedWarningBits_.clear();
   LogGasConsumption();
   if (generatedTable_) KeepLastStepOnly();
   calculationTime_ = static_cast<std::int64_t>(std::time(nullptr));
@@ -407,6 +408,8 @@ void CDivePlan::EvaluateSteps() {
   const long bailoutStart = bailoutStartStepIndex_;
   CPredictionPoint* const steps = steps_.data();
   const long count = static_cast<long>(steps_.size());
+  packedWarningBits_.resize(steps_.size());
+  std::uint8_t* const packed = packedWarningBits_.data();
   for (long i = 0; i < count; ++i) {
     CPredictionPoint& step = steps[i];
     if (step.ppo2Bar != ppo2) {
@@ -414,6 +417,7 @@ void CDivePlan::EvaluateSteps() {
       roundedPpo2 = CPredictionPoint::RoundPpo2(ppo2);
     }
     warningFree = step.EvaluateWarningsAt(limits[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
+    packed[i] = static_cast<std::uint8_t>(step.warningBits);
 
     if (i == 0 || step.closedCircuit) continue;  // the first step is the surface before the dive
     const bool bailoutStep = bailoutMode && i > bailoutStart;

@@ -782,6 +782,10 @@ class CDivePlan {
   std::int64_t calculationTime_ = 0;
   // The limits of the dive (0) and of its bailout (1) at the last warning evaluation.
   std::array<StepWarningLimits, 2> evaluatedLimits_{};
+  // The steps' warning bits side by side, from the warning pass to the end of the segment pass
+  // that follows it, which then reads a byte a step instead of a step's cache line; empty
+  // otherwise.
+  std::vector<std::uint8_t> packedWarningBits_;
   int bailoutStartStepIndex_ = kNoBailoutStep;
   int calculationDiveIndex_ = 0;  // the index the running calculation was given
   // The point lookup tries the point it found last, valid only while no earlier point ends at

@@ -50,10 +50,13 @@ void CDivePlan::CollectWarnings(int firstTimeSec, int lastTimeSec, std::optional
     return (ppo2Bar / (oxygenPercent / 100) - surfacePressureMbar_ / 1000) * 10 * factor;
   };
   bool unitsKnown = false;
+  const std::uint8_t* packed = packedWarningBits_.size() == steps_.size() ? packedWarningBits_.data() : nullptr;
   for (int i = first; i <= last; ++i) {
-    const CPredictionPoint& step = steps_[static_cast<std::size_t>(i)];
-    bits |= step.warningBits;
-    if ((step.warningBits & kGasWarningBits) == 0) continue;
+    const std::size_t index = static_cast<std::size_t>(i);
+    const int stepBits = packed ? packed[index] : steps_[index].warningBits;
+    bits |= stepBits;
+    if ((stepBits & kGasWarningBits) == 0) continue;
+    const CPredictionPoint& step = steps_[index];
     if (!unitsKnown) {  // only texts need the setting, and most steps have none
       if (!units) units = DisplayUnits();
       feet = *units == UnitSystem::kImperial;
