@@ -62,24 +62,23 @@ void AddSquareDive(int dive) {
 
 bool Calculated(int dive) { return Plan().GetDivePlan(dive)->GetStepCount() > 0; }
 
-}  // namespace
+bool PreferencesClosed() { return FindShown<app::CPreferences>() == nullptr; }
 
-TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
-  TempFolders folders;
-  // Nothing is calculated until asked, so that what OK calculates shows. A surface interval
-  // longer than the field can show and a GF Low outside its range, both written by other means,
-  // are kept as long as the user leaves them alone.
+// Written by other means before the program starts: Auto Recalc off, so that only what OK
+// calculates is calculated; a surface interval longer than the field can show and a GF Low
+// outside its range, both kept as long as the user leaves them alone.
+void StoreSettingsLeftAlone() {
   platform::Registry().WriteDword(kSettings + "\\General", "Auto Recalc", 0);
   platform::Registry().WriteDword(kSettings + "\\Dive", "Surface Interval", 300000);
   platform::Registry().WriteDword(kSettings + "\\Dive", "GF Low", 150);
-  ProgramRun run;
-  std::unique_ptr<SettingsStoreSpy> spy;
-  app::CPreferences* dialog = nullptr;
-  auto opened = [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; };
-  auto closed = [] { return FindShown<app::CPreferences>() == nullptr; };
-  AgreeToTheDisclaimer(run)
+}
+
+// The steps up to the Preferences shown over two dives not yet calculated, with ZH-L16A in the
+// program's settings and a spy on the store from then on.
+ProgramRun& OpenOverTwoDives(ProgramRun& run, std::unique_ptr<SettingsStoreSpy>& spy, app::CPreferences*& dialog) {
+  return AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
-            [&] {
+            [&spy] {
               RunCommand(ID_DIVE_ADD);
               AddSquareDive(0);
               AddSquareDive(1);
@@ -89,7 +88,18 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
               spy = std::make_unique<SettingsStoreSpy>();
               RunCommandLater(ID_TOOLS_PREFERENCES);
             })
-      .Then("the Preferences", opened, [] {})
+      .Then("the Preferences", [&dialog] { return (dialog = FindShown<app::CPreferences>()) != nullptr; }, [] {});
+}
+
+}  // namespace
+
+TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
+  TempFolders folders;
+  StoreSettingsLeftAlone();
+  ProgramRun run;
+  std::unique_ptr<SettingsStoreSpy> spy;
+  app::CPreferences* dialog = nullptr;
+  OpenOverTwoDives(run, spy, dialog)
       .Then("drawn", Waited(300ms), [&] {
         EXPECT_EQ(dialog->GetTitle(), "Preferences");
         ASSERT_EQ(dialog->Sheet()->GetPageCount(), 5u);
@@ -151,7 +161,7 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
       })
       .Then("imperial again", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "114"; },
             [&] { ClickOn(dialog->FindWindow(framework::kIdCancel)); })
-      .Then("cancelled", closed, [&] {
+      .Then("cancelled", PreferencesClosed, [&] {
         // Only the typed gas was stored, at once; the list and the units wait for an OK.
         EXPECT_EQ(spy->Changes(), (std::vector<std::string>{"Gas Mix\\Gas Mixes=21/0,32/0"}));
         EXPECT_FALSE(Calculated(0));
@@ -163,32 +173,18 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
 
 TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
   TempFolders folders;
-  platform::Registry().WriteDword(kSettings + "\\General", "Auto Recalc", 0);
-  platform::Registry().WriteDword(kSettings + "\\Dive", "Surface Interval", 300000);
-  platform::Registry().WriteDword(kSettings + "\\Dive", "GF Low", 150);
+  StoreSettingsLeftAlone();
   ProgramRun run;
   std::unique_ptr<SettingsStoreSpy> spy;
   app::CPreferences* dialog = nullptr;
   auto opened = [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; };
-  auto closed = [] { return FindShown<app::CPreferences>() == nullptr; };
   auto sorted = [](std::vector<std::string> lines) {
     std::sort(lines.begin(), lines.end());
     return lines;
   };
-  AgreeToTheDisclaimer(run)
-      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
-            [&] {
-              RunCommand(ID_DIVE_ADD);
-              AddSquareDive(0);
-              AddSquareDive(1);
-              // Start-up made a stored ZH-L16A ZH-L16C; one stored since is made so by OK.
-              AppSettings().divePlan.algorithm.Set(0);
-              spy = std::make_unique<SettingsStoreSpy>();
-              RunCommandLater(ID_TOOLS_PREFERENCES);
-            })
-      .Then("the Preferences", opened, [] {})
+  OpenOverTwoDives(run, spy, dialog)
       .Then("drawn", Waited(300ms), [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
-      .Then("closed by OK without a change", closed, [&] {
+      .Then("closed by OK without a change", PreferencesClosed, [&] {
         // The GF Low outside its range and the surface interval the field cannot show were left
         // alone and keep their stored values; ZH-L16A is no longer offered.
         EXPECT_EQ(spy->Changes(), (std::vector<std::string>{"Dive Plan\\Algorithm=1"}));
@@ -213,7 +209,7 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
       })
       .Then("GF High typed", [&] { return Field(*dialog, IDC_PD_GF_HIGH) == "85"; },
             [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
-      .Then("closed by OK", closed, [&] {
+      .Then("closed by OK", PreferencesClosed, [&] {
         // The imperial fields were not touched, so their metric values stay as stored.
         EXPECT_EQ(sorted(spy->Changes()),
                   sorted({"General\\Chart Grid Enable=0", "General\\Units=1", "Dive\\GF High=85"}));
