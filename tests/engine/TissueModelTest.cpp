@@ -409,3 +409,29 @@ TEST_F(TissueModelTest, CompartmentsWithoutInertGasHaveNoCeiling) {
   }
   EXPECT_GT(dive.GetStepTissueNitrogen(1, 0), 0);
 }
+
+TEST_F(TissueModelTest, EverySecondRoundsTheProductAndTheSumApart) {
+  // Haldane's step p + (inspired - p) x k with the product and the sum each rounded on its own,
+  // as plain double arithmetic gives them: the loops built for wider processors must not fuse
+  // them, or one processor would plan other tensions (and, at a margin, other stops) than
+  // another.
+  CDivePlan dive = MadeDive(30, 70);
+  AddUserPoint(dive, 60, 1200, 18, 45);
+  AddUserPoint(dive, 21, 0, 50, 0);
+  ASSERT_TRUE(Calculate(dive));
+  const CompartmentValues& nitrogenRate = dive.GetNitrogenRatePerSecond();
+  const CompartmentValues& heliumRate = dive.GetHeliumRatePerSecond();
+  int checked = 0;
+  for (int step = 1; step < dive.GetStepCount(); step += 7) {
+    for (int c = 0; c < 16; ++c) {
+      const double nitrogen = dive.GetStepTissueNitrogen(step - 1, c);
+      const double helium = dive.GetStepTissueHelium(step - 1, c);
+      const volatile double nitrogenChange = (dive.GetStepInspiredNitrogen(step) - nitrogen) * nitrogenRate[c];
+      const volatile double heliumChange = (dive.GetStepInspiredHelium(step) - helium) * heliumRate[c];
+      ASSERT_EQ(dive.GetStepTissueNitrogen(step, c), nitrogen + nitrogenChange) << step << " " << c;
+      ASSERT_EQ(dive.GetStepTissueHelium(step, c), helium + heliumChange) << step << " " << c;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 16 * 100);
+}
