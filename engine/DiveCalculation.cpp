@@ -386,7 +386,11 @@ void CDivePlan::EvaluateSteps() {
   bool bailoutOpenCircuitUsed = false;
   bool warningFree = true;
   double ppo2 = NAN;
-  double roundedPpo2 = NAN;
+  double comparedPpo2 = NAN;
+  // Taking a ppO2 to 0.01 bar moves it by at most 0.005 bar, so one lying 0.01 bar inside both
+  // limits compares with them exactly as its rounded value would, and is compared as it is.
+  const double plainPpo2LowBar = CPredictionPoint::kRoundedMinimumPpo2Bar + 0.01;
+  const double plainPpo2HighBar = std::min(limits[0].maxPpo2Bar, limits[1].maxPpo2Bar) - 0.01;
   double slotOxygen = NAN;
   double slotHelium = NAN;
   // The gas being breathed, with its totals so far; written back when the gas changes.
@@ -414,9 +418,9 @@ void CDivePlan::EvaluateSteps() {
     CPredictionPoint& step = steps[i];
     if (step.ppo2Bar != ppo2) {
       ppo2 = step.ppo2Bar;
-      roundedPpo2 = CPredictionPoint::RoundPpo2(ppo2);
+      comparedPpo2 = ppo2 >= plainPpo2LowBar && ppo2 <= plainPpo2HighBar ? ppo2 : CPredictionPoint::RoundPpo2(ppo2);
     }
-    warningFree = step.EvaluateWarningsAt(limits[step.bailout ? 1 : 0], roundedPpo2) && warningFree;
+    warningFree = step.EvaluateWarningsAt(limits[step.bailout ? 1 : 0], comparedPpo2) && warningFree;
     packed[i] = static_cast<std::uint8_t>(step.warningBits);
 
     if (i == 0 || step.closedCircuit) continue;  // the first step is the surface before the dive

@@ -45,8 +45,8 @@ class CPredictionPoint {
   // above 100 %, OTU above 300, EAD above the limit, ppO2 (to 0.01 bar) above the limit or below
   // 0.16 bar, and a counter-diffusion risk each warn.
   bool EvaluateWarnings(const StepWarningLimits& limits);
-  // The same with the step's ppO2 already taken to 0.01 bar, for callers that evaluate many
-  // steps at one ppO2.
+  // The same with the step's ppO2 already taken to 0.01 bar, or one that compares with the limits
+  // as its rounded value would, for callers that evaluate many steps at one ppO2.
   bool EvaluateWarningsAt(const StepWarningLimits& limits, double roundedPpo2Bar) {
     int bits = 0;
     if (cns > 1.0) bits |= kWarningCns;
