@@ -80,9 +80,9 @@ void CDivePlan::StartDive(int diveIndex, const PreviousDiveState& previous, bool
     DecayCns(previous.cns);
     DecayOtu(previous.otu);
   }
-  decoLimitMbar_ = kInitialDecoLimitMbar;
-  maxPigtMbar_ = 0;
-  counterDiffusionLatch_ = false;
+  carry_.decoLimitMbar = kInitialDecoLimitMbar;
+  carry_.maxPigtMbar = 0;
+  carry_.counterDiffusionLatch = false;
   CalcCeiling(0);
 }
 

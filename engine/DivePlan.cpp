@@ -83,7 +83,7 @@ void CDivePlan::LoadDefaults() {
 
 void CDivePlan::ClearSteps() {
   steps_.clear();
-  counterDiffusionLatch_ = false;
+  carry_.counterDiffusionLatch = false;
   stepsComputed_ = false;
 }
 
@@ -149,8 +149,8 @@ void CDivePlan::InitConstants() {
   }
   cnsTablePpo2Bar_ = kCnsPpo2Bar;
   cnsTableLimitMin_ = kCnsLimitMin;
-  exposurePpo2Bar_ = -1;
+  carry_.exposurePpo2Bar = -1;
   leg_.point = -1;
-  exposureCns_ = 0;
-  exposureOtu_ = 0;
+  carry_.exposureCns = 0;
+  carry_.exposureOtu = 0;
 }

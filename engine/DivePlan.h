@@ -239,7 +239,7 @@ class CDivePlan {
   const GasUsageList& GetGasUsage() const { return gasUsage_; }
   // Calendar time of the last successful calculation, whole seconds; 0 before the first.
   std::int64_t GetCalculationTime() const { return calculationTime_; }
-  double GetDecoLimit() const { return decoLimitMbar_; }
+  double GetDecoLimit() const { return carry_.decoLimitMbar; }
   int GetBailoutStartStepIndex() const { return bailoutStartStepIndex_; }
   bool IsPointSelected() const { return pointSelected_; }
   const CPlanPoint& GetEditBuffer() const { return editBuffer_; }
@@ -607,6 +607,20 @@ class CDivePlan {
     double lastStopMbar = 0;
     double perMbar = 0;
   };
+  // What one second of the calculation hands to the next. The steps are filled with a local
+  // copy, which the compiler can keep in registers where the members would be reloaded after
+  // every store to a step; the members hold it between calls.
+  struct StepCarry {
+    double decoLimitMbar = kInitialDecoLimitMbar;
+    double maxPigtMbar = 0;
+    int ceilingCompartment = 0;  // the compartment that set the last ceiling
+    bool counterDiffusionLatch = false;
+    // Oxygen exposure of one second at the last ppO2 met: steps at one ppO2 repeat it.
+    double exposurePpo2Bar = -1;
+    double exposureCns = 0;
+    double exposureOtu = 0;
+    GfFractions gf;
+  };
   GasLines LinesOf(const CPlanPoint& gas) const;
   const LegConstants& LegOf(int point);
   struct CompartmentCeilings {
@@ -614,17 +628,31 @@ class CDivePlan {
     double pigtMbar;
     int leadingCompartment;  // the one whose ceiling it is
   };
-  // The ceiling of the step's tensions; leading names the compartment that is likely to set it.
-  CompartmentCeilings CalcCompartmentCeilings(const CPredictionPoint& step, double gf, int leading) const;
+  // Tensions held apart from the steps, so that they can pass from one second to the next in
+  // registers.
+  struct StepTensions {
+    alignas(64) CompartmentValues nitrogenMbar;
+    alignas(64) CompartmentValues heliumMbar;
+  };
+  // The ceiling of the tensions; leading names the compartment that is likely to set it.
+  CompartmentCeilings CalcCompartmentCeilings(const double* nitrogenMbar, const double* heliumMbar, double gf,
+                                              int leading) const;
+  // Fills the step from the one before it. Held tensions, when given, are the previous step's
+  // and become the step's; otherwise the previous step's own are read.
   void FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int point, const LegConstants& leg,
-                      int timeSec, int dtSec);
-  // The ceiling and the counter-diffusion risk of the last step, from the step before it.
-  void FinishLastStep();
-  void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step);
-  void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current);
+                      int timeSec, int dtSec, StepCarry& carry, StepTensions* heldTensions);
+  // The steps of one leg, from firstSec to lastSec.
+  template <bool kTensionsHeld>
+  void FillLegSteps(int point, const LegConstants& leg, int firstSec, int lastSec, bool bailout, StepCarry& carry);
+  // The ceiling and the counter-diffusion risk of the last step, from the held tensions or, with
+  // none, its own.
+  void FinishLastStep(StepCarry& carry, const StepTensions* heldTensions);
+  void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step, StepCarry& carry,
+                   const double* nitrogenMbar, const double* heliumMbar);
+  static void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current, StepCarry& carry);
   // FindProfilePointAtTime and CalcGradientFactor, in the form the per-second steps inline.
   int ProfilePointAtTime(int timeSec) const;
-  double GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout) const;
+  double GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout, StepCarry& carry) const;
   bool CheckCalculationInput() const;
   void AddLeg(CPlanPoint leg, const char* label);
   CPlanPoint NextLeg(const CPlanPoint& from, int startSec, double depthMetres, int durationSec, int type) const;
@@ -754,9 +782,6 @@ class CDivePlan {
   std::array<double, kCnsTableSize> cnsTablePpo2Bar_{};
   std::array<double, kCnsTableSize> cnsTableLimitMin_{};
 
-  double decoLimitMbar_ = kInitialDecoLimitMbar;
-  double maxPigtMbar_ = 0;
-  int ceilingCompartment_ = 0;  // the compartment that set the last ceiling
   CompartmentValues presetNitrogenMbar_{};
   CompartmentValues presetHeliumMbar_{};
   CDiveGroupSettings* planGroup_ = nullptr;
@@ -772,7 +797,6 @@ class CDivePlan {
   // The start the last calculation was given, and the start of the bailout being planned.
   CalculationStart lastCalculationStart_;
   CalculationStart bailoutStart_;
-  bool counterDiffusionLatch_ = false;
   bool bailoutMode_ = false;
   bool bailoutTriggered_ = false;
   int bailoutRecord058_ = -1;  // kept only to be written back to the plan file
@@ -792,12 +816,8 @@ class CDivePlan {
   // or after the time asked for, so that it always agrees with a scan from the first point.
   mutable int pointCache_ = -1;
   mutable int pointCacheEarlierEnd_ = 0;
-  // Oxygen exposure of one second at the last ppO2 met: steps at one ppO2 repeat it.
   LegConstants leg_;
-  mutable GfFractions gfFractions_;
-  double exposurePpo2Bar_ = -1;
-  double exposureCns_ = 0;
-  double exposureOtu_ = 0;
+  StepCarry carry_;
 };
 
 // Equivalent air depth (m) on open circuit against 1 bar, on closed circuit against the surface

@@ -21,6 +21,14 @@
 #define VT_STEP_INLINE __attribute__((always_inline)) inline
 
 namespace {
+#if defined(__x86_64__) && defined(__GNUC__)
+bool ProcessorHas32VectorRegisters() { return __builtin_cpu_supports("avx512f"); }
+#else
+bool ProcessorHas32VectorRegisters() { return false; }
+#endif
+}  // namespace
+
+namespace {
 
 constexpr double kFirstRegularStopMetres = 6;
 constexpr double kStopIntervalMetres = 3;
@@ -59,9 +67,16 @@ double DepthChangePerSecond(double fromMbar, double toMbar, int startSec, int en
 // Haldane's step for every compartment; the arrays never overlap, which lets the compiler
 // work on several compartments at once.
 VT_STEP_INLINE void LoadCompartments(const double* __restrict previous, double inspired, const double* __restrict rate,
-                      double* __restrict next) {
+                                     double* __restrict next) {
 #pragma GCC unroll 4
   for (int c = 0; c < kCompartmentCount; ++c) next[c] = previous[c] + (inspired - previous[c]) * rate[c];
+}
+
+// The same step on tensions held apart from the steps.
+VT_STEP_INLINE void LoadCompartmentsInPlace(double* __restrict tensions, double inspired,
+                                            const double* __restrict rate) {
+#pragma GCC unroll 4
+  for (int c = 0; c < kCompartmentCount; ++c) tensions[c] += (inspired - tensions[c]) * rate[c];
 }
 
 }  // namespace
@@ -182,13 +197,16 @@ bool CDivePlan::CalcTissueStep(int step, int timeSec, int dtSec) {
   if (step <= 0 || step >= GetStepCount()) return false;
   const int k = FindProfilePointAtTime(timeSec);
   if (k < 0) return false;
+  StepCarry carry = carry_;
   FillTissueStep(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], k, LegOf(k),
-                 timeSec, dtSec);
+                 timeSec, dtSec, carry, nullptr);
+  carry_ = carry;
   return true;
 }
 
 VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, CPredictionPoint& current, int pointIndex,
-                                              const LegConstants& leg, int timeSec, int dtSec) {
+                                              const LegConstants& leg, int timeSec, int dtSec,
+                                              StepCarry& carry, StepTensions* heldTensions) {
   const CPlanPoint& point = profilePoints_[static_cast<std::size_t>(pointIndex)];
   // The first point of a profile is the surface the dive starts from.
   const double depth = pointIndex == 0 ? 0
@@ -202,13 +220,13 @@ VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, 
   current.depthMbar = depth;
   current.ppo2Bar = leg.lines.ppo2Bar.At(depth);
   if (dtSec == 1) {
-    if (current.ppo2Bar != exposurePpo2Bar_) {
-      exposurePpo2Bar_ = current.ppo2Bar;
-      exposureCns_ = CalcCnsIncrement(current.ppo2Bar, 1);
-      exposureOtu_ = CalcOtuIncrement(current.ppo2Bar, 1);
+    if (current.ppo2Bar != carry.exposurePpo2Bar) {
+      carry.exposurePpo2Bar = current.ppo2Bar;
+      carry.exposureCns = CalcCnsIncrement(current.ppo2Bar, 1);
+      carry.exposureOtu = CalcOtuIncrement(current.ppo2Bar, 1);
     }
-    current.cns = previous.cns + exposureCns_;
-    current.otu = previous.otu + exposureOtu_;
+    current.cns = previous.cns + carry.exposureCns;
+    current.otu = previous.otu + carry.exposureOtu;
   } else {
     current.cns = previous.cns + CalcCnsIncrement(current.ppo2Bar, dtSec);
     current.otu = previous.otu + CalcOtuIncrement(current.ppo2Bar, dtSec);
@@ -218,6 +236,7 @@ VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, 
   current.inspiredHeliumMbar = std::max(leg.lines.inspiredHeliumMbar.At(depth), 0.0);
 
   if (point.presetTensions && reviewDive_ && presetTensionsGiven_) {
+    if (heldTensions) *heldTensions = {presetNitrogenMbar_, presetHeliumMbar_};
     current.nitrogenMbar = presetNitrogenMbar_;
     current.heliumMbar = presetHeliumMbar_;
     return;
@@ -238,9 +257,30 @@ VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, 
     kHe = &heliumRate;
   }
   // The inspired pressure of the step's own depth holds over the whole interval.
-  LoadCompartments(previous.nitrogenMbar.data(), current.inspiredNitrogenMbar, kN->data(),
-                   current.nitrogenMbar.data());
-  LoadCompartments(previous.heliumMbar.data(), current.inspiredHeliumMbar, kHe->data(), current.heliumMbar.data());
+  if (heldTensions) {
+    LoadCompartmentsInPlace(heldTensions->nitrogenMbar.data(), current.inspiredNitrogenMbar, kN->data());
+    LoadCompartmentsInPlace(heldTensions->heliumMbar.data(), current.inspiredHeliumMbar, kHe->data());
+    current.nitrogenMbar = heldTensions->nitrogenMbar;
+    current.heliumMbar = heldTensions->heliumMbar;
+  } else {
+    LoadCompartments(previous.nitrogenMbar.data(), current.inspiredNitrogenMbar, kN->data(),
+                     current.nitrogenMbar.data());
+    LoadCompartments(previous.heliumMbar.data(), current.inspiredHeliumMbar, kHe->data(), current.heliumMbar.data());
+  }
+}
+
+template <bool kTensionsHeld>
+VT_STEP_INLINE void CDivePlan::FillLegSteps(int point, const LegConstants& leg, int firstSec, int lastSec, bool bailout,
+                                            StepCarry& carry) {
+  StepTensions tensions;
+  if constexpr (kTensionsHeld) tensions = {steps_.back().nitrogenMbar, steps_.back().heliumMbar};
+  for (int time = firstSec; time <= lastSec; ++time) {
+    steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
+    FillTissueStep(steps_[steps_.size() - 2], steps_.back(), point, leg, time, 1, carry,
+                   kTensionsHeld ? &tensions : nullptr);
+    steps_.back().bailout = bailout;
+    FinishLastStep(carry, kTensionsHeld ? &tensions : nullptr);
+  }
 }
 
 VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
@@ -250,6 +290,10 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
   const int last = lastPoint.GetEndTime();
   if (first > last) return false;
   const bool bailout = lastPoint.bailout;
+  StepCarry carry = carry_;
+  // Passing the tensions from one second to the next in registers pays with the 32 vector
+  // registers of AVX-512; with 16 the compiler spills them, and the steps' own copies serve better.
+  static const bool tensionsHeldInRegisters = ProcessorHas32VectorRegisters();
   for (int time = first; time <= last;) {
     const int point = ProfilePointAtTime(time);
     if (point < 0) {
@@ -258,7 +302,7 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
       steps_.push_back(held);
       steps_.back().timeSec = time;
       steps_.back().bailout = bailout;
-      FinishLastStep();
+      FinishLastStep(carry, nullptr);
       ++time;
       continue;
     }
@@ -268,31 +312,36 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
         pointCacheEarlierEnd_ < time ? std::min(last, profilePoints_[static_cast<std::size_t>(point)].GetEndTime())
                                      : time;
     const LegConstants leg = LegOf(point);
-    for (; time <= legLast; ++time) {
-      steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
-      FillTissueStep(steps_[steps_.size() - 2], steps_.back(), point, leg, time, 1);
-      steps_.back().bailout = bailout;
-      FinishLastStep();
+    if (tensionsHeldInRegisters) {
+      FillLegSteps<true>(point, leg, time, legLast, bailout, carry);
+    } else {
+      FillLegSteps<false>(point, leg, time, legLast, bailout, carry);
     }
+    time = legLast + 1;
   }
+  carry_ = carry;
   stepsComputed_ = true;
   return true;
 }
 
-VT_STEP_INLINE void CDivePlan::FinishLastStep() {
+VT_STEP_INLINE void CDivePlan::FinishLastStep(StepCarry& carry, const StepTensions* heldTensions) {
   CPredictionPoint& current = steps_.back();
   const CPredictionPoint& previous = steps_[steps_.size() - 2];
-  FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1);
-  FillCounterDiffusion(previous, current);
+  const double* nitrogen = heldTensions ? heldTensions->nitrogenMbar.data() : current.nitrogenMbar.data();
+  const double* helium = heldTensions ? heldTensions->heliumMbar.data() : current.heliumMbar.data();
+  FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1, carry, nitrogen, helium);
+  FillCounterDiffusion(previous, current, carry);
 }
 
 bool CDivePlan::CalcSteps() { return FillSteps(); }
 
 double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientMbar, bool bailout) const {
-  return GradientFactorAt(previousCeilingMbar, ambientMbar, bailout);
+  StepCarry carry = carry_;
+  return GradientFactorAt(previousCeilingMbar, ambientMbar, bailout, carry);
 }
 
-VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout) const {
+VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout,
+                                                  StepCarry& carry) const {
   double low = diveLimits_.gfLowPercent;
   double high = diveLimits_.gfHighPercent;
   if (bailout) {
@@ -302,20 +351,21 @@ VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, do
   const double floor = modelSurfaceMbar_ + (bellExcursion_ ? bellDepthMetres_ * 100 : 0);
   const double lastStop = GetEffectiveLastStop() * 100 + modelSurfaceMbar_;
   // The fractions and the slope change only with the settings and decoLimit, so they are kept.
-  GfFractions& kept = gfFractions_;
+  const double decoLimit = carry.decoLimitMbar;
+  GfFractions& kept = carry.gf;
   if (kept.low != low || kept.high != high) kept = {low, high, low / 100, high / 100, NAN, NAN, 0};
   // At and above the last stop the gradient factor is GF high whatever decoLimit is: read
   // literally, a decoLimit at the last stop divides 0 by 0, and one above it puts GF low at
   // the last stop, which turns a smooth change of surface pressure into a jump of the stop.
   if (high == low || previousCeilingMbar < floor || ambientMbar <= lastStop) return kept.highFraction;
-  if (ambientMbar > decoLimitMbar_) return kept.lowFraction;
+  if (ambientMbar > decoLimit) return kept.lowFraction;
   // decoLimit >= ambient > lastStop here.
-  if (kept.decoLimitMbar != decoLimitMbar_ || kept.lastStopMbar != lastStop) {
-    kept.decoLimitMbar = decoLimitMbar_;
+  if (kept.decoLimitMbar != decoLimit || kept.lastStopMbar != lastStop) {
+    kept.decoLimitMbar = decoLimit;
     kept.lastStopMbar = lastStop;
-    kept.perMbar = (high - low) / (decoLimitMbar_ - lastStop) / 100;
+    kept.perMbar = (high - low) / (decoLimit - lastStop) / 100;
   }
-  return kept.lowFraction + kept.perMbar * (decoLimitMbar_ - ambientMbar);
+  return kept.lowFraction + kept.perMbar * (decoLimit - ambientMbar);
 }
 
 // With a and b weighted by the tensions (A and B below are those weights times the inert
@@ -347,11 +397,12 @@ VT_STEP_INLINE CeilingTerms CeilingTermsOf(double nitrogen, double helium, doubl
 // quotient is below the leading one less a relative 1e-12 (far above the rounding of the
 // products); when any other is not below, every quotient is taken and the largest kept, so the
 // ceiling is always the largest quotient exactly.
-VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const CPredictionPoint& step,
-                                                                                   double gf, int leading) const {
+VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings(const double* nitrogenMbar,
+                                                                                   const double* heliumMbar, double gf,
+                                                                                   int leading) const {
   constexpr double kCloseRatio = 1e-12;
-  const double* __restrict nitrogen = step.nitrogenMbar.data();
-  const double* __restrict helium = step.heliumMbar.data();
+  const double* __restrict nitrogen = nitrogenMbar;
+  const double* __restrict helium = heliumMbar;
   const double* __restrict nitrogenA = nitrogenAMbar_.data();
   const double* __restrict heliumA = heliumAMbar_.data();
   const double* __restrict nitrogenB = nitrogenB_.data();
@@ -396,52 +447,58 @@ VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings
 const CPredictionPoint* CDivePlan::CalcCeiling(int step) {
   if (step < 0 || step >= GetStepCount()) return nullptr;
   CPredictionPoint& current = steps_[static_cast<std::size_t>(step)];
-  FillCeiling(step > 0 ? &steps_[static_cast<std::size_t>(step - 1)] : nullptr, current, step);
+  StepCarry carry = carry_;
+  FillCeiling(step > 0 ? &steps_[static_cast<std::size_t>(step - 1)] : nullptr, current, step, carry,
+              current.nitrogenMbar.data(), current.heliumMbar.data());
+  carry_ = carry;
   return &current;
 }
 
-VT_STEP_INLINE void CDivePlan::FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step) {
+VT_STEP_INLINE void CDivePlan::FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step,
+                                           StepCarry& carry, const double* nitrogenMbar,
+                                           const double* heliumMbar) {
   const double surface = modelSurfaceMbar_;
   const double previousCeiling = previous ? previous->ceilingMbar + surface : 0;
   const double previousMaxCeiling = previous ? previous->maxCeilingMbar : 0;
   const bool bailout = bailoutMode_ && step >= bailoutStartStepIndex_;
-  const double gf = GradientFactorAt(previousCeiling, current.depthMbar + surface, bailout);
+  const double gf = GradientFactorAt(previousCeiling, current.depthMbar + surface, bailout, carry);
 
-  const CompartmentCeilings ceilings = CalcCompartmentCeilings(current, gf, ceilingCompartment_);
-  ceilingCompartment_ = ceilings.leadingCompartment;
+  const CompartmentCeilings ceilings = CalcCompartmentCeilings(nitrogenMbar, heliumMbar, gf, carry.ceilingCompartment);
+  carry.ceilingCompartment = ceilings.leadingCompartment;
   const double ceiling = ceilings.ceilingMbar;
-  if (ceiling > decoLimitMbar_) {
-    decoLimitMbar_ = ceiling;
+  if (ceiling > carry.decoLimitMbar) {
+    carry.decoLimitMbar = ceiling;
   } else if (bailoutMode_ && step == bailoutStartStepIndex_ && previousCeiling >= previousMaxCeiling + surface) {
     PlanLogFormat(kPlanLogBailout,
                   "Replacing max ceiling %0.1f with %0.1f due to bailout trigger and inDecompressionZone == true",
-                  decoLimitMbar_, ceiling);
-    decoLimitMbar_ = ceiling;
+                  carry.decoLimitMbar, ceiling);
+    carry.decoLimitMbar = ceiling;
   }
-  maxPigtMbar_ = std::max(maxPigtMbar_, ceilings.pigtMbar);
+  carry.maxPigtMbar = std::max(carry.maxPigtMbar, ceilings.pigtMbar);
   current.ceilingMbar = ceiling - surface;
   current.pigtMbar = ceilings.pigtMbar;
   // The deepest ceiling met so far in the dive; decoLimit keeps its own role for the GF.
   current.maxCeilingMbar = std::max({previousMaxCeiling, current.ceilingMbar, 0.0});
-  current.maxPigtMbar = maxPigtMbar_;
+  current.maxPigtMbar = carry.maxPigtMbar;
   current.gradientFactor = gf;
 }
 
 void CDivePlan::CheckCounterDiffusion(int step) {
   if (step <= 0 || step >= GetStepCount()) return;
-  FillCounterDiffusion(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)]);
+  FillCounterDiffusion(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], carry_);
 }
 
-VT_STEP_INLINE void CDivePlan::FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current) {
+VT_STEP_INLINE void CDivePlan::FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current,
+                                                    StepCarry& carry) {
   const bool sameGas = current.oxygenPercent == previous.oxygenPercent &&
                        current.heliumPercent == previous.heliumPercent &&
                        current.closedCircuit == previous.closedCircuit &&
                        (!current.closedCircuit || current.ppo2Bar == previous.ppo2Bar);
   if (!sameGas) {
     const double marginMetres = std::max((current.depthMbar - current.ceilingMbar) / 100, 0.0);
-    counterDiffusionLatch_ = current.eadMetres - previous.eadMetres > marginMetres;
+    carry.counterDiffusionLatch = current.eadMetres - previous.eadMetres > marginMetres;
   }
-  current.counterDiffusionRisk = counterDiffusionLatch_;
+  current.counterDiffusionRisk = carry.counterDiffusionLatch;
 }
 
 double CDivePlan::GetNextStop(int timeSec, double targetMetres) const {
