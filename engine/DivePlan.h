@@ -645,8 +645,8 @@ class CDivePlan {
   template <bool kTensionsHeld>
   void FillLegSteps(int point, const LegConstants& leg, int firstSec, int lastSec, bool bailout, StepCarry& carry);
   // The ceiling and the counter-diffusion risk of the last step, from the held tensions or, with
-  // none, its own.
-  void FinishLastStep(StepCarry& carry, const StepTensions* heldTensions);
+  // none, its own; gasUnchanged tells that it breathes just what the step before it did.
+  void FinishLastStep(StepCarry& carry, const StepTensions* heldTensions, bool gasUnchanged);
   void FillCeiling(const CPredictionPoint* previous, CPredictionPoint& current, int step, StepCarry& carry,
                    const double* nitrogenMbar, const double* heliumMbar);
   static void FillCounterDiffusion(const CPredictionPoint& previous, CPredictionPoint& current, StepCarry& carry);

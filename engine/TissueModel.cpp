@@ -274,12 +274,14 @@ VT_STEP_INLINE void CDivePlan::FillLegSteps(int point, const LegConstants& leg, 
                                             StepCarry& carry) {
   StepTensions tensions;
   if constexpr (kTensionsHeld) tensions = {steps_.back().nitrogenMbar, steps_.back().heliumMbar};
+  const bool openCircuit = !profilePoints_[static_cast<std::size_t>(point)].closedCircuit;
   for (int time = firstSec; time <= lastSec; ++time) {
     steps_.emplace_back(time, CPredictionPoint::TensionsFilledLater{});
     FillTissueStep(steps_[steps_.size() - 2], steps_.back(), point, leg, time, 1, carry,
                    kTensionsHeld ? &tensions : nullptr);
     steps_.back().bailout = bailout;
-    FinishLastStep(carry, kTensionsHeld ? &tensions : nullptr);
+    // After a leg's first second, an open-circuit step breathes the gas of the step before it.
+    FinishLastStep(carry, kTensionsHeld ? &tensions : nullptr, openCircuit && time > firstSec);
   }
 }
 
@@ -302,7 +304,7 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
       steps_.push_back(held);
       steps_.back().timeSec = time;
       steps_.back().bailout = bailout;
-      FinishLastStep(carry, nullptr);
+      FinishLastStep(carry, nullptr, false);
       ++time;
       continue;
     }
@@ -324,13 +326,18 @@ VT_WIDE_VECTORS bool CDivePlan::FillSteps() {
   return true;
 }
 
-VT_STEP_INLINE void CDivePlan::FinishLastStep(StepCarry& carry, const StepTensions* heldTensions) {
+VT_STEP_INLINE void CDivePlan::FinishLastStep(StepCarry& carry, const StepTensions* heldTensions,
+                                              bool gasUnchanged) {
   CPredictionPoint& current = steps_.back();
   const CPredictionPoint& previous = steps_[steps_.size() - 2];
   const double* nitrogen = heldTensions ? heldTensions->nitrogenMbar.data() : current.nitrogenMbar.data();
   const double* helium = heldTensions ? heldTensions->heliumMbar.data() : current.heliumMbar.data();
   FillCeiling(&previous, current, static_cast<int>(steps_.size()) - 1, carry, nitrogen, helium);
-  FillCounterDiffusion(previous, current, carry);
+  if (gasUnchanged) {
+    current.counterDiffusionRisk = carry.counterDiffusionLatch;
+  } else {
+    FillCounterDiffusion(previous, current, carry);
+  }
 }
 
 bool CDivePlan::CalcSteps() { return FillSteps(); }
