@@ -21,14 +21,12 @@
 #define VT_STEP_INLINE __attribute__((always_inline)) inline
 
 namespace {
+
 #if defined(__x86_64__) && defined(__GNUC__)
 bool ProcessorHas32VectorRegisters() { return __builtin_cpu_supports("avx512f"); }
 #else
 bool ProcessorHas32VectorRegisters() { return false; }
 #endif
-}  // namespace
-
-namespace {
 
 constexpr double kFirstRegularStopMetres = 6;
 constexpr double kStopIntervalMetres = 3;
@@ -197,10 +195,8 @@ bool CDivePlan::CalcTissueStep(int step, int timeSec, int dtSec) {
   if (step <= 0 || step >= GetStepCount()) return false;
   const int k = FindProfilePointAtTime(timeSec);
   if (k < 0) return false;
-  StepCarry carry = carry_;
   FillTissueStep(steps_[static_cast<std::size_t>(step - 1)], steps_[static_cast<std::size_t>(step)], k, LegOf(k),
-                 timeSec, dtSec, carry, nullptr);
-  carry_ = carry;
+                 timeSec, dtSec, carry_, nullptr);
   return true;
 }
 
@@ -454,10 +450,8 @@ VT_STEP_INLINE CDivePlan::CompartmentCeilings CDivePlan::CalcCompartmentCeilings
 const CPredictionPoint* CDivePlan::CalcCeiling(int step) {
   if (step < 0 || step >= GetStepCount()) return nullptr;
   CPredictionPoint& current = steps_[static_cast<std::size_t>(step)];
-  StepCarry carry = carry_;
-  FillCeiling(step > 0 ? &steps_[static_cast<std::size_t>(step - 1)] : nullptr, current, step, carry,
+  FillCeiling(step > 0 ? &steps_[static_cast<std::size_t>(step - 1)] : nullptr, current, step, carry_,
               current.nitrogenMbar.data(), current.heliumMbar.data());
-  carry_ = carry;
   return &current;
 }
 
