@@ -621,6 +621,13 @@ class CDivePlan {
     double exposureOtu = 0;
     GfFractions gf;
   };
+  struct SecondExposure {
+    double ppo2Bar = NAN;  // matches no ppO2 a step can have but NaN, whose exposure is 0
+    double cns = 0;
+    double otu = 0;
+  };
+  // CalcCnsIncrement and CalcOtuIncrement of one second at the ppO2, kept from earlier steps.
+  const SecondExposure& ExposureOfOneSecond(double ppo2Bar) const;
   GasLines LinesOf(const CPlanPoint& gas) const;
   const LegConstants& LegOf(int point);
   struct CompartmentCeilings {

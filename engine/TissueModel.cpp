@@ -3,6 +3,8 @@
 // starts from.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "engine/DivePlan.h"
 #include "engine/NumberText.h"
@@ -185,6 +187,22 @@ double CDivePlan::CalcOtuIncrement(double ppo2Bar, int dtSec) {
   return std::pow(0.5 / (ppo2Bar - 0.5), -5.0 / 6.0) * dtSec / 60.0;
 }
 
+// The planner meets the same ppO2 values again and again: the descent and the bottom of a dive
+// recalculated after an edit, a bailout plan repeating its dive up to the bailout point, the dives
+// of a generated table set. The exposure of a second at each is kept, as pow is the dearest part
+// of a step that meets a new ppO2. The CNS limits are the same for every dive, so one memo
+// serves them all.
+const CDivePlan::SecondExposure& CDivePlan::ExposureOfOneSecond(double ppo2Bar) const {
+  static thread_local std::array<SecondExposure, 4096> memo;
+  std::uint64_t bits;
+  std::memcpy(&bits, &ppo2Bar, sizeof bits);
+  SecondExposure& slot = memo[(bits * 0x9E3779B97F4A7C15ull) >> 52];
+  std::uint64_t slotBits;
+  std::memcpy(&slotBits, &slot.ppo2Bar, sizeof slotBits);
+  if (slotBits != bits) slot = {ppo2Bar, CalcCnsIncrement(ppo2Bar, 1), CalcOtuIncrement(ppo2Bar, 1)};
+  return slot;
+}
+
 double CDivePlan::GetSurfaceInspiredNitrogen() const {
   return (modelSurfaceMbar_ - kWaterVapourMbar) * kAirNitrogenFraction;
 }
@@ -217,9 +235,10 @@ VT_STEP_INLINE void CDivePlan::FillTissueStep(const CPredictionPoint& previous, 
   current.ppo2Bar = leg.lines.ppo2Bar.At(depth);
   if (dtSec == 1) {
     if (current.ppo2Bar != carry.exposurePpo2Bar) {
+      const SecondExposure& exposure = ExposureOfOneSecond(current.ppo2Bar);
       carry.exposurePpo2Bar = current.ppo2Bar;
-      carry.exposureCns = CalcCnsIncrement(current.ppo2Bar, 1);
-      carry.exposureOtu = CalcOtuIncrement(current.ppo2Bar, 1);
+      carry.exposureCns = exposure.cns;
+      carry.exposureOtu = exposure.otu;
     }
     current.cns = previous.cns + carry.exposureCns;
     current.otu = previous.otu + carry.exposureOtu;

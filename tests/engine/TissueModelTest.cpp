@@ -463,3 +463,24 @@ TEST_F(TissueModelTest, ASecondFilledAgainOnItsOwnMatchesTheCalculatedProfile) {
   }
   EXPECT_GT(checked, 150);
 }
+
+TEST_F(TissueModelTest, EverySecondAddsTheExposureOfItsOwnPpo2WhateverWasCalculatedBefore) {
+  // The exposure of a second is kept by ppO2 across calculations. Dives of other gases in
+  // between fill the store with thousands of other values; each second must still add just
+  // the exposure of its own ppO2.
+  const auto calculateAndCheck = [this](double oxygenPercent, double heliumPercent) {
+    CDivePlan dive = MadeDive(30, 70);
+    AddUserPoint(dive, 70, 1200, oxygenPercent, heliumPercent);
+    AddUserPoint(dive, 21, 0, 50, 0);
+    AddUserPoint(dive, 6, 0, 100, 0);
+    ASSERT_TRUE(Calculate(dive));
+    for (int step = 1; step < dive.GetStepCount(); ++step) {
+      const double ppo2 = dive.GetStepPpo2(step);
+      ASSERT_EQ(dive.GetStepCns(step), dive.GetStepCns(step - 1) + dive.CalcCnsIncrement(ppo2, 1)) << step;
+      ASSERT_EQ(dive.GetStepOtu(step), dive.GetStepOtu(step - 1) + dive.CalcOtuIncrement(ppo2, 1)) << step;
+    }
+  };
+  calculateAndCheck(18, 45);
+  for (int oxygen = 10; oxygen <= 30; oxygen += 2) calculateAndCheck(oxygen, 40);
+  calculateAndCheck(18, 45);
+}
