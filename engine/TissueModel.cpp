@@ -2,9 +2,9 @@
 // ceilings with gradient factors, counter-diffusion, the choice of stops and the tensions a dive
 // starts from.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 #include "engine/DivePlan.h"
 #include "engine/NumberText.h"
@@ -193,13 +193,13 @@ double CDivePlan::CalcOtuIncrement(double ppo2Bar, int dtSec) {
 // of a step that meets a new ppO2. The CNS limits are the same for every dive, so one memo
 // serves them all.
 const CDivePlan::SecondExposure& CDivePlan::ExposureOfOneSecond(double ppo2Bar) const {
-  static thread_local std::array<SecondExposure, 4096> memo;
-  std::uint64_t bits;
-  std::memcpy(&bits, &ppo2Bar, sizeof bits);
-  SecondExposure& slot = memo[(bits * 0x9E3779B97F4A7C15ull) >> 52];
-  std::uint64_t slotBits;
-  std::memcpy(&slotBits, &slot.ppo2Bar, sizeof slotBits);
-  if (slotBits != bits) slot = {ppo2Bar, CalcCnsIncrement(ppo2Bar, 1), CalcOtuIncrement(ppo2Bar, 1)};
+  constexpr int kSlotBits = 12;
+  static thread_local std::array<SecondExposure, std::size_t{1} << kSlotBits> memo;
+  const auto bits = std::bit_cast<std::uint64_t>(ppo2Bar);
+  SecondExposure& slot = memo[(bits * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits)];
+  if (std::bit_cast<std::uint64_t>(slot.ppo2Bar) != bits) {
+    slot = {ppo2Bar, CalcCnsIncrement(ppo2Bar, 1), CalcOtuIncrement(ppo2Bar, 1)};
+  }
   return slot;
 }
 
