@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
@@ -18,6 +19,8 @@
 #include "tests/support/TempFolders.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
 
@@ -91,6 +94,77 @@ TEST(MainWindow, EscapeEndsTheProgramLikeExit) {
     MainWindow()->Raise();
     PressKey(WXK_ESCAPE);
   });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWhileTheNextEndsIt) {
+  TempFolders folders;
+  int menusOpened = 0;
+  int menusClosed = 0;
+  bool listDropped = false;
+  bool listClosed = false;
+  // A menu or list on the screen, and the Escape that closes it.
+  auto escapeOnceOpen = [] {
+    Settle(200);
+    PressKey(WXK_ESCAPE);
+  };
+  auto stillRunning = [] {
+    Settle(300);
+    ASSERT_TRUE(MainWindowOnScreen()) << "the Escape went on to the window and ended the program";
+  };
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        MainWindow()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+          ++menusOpened;
+          event.Skip();
+        });
+        MainWindow()->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+          ++menusClosed;
+          event.Skip();
+        });
+        auto* gas = dynamic_cast<wxComboBox*>(MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS));
+        ASSERT_NE(gas, nullptr);
+        gas->Bind(wxEVT_COMBOBOX_DROPDOWN, [&](wxCommandEvent& event) {
+          listDropped = true;
+          event.Skip();
+        });
+        gas->Bind(wxEVT_COMBOBOX_CLOSEUP, [&](wxCommandEvent& event) {
+          listClosed = true;
+          event.Skip();
+        });
+        MainWindow()->Raise();
+      })
+      .Then("a moment for the menu bar to be drawn", Waited(300ms), [] {
+        wxMenuBar& menus = *MainWindow()->GetMenuBar();
+        ClickOn(&menus, wxPoint(15, menus.GetClientSize().y / 2));  // on "File"
+      })
+      .Then("the File menu opened with the mouse", [&] { return menusOpened == 1; }, escapeOnceOpen)
+      .Then("the File menu closed", [&] { return menusClosed == 1; }, [&] {
+        stillRunning();
+        PressKey('F', wxMOD_ALT);
+      })
+      .Then("the File menu opened with the keyboard", [&] { return menusOpened == 2; }, escapeOnceOpen)
+      .Then("the File menu closed again", [&] { return menusClosed == 2; }, [&] {
+        stillRunning();
+        wxWindow& gas = *MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS);
+        ClickOn(&gas, wxPoint(gas.GetSize().x - 8, gas.GetSize().y / 2));  // on its arrow
+      })
+      .Then("the list of gases", [&] { return listDropped; }, escapeOnceOpen)
+      .Then("the list closed", [&] { return listClosed; }, [&] {
+        stillRunning();
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 0, tab));
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(MainWindow()->Sheet()->ClientToScreen(tab));
+        mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+      })
+      .Then("the dive menu of the tabs", [&] { return menusOpened == 3; }, escapeOnceOpen)
+      .Then("the dive menu closed", [&] { return menusClosed == 3; }, [&] {
+        stillRunning();
+        PressKey(WXK_ESCAPE);  // nothing open: Exit
+      });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
 }
