@@ -1,5 +1,5 @@
 #pragma once
-// The small pale-yellow pop-up with the one-line help of a control: the string whose id is the
+// The small pale-yellow pop-up, in dark text, with the one-line help of a control: the string whose id is the
 // control's id.
 #include <wx/popupwin.h>
 
