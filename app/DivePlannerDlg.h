@@ -209,6 +209,10 @@ class CDivePlannerDlg : public wxFrame {
   wxPoint DiveDialogPosition() const;
 
   void OnPlanModified();
+  // For any sender of their messages: the Rename Dive command, and the title and tab captions
+  // brought up to date.
+  void OnRenameDiveMessage();
+  void OnRefreshView();
   void OnDiveTabSelected();
   void OnDiveCalculated(int index);
   void OnPlanLoaded(int index);

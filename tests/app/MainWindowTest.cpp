@@ -5,13 +5,16 @@
 
 #include <wx/combobox.h>
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/DivePlannerDlg.h"
+#include "app/RenameDive.h"
 #include "app/SplashWnd.h"
 #include "engine/PrivateMessages.h"
 #include "framework/MenuBuilder.h"
 #include "framework/Messages.h"
+#include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -410,6 +413,48 @@ TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) 
       .Then("the second dive calculated", [] { return !MainWindow()->PlanGroup().m_calcPending; }, [] {
         EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
         EXPECT_GT(MainWindow()->PlanGroup().GetDivePlan(1)->GetStepCount(), 1320);
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(MainWindow, TheRenameMessageRenamesTheSelectedDiveAndTheRefreshMessageBringsTitleAndCaptionsUpToDate) {
+  TempFolders folders;
+  app::CRenameDive* rename = nullptr;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        RunCommand(ID_DIVE_ADD);
+        MainWindow()->PlanGroup().ClearModified();
+      })
+      .Then("the title without changes", [] { return !TitleMarksChanges(); }, [] {
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        // Changes the window is not told about: the flag set directly, a name given behind the tabs.
+        plan.m_modified = true;
+        ASSERT_TRUE(plan.RenameDive(0, "Reef"));
+        Pump();
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_FALSE(TitleMarksChanges());
+        framework::PostToMainWindow(WMU_REFRESH_VIEW);
+      })
+      .Then("title and captions up to date", [] { return MainWindow()->GetTabCaption(0) == "Dive 1 - Reef"; }, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
+        framework::PostToMainWindow(WMU_RENAME_DIVE);
+      })
+      .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [] {})
+      .Then("the dialog drawn", Waited(300ms), [&] {
+        auto* name = dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->GetValue(), "");  // the selected dive, the second, has no name
+        name->SetValue("Wall");
+        ClickOn(rename->FindWindow(framework::kIdOk));
+      })
+      .Then("the dialog closed", [] { return FindShown<app::CRenameDive>() == nullptr; }, [] {
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wall");
+        EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(1), "Wall");
+        EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(0), "Reef");
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });
