@@ -252,6 +252,7 @@ TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAnd
       })
       .Then("the Spanish page drawn", Waited(500ms), [] {
         SaveScreenshot(*MainWindow()->DivePage(0), "dive-page-switched-to-spanish");
+        SaveScreenshot(*MainWindow()->Details(), "details-switched-to-spanish");
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the dialog in Spanish", waitForDialog, [] {})
