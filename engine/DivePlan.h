@@ -684,6 +684,8 @@ class CDivePlan {
   void CollectWarningsOf(const CPlanPoint& point, std::optional<UnitSystem>& units, int& bits, std::string& icd,
                          std::string& ead, std::string& high, std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
+  // The model's surface from the surface pressure and the "Deco Surface Offset" setting.
+  void UpdateModelSurface();
   // Bailout planning.
   struct CalculationStart {
     int diveIndex = 0;
