@@ -72,7 +72,8 @@ Window* FindShown(const std::function<bool(Window&)>& matches = [](Window&) { re
 }
 
 template <typename Control>
-Control* FindChild(wxWindow& parent, const std::function<bool(Control&)>& matches) {
+Control* FindChild(wxWindow& parent,
+                   const std::function<bool(Control&)>& matches = [](Control&) { return true; }) {
   for (wxWindow* child : parent.GetChildren()) {
     if (auto* control = dynamic_cast<Control*>(child); control != nullptr && matches(*control)) return control;
     if (Control* found = FindChild(*child, matches)) return found;
@@ -102,7 +103,7 @@ bool MainWindowReady() {
 
 wxDialog* LanguageDialog() {
   return FindShown<wxDialog>([](wxDialog& dialog) {
-    return dialog.IsModal() && FindChild<wxListBox>(dialog, [](wxListBox&) { return true; }) != nullptr;
+    return dialog.IsModal() && FindChild<wxListBox>(dialog) != nullptr;
   });
 }
 
@@ -117,7 +118,8 @@ void Click(wxWindow& window) {
 void ChooseMenuItemLater(const wxString& menu, const wxString& item) {
   wxFrame* frame = MainWindow();
   const int id = frame->GetMenuBar()->FindMenuItem(menu, item);
-  TheReport().Line("menu item " + menu.utf8_string() + " -> " + item.utf8_string(), id == wxNOT_FOUND ? "missing" : "found");
+  TheReport().Line("menu item " + menu.utf8_string() + " -> " + item.utf8_string(),
+                   id == wxNOT_FOUND ? "missing" : "found");
   if (id == wxNOT_FOUND) return;
   frame->CallAfter([frame, id] {
     wxCommandEvent command(wxEVT_MENU, id);
@@ -128,7 +130,7 @@ void ChooseMenuItemLater(const wxString& menu, const wxString& item) {
 
 void ReportMainWindow(wxFrame& frame) {
   TheReport().Line("title", frame.GetTitle());
-  wxBookCtrlBase* tabs = FindChild<wxBookCtrlBase>(frame, [](wxBookCtrlBase&) { return true; });
+  wxBookCtrlBase* tabs = FindChild<wxBookCtrlBase>(frame);
   for (std::size_t page = 0; tabs != nullptr && page < tabs->GetPageCount(); ++page) {
     TheReport().Line("tab", tabs->GetPageText(page));
   }
@@ -136,8 +138,10 @@ void ReportMainWindow(wxFrame& frame) {
 
 void ReportLanguages(wxDialog& dialog) {
   TheReport().Line("language dialog", dialog.GetTitle());
-  wxListBox* list = FindChild<wxListBox>(dialog, [](wxListBox&) { return true; });
-  for (unsigned row = 0; list != nullptr && row < list->GetCount(); ++row) TheReport().Line("language", list->GetString(row));
+  wxListBox* list = FindChild<wxListBox>(dialog);
+  for (unsigned row = 0; list != nullptr && row < list->GetCount(); ++row) {
+    TheReport().Line("language", list->GetString(row));
+  }
 }
 
 void ReportHelp(wxHtmlHelpFrame& help) {
