@@ -152,7 +152,7 @@ class CDivePlannerDlg : public wxFrame {
   // The open Details window, or nullptr.
   views::CDetails* Details() const { return details_.get(); }
 
-  // Tools -> Select Language: offers English and every language library beside the program and
+  // Tools -> Select Language: offers English and every language library of the program and
   // switches the menu, the toolbar's tooltips and the dive pages to the chosen language.
   void OnSelectLanguage();
   const CLanguageChoice& Language() const { return language_; }
