@@ -51,18 +51,6 @@ wxPoint RowPoint(wxListCtrl& list, long row) {
   return list.ClientToScreen(wxPoint(rect.x + 12, rect.y + rect.height / 2));
 }
 
-// Types into a field as the user does and leaves it with Tab.
-void TypeInto(wxWindow& field, const char* text) {
-  field.SetFocus();
-  if (auto* edit = dynamic_cast<wxTextCtrl*>(&field)) edit->SelectAll();
-  Settle(50);
-  wxUIActionSimulator keys;
-  keys.Text(text);
-  Settle(50);
-  keys.Char(WXK_TAB);
-  Settle(200);
-}
-
 void PressEnterOn(wxWindow& window) {
   window.SetFocus();
   Settle(100);
@@ -166,23 +154,23 @@ TEST(TableGenerationDialog, ChecksFollowTheStepsAndEnterOnAButtonOnlyMovesTheFoc
 
 
     // 12, 22 and 30 m switch to EAN50 at 21 m on the way up.
-    TypeInto(field(IDC_TG_DEPTH_START), "12");
-    TypeInto(field(IDC_TG_DEPTH_FINISH), "30");
+    TypeInto(dialog.FindWindow(IDC_TG_DEPTH_START), "12");
+    TypeInto(dialog.FindWindow(IDC_TG_DEPTH_FINISH), "30");
     ASSERT_TRUE(checked(true));
     EXPECT_EQ(messages(), "");
     // A step of 9 m makes the axis 12, 21 and 30 m, typed or stepped with the arrows.
-    TypeInto(field(IDC_TG_DEPTH_STEP), "9");
+    TypeInto(dialog.FindWindow(IDC_TG_DEPTH_STEP), "9");
     ASSERT_TRUE(checked(false));
     ClickUpperArrow(field(IDC_TG_DEPTH_STEP + 1));
     EXPECT_TRUE(checked(true));
 
     // 22 to 30 m in 1 m steps and 10 to 360 min: 9 depths by 351 bottom times in 1 minute
     // steps, 176 in 2 minute steps.
-    TypeInto(field(IDC_TG_DEPTH_START), "22");
-    TypeInto(field(IDC_TG_DEPTH_STEP), "1");
-    TypeInto(field(IDC_TG_DURATION_FINISH), "360");
+    TypeInto(dialog.FindWindow(IDC_TG_DEPTH_START), "22");
+    TypeInto(dialog.FindWindow(IDC_TG_DEPTH_STEP), "1");
+    TypeInto(dialog.FindWindow(IDC_TG_DURATION_FINISH), "360");
     ASSERT_TRUE(checked(true));
-    TypeInto(field(IDC_TG_DURATION_STEP), "1");
+    TypeInto(dialog.FindWindow(IDC_TG_DURATION_STEP), "1");
     ASSERT_TRUE(checked(false));
     EXPECT_EQ(messages(), "These ranges give 3159 dive plans; one run makes at most 2000");
     ClickUpperArrow(field(IDC_TG_DURATION_STEP + 1));
