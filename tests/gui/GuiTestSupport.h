@@ -15,6 +15,8 @@ void FailTestsOnToolkitAsserts();
 void Settle(int milliseconds = 50);
 // Runs the event loop until done() or the time is up; the last answer of done().
 bool SettleUntil(const std::function<bool()>& done, int milliseconds = 2000);
+// Types into a field as the user does (over its whole text) and leaves it with Tab.
+void TypeInto(wxWindow* field, const char* text);
 // Clicks the upper arrow of an up-down control as the user does.
 void ClickUpperArrow(wxWindow& arrows);
 // A point in the notebook's client coordinates that lies on the tab of page, if one is found.
