@@ -15,8 +15,8 @@
 #include "framework/MenuBuilder.h"
 #include "framework/ResourceImages.h"
 #include "framework/TemplateBuilder.h"
+#include "platform/ProgramFileFolders.h"
 #include "platform/ResourceModule.h"
-#include "platform/UserFolders.h"
 #include "resources/resource.h"
 
 namespace app {
@@ -48,7 +48,7 @@ wxIconBundle LoadIconBundle(int id) {
 CDivePlannerDlg::CDivePlannerDlg(std::string productVersion, CRecentFileList& recentFiles)
     : productVersion_(std::move(productVersion)),
       recentFiles_(recentFiles),
-      language_(platform::ExecutableFolder()),
+      language_(platform::OwnProgramFileFolders().languageLibraries),
       icons_(LoadIconBundle(IDR_MAINFRAME)),
       timer_(this, kTimerId) {}
 

@@ -132,11 +132,12 @@ class CDivePlannerDlg : public wxFrame {
   // Writes the dive tables of the dive with the index, or of every dive for -1; false, with the
   // previous document kept, when no dive of them can be printed.
   bool BuildDiveTableHtml(int index);
-  // Writes the open-circuit gas-consumption tables of the dive, or of every dive for -1; false
-  // when no dive of them breathed open-circuit gas.
-  bool BuildGasUsageTableHtml(int index);
+  // Writes the open-circuit gas-consumption tables of the dive, or of every dive for -1; a
+  // document without a table when no dive of them breathed open-circuit gas.
+  void BuildGasUsageTableHtml(int index);
   // Brings the plan up to date to the dive (every dive for -1), builds its tables and shows
-  // them in the viewer; nothing is shown when no table could be made.
+  // them in the viewer; no dive tables are shown when none could be made, the gas document
+  // always.
   void ShowDiveTables(int index);
   void ShowGasTables(int index);
   const views::CDivePlanTablesHtml& DiveTables() const { return diveTables_; }
@@ -151,7 +152,7 @@ class CDivePlannerDlg : public wxFrame {
   // The open Details window, or nullptr.
   views::CDetails* Details() const { return details_.get(); }
 
-  // Tools -> Select Language: offers English and every language library beside the program and
+  // Tools -> Select Language: offers English and every language library of the program and
   // switches the menu, the toolbar's tooltips, the dive pages and the Details window to the
   // chosen language.
   void OnSelectLanguage();

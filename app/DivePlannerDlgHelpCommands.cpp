@@ -11,7 +11,7 @@
 namespace app {
 
 void CDivePlannerDlg::BindHelpCommands() {
-  helpBook_ = std::make_unique<CHelpBook>(CHelpBook::BesideProgram());
+  helpBook_ = std::make_unique<CHelpBook>(CHelpBook::ProgramBook());
   framework::SetHelpTopicHandler([this](int context) { ShowHelpContext(context); });
   BindCommand(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
   BindCommand(ID_HELP_WHATS_THIS, [this] { wxContextHelp help(this); });

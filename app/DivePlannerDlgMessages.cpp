@@ -44,6 +44,10 @@ void CDivePlannerDlg::OnDiveCalculated(int index) {
 
 void CDivePlannerDlg::OnPlanLoaded(int index) {
   if (index < 0 || index >= GetTabCount()) return;
+  for (int k = 0; k < GetTabCount(); ++k) {
+    const CTabDivePlan* page = DivePage(k);
+    if (page != nullptr && page->SettingsSheet() != nullptr) page->SettingsSheet()->ResetToDiveSettings();
+  }
   sheet_->SetActivePage(static_cast<std::size_t>(index));
   planGroup_.CalculateDivePlan(index, true);
 }

@@ -26,9 +26,9 @@ bool CDivePlannerDlg::BuildDiveTableHtml(int index) {
                                    diveTables_);
 }
 
-bool CDivePlannerDlg::BuildGasUsageTableHtml(int index) {
+void CDivePlannerDlg::BuildGasUsageTableHtml(int index) {
   const views::TableSettings settings = views::TableSettings::FromProgram();
-  return views::BuildGasUsageTableHtml(views::ReadPlanTableFacts(planGroup_, settings.units), index, settings,
+  views::BuildGasUsageTableHtml(views::ReadPlanTableFacts(planGroup_, settings.units), index, settings,
                                        gasTables_);
 }
 
@@ -44,9 +44,12 @@ void CDivePlannerDlg::ShowDiveTables(int index) {
   if (BuildDiveTableHtml(index)) ShowInViewer(diveTables_.GetHtml());
 }
 
+// The gas document is always built anew, so it is always shown: without a dive that breathed
+// open-circuit gas it says so by holding no table.
 void CDivePlannerDlg::ShowGasTables(int index) {
   CalculateForTables(index);
-  if (BuildGasUsageTableHtml(index)) ShowInViewer(gasTables_.GetHtml());
+  BuildGasUsageTableHtml(index);
+  ShowInViewer(gasTables_.GetHtml());
 }
 
 void CDivePlannerDlg::ShowInViewer(const std::string& html) {

@@ -73,7 +73,10 @@ void DiveSettingsSheet::RefreshSettingsPages() {
   const UnitSystem units = DisplayUnits();
   FillDiveSettings(*dive, units);
   if (dive->HasClosedCircuitPoint() && HasCalculatedProfile(*dive)) {
-    if (PageCount() < 2) AddBailoutSettingsPage();
+    if (PageCount() < 2) {
+      AddBailoutSettingsPage();
+      if (diveSettingsUntilCalculated_) sheet_->SetActivePage(kDiveSettingsPage);
+    }
     FillBailoutSettings(*dive, units);
     if (!dive->IsUseBailoutGasList()) {
       RemoveBailoutGasListPage();
@@ -86,6 +89,18 @@ void DiveSettingsSheet::RefreshSettingsPages() {
   } else if (PageCount() > 1) {
     RemoveBailoutSettingsPage();
   }
+  if (HasCalculatedProfile(*dive)) diveSettingsUntilCalculated_ = false;
+}
+
+void DiveSettingsSheet::ShowPage(int page) {
+  if (page < PageCount()) sheet_->SetActivePage(static_cast<std::size_t>(page));
+}
+
+void DiveSettingsSheet::ResetToDiveSettings() {
+  const CDivePlan* dive = owner_.SettingsDive();
+  diveSettingsUntilCalculated_ = dive == nullptr || !HasCalculatedProfile(*dive);
+  ShowPage(kDiveSettingsPage);
+  PutDiveInModeOf(kDiveSettingsPage);
 }
 
 void DiveSettingsSheet::FillDiveSettings(const CDivePlan& dive, UnitSystem units) {

@@ -4,7 +4,8 @@
 // the Bailout Gas List page while, besides, its bailout uses the gas list. The sheet fills the
 // pages from the dive and turns each change the user makes on a page, which the page posts to
 // the dive page, into one setter call on the dive (which recalculates it). Picking the Dive
-// Settings tab leaves bailout mode, picking the Bailout Settings tab enters it.
+// Settings tab leaves bailout mode, picking the Bailout Settings tab enters it; a page the
+// program brings to the front leaves the dive in the same mode as that click.
 //
 // A field is compared in the units it shows with what it showed when it was filled, so that
 // leaving a field unchanged calls no setter even where the units' rounding would change the
@@ -46,6 +47,14 @@ class DiveSettingsSheet {
   // Reloads the pages' texts (after a change of language or units).
   void RefreshTexts();
 
+  // Brings a page the sheet holds to the front without acting on the dive: for an operation
+  // that puts the dive in that page's mode itself (a bailout, a return to the dive).
+  void ShowPage(int page);
+  // Brings Dive Settings to the front and takes the dive out of bailout mode, as a click on its
+  // tab does. A dive not yet calculated keeps Dive Settings in front when its calculation adds
+  // the Bailout Settings page: it was eligible for a bailout before the diver saw it.
+  void ResetToDiveSettings();
+
   bool AddBailoutSettingsPage();
   bool RemoveBailoutSettingsPage();
   bool AddBailoutGasListPage();
@@ -77,6 +86,8 @@ class DiveSettingsSheet {
   void OnUseBailoutGasList();
   void OnGasListChanged();
   void OnPageChanged();
+  // What a click on the tab of page does to the dive's mode.
+  void PutDiveInModeOf(int page);
 
   wxWindow& page_;
   DiveSettingsOwner& owner_;
@@ -86,6 +97,7 @@ class DiveSettingsSheet {
   CTabDivePlanBailoutGasList* bailoutGasList_;
   int shownSurfaceIntervalSec_ = 0;
   bool refilling_ = false;
+  bool diveSettingsUntilCalculated_ = false;
 };
 
 }  // namespace app

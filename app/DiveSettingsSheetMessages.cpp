@@ -113,13 +113,14 @@ void DiveSettingsSheet::OnGasListChanged() {
   if (text != dive->GetBailoutGasList()) dive->SetBailoutGasList(text);
 }
 
-void DiveSettingsSheet::OnPageChanged() {
+void DiveSettingsSheet::OnPageChanged() { PutDiveInModeOf(sheet_->GetSelection()); }
+
+void DiveSettingsSheet::PutDiveInModeOf(int page) {
   CDivePlan* dive = ActiveDive();
   if (dive == nullptr) return;
-  const int active = sheet_->GetSelection();
   if (dive->IsBailoutMode()) {
-    if (active == kDiveSettingsPage) dive->ClearBailout();
-  } else if (active == kBailoutSettingsPage && HasCalculatedProfile(*dive)) {
+    if (page == kDiveSettingsPage) dive->ClearBailout();
+  } else if (page == kBailoutSettingsPage && HasCalculatedProfile(*dive)) {
     dive->TriggerBailout();
   }
 }

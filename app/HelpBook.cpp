@@ -9,7 +9,7 @@
 
 #include "engine/NumberText.h"
 #include "framework/Help.h"
-#include "platform/UserFolders.h"
+#include "platform/ProgramFileFolders.h"
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -53,7 +53,7 @@ CHelpBook::CHelpBook(std::filesystem::path book)
 
 CHelpBook::~CHelpBook() = default;
 
-std::filesystem::path CHelpBook::BesideProgram() { return platform::ExecutableFolder() / kFileName; }
+std::filesystem::path CHelpBook::ProgramBook() { return platform::OwnProgramFileFolders().helpBook / kFileName; }
 
 std::string CHelpBook::PageOfContext(int context) {
   for (const TopicPage& topic : kTopicPages) {

@@ -1,5 +1,5 @@
 #pragma once
-// The program's help book: VelmarTessaline.htb beside the program (the pages of
+// The program's help book: VelmarTessaline.htb in the program's help folder (the pages of
 // resources/help packed by the build), shown in the toolkit's help viewer at its contents or at
 // the page of a help context.
 #include <filesystem>
@@ -22,8 +22,8 @@ class CHelpBook {
   explicit CHelpBook(std::filesystem::path book);
   ~CHelpBook();
 
-  // The book beside the running program.
-  static std::filesystem::path BesideProgram();
+  // The book of the running program.
+  static std::filesystem::path ProgramBook();
   // The page a help context opens: a window's or dialog's own page (the dialog contexts are
   // their template ids above the dialog base); empty for the contents.
   static std::string PageOfContext(int context);

@@ -1,5 +1,5 @@
 #pragma once
-// The Select Language dialog: English and the language of every library beside the program, in
+// The Select Language dialog: English and the language of every library of the program, in
 // the order given, with the current language selected. OK with no row selected (possible when
 // the current language's library was removed since it was loaded) changes nothing, as Cancel.
 #include <string>

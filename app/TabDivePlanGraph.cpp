@@ -55,11 +55,23 @@ void CTabDivePlan::BindGraphMessages() {
     if (CDivePlannerDlg* main = MainWindowOfPage()) main->UpdateDetails(static_cast<int>(cursorSec), index_);
   });
   // The calculations these start end, like every other, in the main window's refresh of the page.
-  bind(WMU_GRAPH_BAILOUT, [this](std::intptr_t cursorSec, std::intptr_t atSegmentEnd) {
+  // The settings of the plan about to be shown come to the front first, so that what the diver
+  // edits next, and a question the bailout asks, belong to that plan.
+  auto showSettings = [this](int page) {
+    if (settingsSheet_) settingsSheet_->ShowPage(page);
+  };
+  bind(WMU_GRAPH_BAILOUT, [this, showSettings](std::intptr_t cursorSec, std::intptr_t atSegmentEnd) {
+    showSettings(DiveSettingsSheet::kBailoutSettingsPage);
     dive_->BailoutFromCursor(static_cast<int>(cursorSec), atSegmentEnd == 1);
   });
-  bind(WMU_GRAPH_RETURN_TO_DIVE, [this](std::intptr_t, std::intptr_t) { dive_->ClearBailout(); });
-  bind(WMU_GRAPH_CLEAR_BAILOUT, [this](std::intptr_t, std::intptr_t) { dive_->EndBailout(); });
+  bind(WMU_GRAPH_RETURN_TO_DIVE, [this, showSettings](std::intptr_t, std::intptr_t) {
+    showSettings(DiveSettingsSheet::kDiveSettingsPage);
+    dive_->ClearBailout();
+  });
+  bind(WMU_GRAPH_CLEAR_BAILOUT, [this, showSettings](std::intptr_t, std::intptr_t) {
+    showSettings(DiveSettingsSheet::kDiveSettingsPage);
+    dive_->EndBailout();
+  });
 }
 
 }  // namespace app

@@ -53,10 +53,9 @@ CImageButton::CImageButton(wxWindow* parent, wxWindowID id, const wxString& capt
   Bind(wxEVT_LEFT_UP, &CImageButton::OnLeftUp, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { EndPress(); });
   Bind(wxEVT_KEY_DOWN, &CImageButton::OnKeyDown, this);
-  // A focused button takes Enter before its dialog can give it to the default button.
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
     const int key = event.GetKeyCode();
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) Click();
+    if (clickOnEnter_ && (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) Click();
     else event.Skip();
   });
   Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {

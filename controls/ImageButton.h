@@ -24,6 +24,10 @@ class CImageButton : public wxControl {
   void SetTooltipText(const wxString& text, bool activate = true);
   void SetTooltipTextId(int stringId, bool activate = true);
 
+  // Enter on the focused button clicks it, before its dialog could give the key to a default
+  // button; off, the key goes on to the dialog (for dialogs where Enter only moves the focus).
+  void SetClickOnEnter(bool click) { clickOnEnter_ = click; }
+
   bool IsHovering() const { return hover_; }
   bool IsPressed() const { return pressed_; }
   bool Enable(bool enable = true) override;
@@ -52,6 +56,7 @@ class CImageButton : public wxControl {
 
   bool hover_ = false;
   bool pressed_ = false;
+  bool clickOnEnter_ = true;
   wxBitmap icon_;
   int iconId_ = 0;
   wxCursor cursor_;

@@ -26,6 +26,15 @@ GasSwitchSettings MakeGasSwitchSettings(const char* name, const char* firstSwitc
   return settings;
 }
 
+double StoredInRange(const CRegSettingDword& setting, double value, const SettingRange& range) {
+  const double kept = range.Clamp(value);
+  if (kept != value) {
+    TheDebugLog().LogText(FormatC("Setting %s\\%s value %g out of range - %g used", setting.GetKeyPath().c_str(),
+                                  setting.GetValueName().c_str(), value, kept));
+  }
+  return kept;
+}
+
 }  // namespace
 
 void CRegSettingMilli::Set(double value) {
@@ -73,6 +82,14 @@ CAppSettings::GasMix::GasMix()
 CAppSettings& AppSettings() {
   static CAppSettings settings;
   return settings;
+}
+
+double StoredInRange(const CRegSettingDword& setting, const SettingRange& range) {
+  return StoredInRange(setting, setting.Get(), range);
+}
+
+double StoredInRange(const CRegSettingMilli& setting, const SettingRange& range) {
+  return StoredInRange(setting.raw, setting.Get(), range);
 }
 
 UnitSystem DisplayUnits() {

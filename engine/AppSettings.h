@@ -9,6 +9,7 @@
 
 #include "engine/Gas.h"
 #include "engine/RegSetting.h"
+#include "engine/SettingRanges.h"
 
 // A number stored in thousandths of its unit (millimetres for metres, millibar for bar).
 class CRegSettingMilli {
@@ -149,6 +150,10 @@ class CAppSettings {
 
 // The process-wide settings.
 CAppSettings& AppSettings();
+// A stored number outside what the settings pages allow (a store edited by hand or damaged) is
+// used at the nearer end of that range, and the clamp is logged.
+double StoredInRange(const CRegSettingDword& setting, const SettingRange& range);
+double StoredInRange(const CRegSettingMilli& setting, const SettingRange& range);
 // The "General\Units" setting; any value other than 1 reads as metric.
 UnitSystem DisplayUnits();
 // Rebuilds every setting from the registry (start-up, before anything reads a setting), turns a

@@ -28,25 +28,6 @@ void LogCompartmentLine(const char* title, const CompartmentValues& values, cons
   TheDebugLog().LogText(line);
 }
 
-// A stored value outside what the settings pages allow (a store edited by hand or damaged)
-// reaches the dive at the nearer end of that range, as a plan file's value does.
-double StoredInRange(const CRegSettingDword& setting, double value, const SettingRange& range) {
-  const double kept = range.Clamp(value);
-  if (kept != value) {
-    TheDebugLog().LogText(FormatC("Setting %s\\%s value %g out of range - %g used", setting.GetKeyPath().c_str(),
-                                  setting.GetValueName().c_str(), value, kept));
-  }
-  return kept;
-}
-
-double StoredInRange(const CRegSettingDword& setting, const SettingRange& range) {
-  return StoredInRange(setting, setting.Get(), range);
-}
-
-double StoredInRange(const CRegSettingMilli& setting, const SettingRange& range) {
-  return StoredInRange(setting.raw, setting.Get(), range);
-}
-
 }  // namespace
 
 CDivePlan::CDivePlan() { bellGas_.SetAir(); }
@@ -67,7 +48,7 @@ void CDivePlan::LoadDefaults() {
   using namespace setting_ranges;
   const CAppSettings& settings = AppSettings();
   surfacePressureMbar_ = StoredInRange(settings.dive.surfacePressureMbar, kSurfacePressureMbar);
-  modelSurfaceMbar_ = surfacePressureMbar_ - settings.decoSurfaceOffsetMbar.Get();
+  UpdateModelSurface();
   diveLimits_ = ReadDecoLimits(settings.dive);
   surfaceIntervalSec_ = static_cast<int>(StoredInRange(settings.dive.surfaceIntervalSec, kSurfaceIntervalSec));
 

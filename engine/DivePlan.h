@@ -19,6 +19,7 @@
 //   PlanConstruction.cpp        the working point list and the gas-switch schedule
 //   DiveCalculation.cpp         walking the plan into legs, stops and steps; gas used
 //   Segments.cpp                printed segments and gas warnings
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -169,6 +170,10 @@ class CDivePlan {
   int GetBailoutGasSwitchCount() const { return bailoutGasSwitchCount_; }
   double GetBailoutGfLow() const { return bailoutLimits_.gfLowPercent; }
   double GetBailoutGfHigh() const { return bailoutLimits_.gfHighPercent; }
+  // The gradient factors a bailout plan is calculated with: each the larger of the dive's and
+  // the bailout setting's.
+  double GetBailoutPlanGfLow() const { return std::max(diveLimits_.gfLowPercent, bailoutLimits_.gfLowPercent); }
+  double GetBailoutPlanGfHigh() const { return std::max(diveLimits_.gfHighPercent, bailoutLimits_.gfHighPercent); }
   double GetBailoutSacRate() const { return bailoutLimits_.sacRateLitresPerMin; }
   double GetBailoutMaxPpo2() const { return bailoutLimits_.maxPpo2Bar; }
   double GetBailoutMaxEad() const { return bailoutLimits_.maxEadMetres; }
@@ -684,6 +689,8 @@ class CDivePlan {
   void CollectWarningsOf(const CPlanPoint& point, std::optional<UnitSystem>& units, int& bits, std::string& icd,
                          std::string& ead, std::string& high, std::string& low) const;
   static DecoLimits ReadDecoLimits(const DecoLimitSettings& settings);
+  // The model's surface from the surface pressure and the "Deco Surface Offset" setting.
+  void UpdateModelSurface();
   // Bailout planning.
   struct CalculationStart {
     int diveIndex = 0;

@@ -19,10 +19,15 @@ constexpr int kDive = kDiveCalculationRequested;
 constexpr int kBailout = kDiveBailoutRequested;
 }  // namespace
 
+void CDivePlan::UpdateModelSurface() {
+  modelSurfaceMbar_ =
+      surfacePressureMbar_ - StoredInRange(AppSettings().decoSurfaceOffsetMbar, setting_ranges::kDecoSurfaceOffsetMbar);
+}
+
 bool CDivePlan::SetSurfacePressure(double mbar) {
   if (surfacePressureMbar_ == mbar) return false;
   surfacePressureMbar_ = mbar;
-  modelSurfaceMbar_ = surfacePressureMbar_ - AppSettings().decoSurfaceOffsetMbar.Get();
+  UpdateModelSurface();
   RequestRecalculation(bailoutMode_ ? kBailout : kDive);
   return true;
 }

@@ -54,3 +54,24 @@ void LogGasRanges(const GasRangeList& travelRanges, const GasRangeList& decoRang
   LogRanges(travelRanges, "Travel Gas %d Depth range %7.2f - %7.2f %s Gas %s PPO2 %0.2f", log);
   LogRanges(decoRanges, "Deco Gas %d   Depth range %7.2f - %7.2f %s Gas %s PPO2 %0.2f", log);
 }
+
+std::vector<BreathedGas> PlanBreathedGases(const GasSwitchList& travelList, const GasSwitchList& decoList,
+                                           double bottomMetres) {
+  std::vector<BreathedGas> gases;
+  int bottomSlot = kNoSwitchSlot;
+  for (int slot = 0; slot < static_cast<int>(travelList.size()); ++slot) {
+    const CGasSwitch& row = travelList[static_cast<std::size_t>(slot)];
+    if (!row.IsGasSet() || row.GetDepth() > bottomMetres) continue;
+    if (!gases.empty()) gases.back().toMetres = row.GetDepth();
+    gases.push_back({BreathingPhase::kDescent, slot, row.GetDepth(), bottomMetres});
+    bottomSlot = slot;
+  }
+  gases.push_back({BreathingPhase::kBottom, bottomSlot, bottomMetres, 0});
+  for (int slot = static_cast<int>(decoList.size()) - 1; slot >= 0; --slot) {
+    const CGasSwitch& row = decoList[static_cast<std::size_t>(slot)];
+    if (!row.IsGasSet() || row.GetDepth() >= bottomMetres) continue;
+    gases.back().toMetres = row.GetDepth();
+    gases.push_back({BreathingPhase::kAscent, slot, row.GetDepth(), 0});
+  }
+  return gases;
+}

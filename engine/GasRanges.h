@@ -2,6 +2,7 @@
 // The depth ranges in which a dive breathes its travel and decompression gases, built from the
 // two gas-switch lists. A dive holds twelve of each.
 #include <array>
+#include <vector>
 
 #include "engine/GasSwitch.h"
 
@@ -30,3 +31,25 @@ void SetGasRanges(const GasSwitchList& travelList, const GasSwitchList& decoList
                   GasRangeList& decoRanges, CDebugLog& log);
 // Writes the ranges in use when the log's debug level is at least level.
 void LogGasRanges(const GasRangeList& travelRanges, const GasRangeList& decoRanges, int level, CDebugLog& log);
+
+// What a dive to a bottom depth breathes when it is planned on the two lists, in the order it
+// breathes it. Down: each travel gas at or above the bottom, in slot order, from its switch
+// depth to the next one or the bottom. At the bottom: the last of them, from the bottom up to
+// the first decompression switch or the surface. Up: each decompression gas shallower than the
+// bottom, the last slot first, up to the next one or the surface. A switch at the bottom itself
+// is made there on the way down and never on the way up.
+enum class BreathingPhase { kDescent, kBottom, kAscent };
+
+// A bottom with no travel gas at or above it keeps the gas of the dive's own bottom point.
+inline constexpr int kNoSwitchSlot = -1;
+
+struct BreathedGas {
+  BreathingPhase phase;
+  int slot;           // in the travel list (descent, bottom) or the decompression list (ascent)
+  double fromMetres;  // where the dive switches to the gas; the bottom for the bottom gas
+  double toMetres;    // where the next gas takes over
+  bool operator==(const BreathedGas&) const = default;
+};
+
+std::vector<BreathedGas> PlanBreathedGases(const GasSwitchList& travelList, const GasSwitchList& decoList,
+                                           double bottomMetres);

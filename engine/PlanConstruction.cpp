@@ -49,25 +49,31 @@ void CDivePlan::ConstructPlanPlus() {
     constexpr const char* kTravelLabel = "Auto generated travel gas switch,     ";
     const CPlanPoint& bottom = userPoints_.front();
     const double bottomMetres = bottom.GetDepth();
-    const CGasSwitch* bottomGas = nullptr;
-    for (const CGasSwitch& row : travelSwitches_) {
-      if (!row.IsGasSet() || row.GetDepth() > bottomMetres) continue;
-      if (row.GetDepth() < bottomMetres) AddPlanPlusPoint(SwitchPoint(row), kTravelLabel);
-      ++gasSwitchesUsed_;
-      bottomGas = &row;
-    }
-    CPlanPoint bottomPoint = bottom;
-    if (bottomGas) {
-      bottomPoint.closedCircuit = bottomGas->IsClosedCircuit();
-      bottomPoint.oxygenPercent = bottomGas->GetOxygen();
-      bottomPoint.heliumPercent = bottomGas->GetHelium();
-      bottomPoint.setPointBar = bottomGas->GetSetPoint();
-    }
-    AddPlanPlusPoint(bottomPoint, kTravelLabel);
-    for (auto row = decoSwitches_.rbegin(); row != decoSwitches_.rend(); ++row) {
-      if (!row->IsGasSet() || row->GetDepth() >= bottomMetres) continue;
-      AddPlanPlusPoint(SwitchPoint(*row), "Auto generated deco gas switch,       ");
-      ++gasSwitchesUsed_;
+    for (const BreathedGas& gas : PlanBreathedGases(travelSwitches_, decoSwitches_, bottomMetres)) {
+      const std::size_t slot = static_cast<std::size_t>(gas.slot);
+      switch (gas.phase) {
+        case BreathingPhase::kDescent:
+          // A switch at the bottom is made on arrival, by the bottom point itself.
+          if (gas.fromMetres < bottomMetres) AddPlanPlusPoint(SwitchPoint(travelSwitches_[slot]), kTravelLabel);
+          ++gasSwitchesUsed_;
+          break;
+        case BreathingPhase::kBottom: {
+          CPlanPoint bottomPoint = bottom;
+          if (gas.slot != kNoSwitchSlot) {
+            const CGasSwitch& bottomGas = travelSwitches_[slot];
+            bottomPoint.closedCircuit = bottomGas.IsClosedCircuit();
+            bottomPoint.oxygenPercent = bottomGas.GetOxygen();
+            bottomPoint.heliumPercent = bottomGas.GetHelium();
+            bottomPoint.setPointBar = bottomGas.GetSetPoint();
+          }
+          AddPlanPlusPoint(bottomPoint, kTravelLabel);
+          break;
+        }
+        case BreathingPhase::kAscent:
+          AddPlanPlusPoint(SwitchPoint(decoSwitches_[slot]), "Auto generated deco gas switch,       ");
+          ++gasSwitchesUsed_;
+          break;
+      }
     }
   } else {
     PlanLog(kPlanLogConstruction, "Construct Plan Plus - Using user entered points");

@@ -150,11 +150,12 @@ bool CPlanGroup::RenameDive(int index, std::string_view name) {
 // --- Group settings ---
 
 void CPlanGroup::LoadSettings() {
+  using namespace setting_ranges;
   const CAppSettings::DivePlan& settings = AppSettings().divePlan;
-  surfaceIntervalMethod_ = static_cast<int>(settings.surfaceIntervalAlgorithm.Get());
-  algorithm_ = static_cast<int>(settings.algorithm.Get());
-  cylinderWorkingPressureBar_ = settings.defaultCylinderWorkingPressureBar.Get();
-  gasReservePercent_ = settings.defaultGasReservePercent.Get();
+  surfaceIntervalMethod_ = static_cast<int>(StoredInRange(settings.surfaceIntervalAlgorithm, kSurfaceIntervalMethod));
+  algorithm_ = static_cast<int>(StoredInRange(settings.algorithm, kNewPlanAlgorithm));
+  cylinderWorkingPressureBar_ = StoredInRange(settings.defaultCylinderWorkingPressureBar, kCylinderWorkingPressureBar);
+  gasReservePercent_ = StoredInRange(settings.defaultGasReservePercent, kGasReservePercent);
   for (DiveEntry& entry : dives_) entry.dive->LoadDefaults();
   InvalidateCalculations(0);
 }

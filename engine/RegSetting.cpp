@@ -23,11 +23,11 @@ std::optional<Value> ReadStored(const std::string& keyPath, const std::string& v
 }
 
 template <typename Value>
-bool WriteStored(const std::string& keyPath, const std::string& valueName, const Value& value) {
+void WriteStored(const std::string& keyPath, const std::string& valueName, const Value& value) {
   if constexpr (std::is_same_v<Value, std::string>) {
-    return platform::Registry().WriteString(keyPath, valueName, value);
+    platform::Registry().WriteString(keyPath, valueName, value);
   } else {
-    return platform::Registry().WriteDword(keyPath, valueName, value);
+    platform::Registry().WriteDword(keyPath, valueName, value);
   }
 }
 
@@ -56,7 +56,6 @@ Value CRegSetting<Value>::Get() const {
     if (std::optional<Value> stored = ReadStored<Value>(keyPath_, valueName_)) {
       value_ = std::move(*stored);
       known_ = true;
-      stored_ = true;
     } else if (!known_) {
       return default_;
     }
@@ -66,15 +65,11 @@ Value CRegSetting<Value>::Get() const {
 
 template <typename Value>
 void CRegSetting<Value>::Set(const Value& value) {
-  // Only a value the store already holds is skipped: storing into an absent value (say, 0 for
-  // an option that defaults to 1) is always written and so never lost.
-  if (!force_) {
-    Get();
-    if (stored_ && value == value_) return;
-  }
+  // Written even when the cache holds the value already: another running copy of the program
+  // may have stored something else since, and this write must win as the user expects.
   value_ = value;
   known_ = true;
-  stored_ = WriteStored(keyPath_, valueName_, value_);
+  WriteStored(keyPath_, valueName_, value_);
 }
 
 template class CRegSetting<std::uint32_t>;

@@ -11,14 +11,14 @@ class CRegSetting {
   CRegSetting() = default;
   // path is the full key path with the value name as its last component, e.g.
   // "Software\Velmar\VelmarTessaline\Settings\General\Units". With force every get reads the
-  // store and every set writes it. Nothing is read until the first get.
+  // store. Nothing is read until the first get.
   CRegSetting(std::string_view path, Value defaultValue, bool force = false);
 
   // The cached value; until one is known, the stored value, or the default when the store has
   // none (such a setting goes to the store on every get).
   Value Get() const;
-  // Caches the value and writes it when it differs from what Get reports or is not yet stored.
-  // A failed write is not reported: the program goes on with the new value.
+  // Caches the value and writes it to the store, whatever the cache held before. A failed write
+  // is not reported: the program goes on with the new value.
   void Set(const Value& value);
 
   const std::string& GetKeyPath() const { return keyPath_; }
@@ -29,8 +29,7 @@ class CRegSetting {
   std::string valueName_;
   mutable Value value_{};
   Value default_{};
-  mutable bool known_ = false;   // value_ came from the store or from Set
-  mutable bool stored_ = false;  // the store holds value_
+  mutable bool known_ = false;  // value_ came from the store or from Set
   bool force_ = false;
 };
 

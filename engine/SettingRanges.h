@@ -40,5 +40,10 @@ inline constexpr SettingRange kCylinderWorkingPressureBar = Either(150, 250, 220
 inline constexpr SettingRange kGasReservePercent{10, 50};
 // The group's surface-interval method (0 delayed desaturation, 1 Buhlmann equation).
 inline constexpr SettingRange kSurfaceIntervalMethod{0, 1};
+// The algorithm a new plan may take from the settings: ZH-L16C or the custom coefficients, as
+// start-up makes a stored ZH-L16A ZH-L16C.
+inline constexpr SettingRange kNewPlanAlgorithm{1, 2};
+// How far below the dive's surface pressure the model's surface lies.
+inline constexpr SettingRange kDecoSurfaceOffsetMbar{0, 100};
 
 }  // namespace setting_ranges

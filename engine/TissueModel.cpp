@@ -364,12 +364,8 @@ double CDivePlan::CalcGradientFactor(double previousCeilingMbar, double ambientM
 
 VT_STEP_INLINE double CDivePlan::GradientFactorAt(double previousCeilingMbar, double ambientMbar, bool bailout,
                                                   StepCarry& carry) const {
-  double low = diveLimits_.gfLowPercent;
-  double high = diveLimits_.gfHighPercent;
-  if (bailout) {
-    low = std::max(low, bailoutLimits_.gfLowPercent);
-    high = std::max(high, bailoutLimits_.gfHighPercent);
-  }
+  const double low = bailout ? GetBailoutPlanGfLow() : diveLimits_.gfLowPercent;
+  const double high = bailout ? GetBailoutPlanGfHigh() : diveLimits_.gfHighPercent;
   const double floor = modelSurfaceMbar_ + (bellExcursion_ ? bellDepthMetres_ * 100 : 0);
   const double lastStop = GetEffectiveLastStop() * 100 + modelSurfaceMbar_;
   // The fractions and the slope change only with the settings and decoLimit, so they are kept.

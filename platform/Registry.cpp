@@ -137,22 +137,22 @@ bool RegistryStore::Modify(Change&& change) {
     document = RegistryDocument::Parse(text);
     if (document.IsDamaged()) KeepDamagedCopy(file_);
   }
-  if (!change(document)) return true;
+  // A store that holds the value already is left as it is, unless it is damaged: its copy was
+  // kept aside and it is rewritten with what could be read.
+  if (!change(document) && !document.IsDamaged()) return true;
   return ReplaceFileContents(file_, document.Serialize(), 0600);
 }
 
 bool RegistryStore::WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value) {
   return Modify([&](RegistryDocument& document) {
-    document.Set(keyPath, RegistryValue{std::string(valueName), RegistryValue::Type::Dword, value, {}});
-    return true;
+    return document.Set(keyPath, RegistryValue{std::string(valueName), RegistryValue::Type::Dword, value, {}});
   });
 }
 
 bool RegistryStore::WriteString(std::string_view keyPath, std::string_view valueName, std::string_view value) {
   return Modify([&](RegistryDocument& document) {
-    document.Set(keyPath,
-                 RegistryValue{std::string(valueName), RegistryValue::Type::String, 0, std::string(value)});
-    return true;
+    return document.Set(keyPath,
+                        RegistryValue{std::string(valueName), RegistryValue::Type::String, 0, std::string(value)});
   });
 }
 

@@ -26,8 +26,9 @@ class RegistryStore {
   std::optional<std::string> ReadString(std::string_view keyPath, std::string_view valueName) const;
 
   // Each write re-reads the file under an exclusive lock, changes the one value and replaces
-  // the file atomically, so values written meanwhile by another process survive.
-  // False when the file could not be written; the old file is then untouched.
+  // the file atomically, so values written meanwhile by another process survive; a file that
+  // holds the value already is not rewritten. False when the file could not be written; the
+  // old file is then untouched.
   bool WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value);
   bool WriteString(std::string_view keyPath, std::string_view valueName, std::string_view value);
   bool DeleteValue(std::string_view keyPath, std::string_view valueName);

@@ -207,18 +207,21 @@ const RegistryValue* RegistryDocument::Find(std::string_view keyPath, std::strin
   return nullptr;
 }
 
-void RegistryDocument::Set(std::string_view keyPath, RegistryValue value) {
-  SetIn(*FindOrAddKey(UserKeyPath(keyPath)), std::move(value));
+bool RegistryDocument::Set(std::string_view keyPath, RegistryValue value) {
+  return SetIn(*FindOrAddKey(UserKeyPath(keyPath)), std::move(value));
 }
 
-void RegistryDocument::SetIn(RegistryKey& key, RegistryValue value) {
+bool RegistryDocument::SetIn(RegistryKey& key, RegistryValue value) {
   for (RegistryValue& existing : key.values) {
     if (EqualsIgnoringCase(existing.name, value.name)) {
+      const bool changed = existing.name != value.name || existing.type != value.type ||
+                           existing.dword != value.dword || existing.text != value.text;
       existing = std::move(value);
-      return;
+      return changed;
     }
   }
   key.values.push_back(std::move(value));
+  return true;
 }
 
 bool RegistryDocument::Remove(std::string_view keyPath, std::string_view valueName) {

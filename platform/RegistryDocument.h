@@ -32,14 +32,15 @@ class RegistryDocument {
 
   bool IsDamaged() const { return damaged_; }
   const RegistryValue* Find(std::string_view keyPath, std::string_view valueName) const;
-  void Set(std::string_view keyPath, RegistryValue value);
+  // False when the key held that value already, as it is given.
+  bool Set(std::string_view keyPath, RegistryValue value);
   bool Remove(std::string_view keyPath, std::string_view valueName);
   const std::vector<RegistryKey>& Keys() const { return keys_; }
 
  private:
   RegistryKey* FindKey(std::string_view fullPath);
   RegistryKey* FindOrAddKey(std::string_view fullPath);
-  static void SetIn(RegistryKey& key, RegistryValue value);
+  static bool SetIn(RegistryKey& key, RegistryValue value);
   std::vector<RegistryKey> keys_;
   bool damaged_ = false;
 };

@@ -90,11 +90,13 @@ bool ReadDigits(std::string_view& text, unsigned long& value) {
   return true;
 }
 
-// The process that made a temporary file of a save, from its name; 0 for any other name.
-pid_t TemporaryFileProcess(std::string_view name) {
-  const std::size_t mark = name.rfind(kTemporaryMark);
-  if (mark == std::string_view::npos || mark == 0) return 0;
-  std::string_view rest = name.substr(mark + kTemporaryMark.size());
+// The process that made name as a temporary file of a save of the file named fileName; 0 for
+// any other name.
+pid_t TemporaryFileProcess(std::string_view name, std::string_view fileName) {
+  if (!name.starts_with(fileName)) return 0;
+  std::string_view rest = name.substr(fileName.size());
+  if (!rest.starts_with(kTemporaryMark)) return 0;
+  rest.remove_prefix(kTemporaryMark.size());
   unsigned long process = 0;
   unsigned long counter = 0;
   if (!ReadDigits(rest, process) || rest.empty() || rest.front() != '-') return 0;
@@ -103,13 +105,17 @@ pid_t TemporaryFileProcess(std::string_view name) {
   return static_cast<pid_t>(process);
 }
 
-// A save killed before its rename leaves its temporary file behind. The next save into the
-// folder removes those of processes that no longer run; a running one may be writing its own.
-void RemoveAbandonedTemporaries(const std::filesystem::path& folder) {
+// A save killed before its rename leaves its temporary file behind. The next save of the same
+// file removes those of processes that no longer run; a running one may be writing its own.
+// Other files are never touched, whatever their names look like: they may be another
+// program's.
+void RemoveAbandonedTemporaries(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  const std::string fileName = file.filename().native();
   std::error_code error;
   std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error);
   for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-    const pid_t process = TemporaryFileProcess(entry->path().filename().native());
+    const pid_t process = TemporaryFileProcess(entry->path().filename().native(), fileName);
     if (process == 0) continue;
     struct stat status {};
     if (::lstat(entry->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
@@ -179,7 +185,7 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
                          std::string* error) {
   const std::filesystem::path file = ReplacedFile(target);
-  RemoveAbandonedTemporaries(file.parent_path());
+  RemoveAbandonedTemporaries(file);
   struct stat existing {};
   const bool keepMode = ::stat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
 

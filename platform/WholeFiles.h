@@ -27,8 +27,8 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 // target keeps its permissions, a new one gets newFileMode less the umask. False, with the
 // failed step and the system's reason in error (when given), when any write, the flush, the
 // close or the rename failed: target is then untouched and the temporary file removed. The
-// temporary files that killed saves of processes no longer running left in the folder are
-// removed first.
+// temporary files that killed saves of the same file left behind, by processes no longer
+// running, are removed first.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode = 0666,
                          std::string* error = nullptr);
 

@@ -528,6 +528,7 @@
 #define IDS_GEN_STARTED                     1500
 #define IDS_GEN_DEPTHS                      1501
 #define IDS_GEN_DURATIONS                   1502
+#define IDS_GEN_STOPPED                     1503
 #define IDS_GEN_COMPLETED                   1504
 #define IDS_GEN_CREATING                    1505
 #define IDS_GEN_CREATED                     1506
@@ -544,6 +545,7 @@
 #define IDS_CHECK_START_LONGER              1556
 #define IDS_CHECK_UNREACHABLE               1557
 #define IDS_CHECK_SET_SIZE                  1558
+#define IDS_CHECK_NO_SURFACE_GAS            1559
 #define IDS_MSG_INVALID_TABLE_SETTINGS_FILE 1620
 #define IDS_IMPORT_SUMMARY_COLUMN           1100
 #define IDS_IMPORT_DIVE_COLUMN              1101

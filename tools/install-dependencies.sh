@@ -10,6 +10,13 @@ packages=(
   locales openssl
   # Arial's metrics, so that dialogs and graphs measure text the same on every machine
   fonts-liberation
+  # The program's icons for the desktop, made from its icon resource
+  netpbm
+  # The Debian package (dpkg-shlibdeps finds its dependencies) and the checks of the installed
+  # program's desktop entry, file types and package
+  dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin file
+  # The icon cache of a program installed from source
+  gtk-update-icon-cache
 )
 
 missing=()

@@ -4,7 +4,8 @@
 
 namespace views {
 
-// Enter moves the focus to the next control instead of ending the dialog.
+// Enter moves the focus to the next control, on a button too, and never ends the dialog. Call
+// it once the dialog's controls exist.
 void MoveFocusOnEnter(wxWindow& dialog);
 
 }  // namespace views

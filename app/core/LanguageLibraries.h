@@ -1,7 +1,7 @@
 #pragma once
-// Language libraries: the files "VelmarTessaline*.so" in the program's folder that report a
-// language and its name and carry a resource bundle that parses. Probing loads a file only to
-// ask it, then unloads it; loading one keeps it for as long as its resources are in use.
+// Language libraries: the files "VelmarTessaline*.so" in the program's language folder that
+// report a language and its name and carry a resource bundle that parses. Probing loads a file
+// only to ask it, then unloads it; loading one keeps it for as long as its resources are in use.
 #include <cstdint>
 #include <filesystem>
 #include <memory>

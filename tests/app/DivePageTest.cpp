@@ -22,6 +22,8 @@
 
 namespace {
 
+using app::DiveSettingsSheet;
+
 bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
 
 app::CTabDivePlan& Page(int index = 0) { return *MainWindow()->DivePage(index); }
@@ -397,10 +399,10 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
                      Page(1).SettingsSheet()->Sheet().GetPageCount() == 2;
             },
             [&] {
-              // Its Bailout Settings tab is there and shown; a GF High typed on the sheet goes
-              // to the dive, which is calculated again.
+              // Its Bailout Settings tab is there, behind Dive Settings as the plan was just
+              // opened; a GF High typed on the sheet goes to the dive, which is calculated again.
               EXPECT_EQ(Page(1).SettingsSheet()->Sheet().GetPageCount(), 2u);
-              EXPECT_EQ(Page(1).SettingsSheet()->Sheet().GetSelection(), 1);
+              EXPECT_EQ(Page(1).SettingsSheet()->Sheet().GetSelection(), 0);
               EXPECT_EQ(dynamic_cast<controls::CSTimeHM&>(*Page(1).FindWindow(IDC_DS_SURFACE_INTERVAL)).GetSeconds(), 6 * 3600);
               ShowSettingsTab(1, 0);
             })
@@ -467,4 +469,126 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash", path}), 0);
+}
+
+TEST(DivePage, TheSettingsInFrontAreThoseOfThePlanShownThroughBailoutsImportsAndLoads) {
+  TempFolders folders;
+  const std::string planPath = (folders.Root() / "Rebreather.ccp").string();
+  const std::string divePath = (folders.Root() / "Air.ccd").string();
+  {
+    // 45 m on 10/50 at set-point 1.3 for 25 minutes, GF 20/80, bailout GF 100/100.
+    CPlanGroup plan;
+    plan.CreateDefaultPlan();
+    CDivePlan& rebreather = *plan.GetDivePlan(0);
+    AddBenchmarkPoint(rebreather, 0, 0, 10, 50, true, 1.3);
+    AddBenchmarkPoint(rebreather, 45, 1500, 10, 50, true, 1.3);
+    ASSERT_TRUE(plan.SavePlanGroup(planPath));
+    CPlanGroup air;
+    air.CreateDefaultPlan();
+    AddBenchmarkPoint(*air.GetDivePlan(0), 30, 1200, 21, 0);
+    ASSERT_TRUE(air.ExportDive(divePath, 0));
+  }
+  auto shownPage = [](int page = 0) { return Page(page).SettingsSheet()->Sheet().GetSelection(); };
+  auto lastStepGf = [] { return Page().FormatStepReadoutItem(Dive().GetStepCount() - 1, 1); };
+  auto text = [](int id) { return dynamic_cast<wxTextCtrl&>(*Page().FindWindow(id)).GetValue(); };
+  auto bailedOut = [] { return Dive().IsBailoutMode() && Dive().IsBailoutPlanPresent() && Dive().GetStepCount() > 0; };
+  wxMenu* menu = nullptr;
+  // Right-clicks the graph at 10 minutes, at the bottom; the next step picks from its menu.
+  auto openGraphMenu = [&] {
+    menu = nullptr;
+    Settle(300);
+    RightClickGraphAt(*Page().Graph(), 600);
+  };
+  auto menuOpen = [&] { return menu != nullptr; };
+  ProgramRun run;
+  run.AnswerFile(divePath)  // Import Dive
+      .Answer(wxID_NO)      // Open: save the changes? no
+      .AnswerFile(planPath);
+  AgreeToTheDisclaimer(run)
+      .Then("the rebreather dive",
+            [] {
+              return MainWindowOnScreen() && Dive().GetStepCount() > 0 &&
+                     Page().SettingsSheet()->Sheet().GetPageCount() == 2;
+            },
+            [&] {
+              // A plan just loaded opens on the dive's own settings.
+              EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
+              EXPECT_FALSE(Dive().IsBailoutMode());
+              MainWindow()->Raise();
+              Page().Graph()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+                menu = event.GetMenu();
+                event.Skip();
+              });
+              openGraphMenu();
+            })
+      .Then("the graph's menu", menuOpen, [] { PressKey('B'); })
+      .Then("the bailout planned", bailedOut, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
+        // Bailout GF 100/100 on a 20/80 dive: the bailout surfaces at GF 100.
+        EXPECT_EQ(lastStepGf(), "GF 100");
+        Settle(300);
+        SaveScreenshot(Page(), "dive-page-bailout-settings.png");
+        TypeInto(IDC_BS_GF_LOW, "60");
+        TypeInto(IDC_BS_GF_HIGH, "60");
+        PressKey(WXK_TAB);
+      })
+      .Then("the bailout planned again", [&] { return Dive().GetBailoutGfHigh() == 60 && lastStepGf() != "GF 100"; },
+            [&] {
+              // Calculated with the larger of each, GF 60/80, it surfaces at GF 80; the page keeps
+              // the settings as typed.
+              EXPECT_EQ(lastStepGf(), "GF 80");
+              EXPECT_TRUE(bailedOut());
+              EXPECT_EQ(Dive().GetBailoutGfLow(), 60);
+              EXPECT_EQ(text(IDC_BS_GF_LOW), "60");
+              EXPECT_EQ(text(IDC_BS_GF_HIGH), "60");
+              EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
+              openGraphMenu();
+            })
+      .Then("the graph's menu in bailout mode", menuOpen, [] { PressKey('D'); })  // Return to Dive
+      .Then("back on the dive", [] { return !Dive().IsBailoutMode(); }, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
+        EXPECT_TRUE(Dive().IsBailoutPlanPresent());  // kept for the next bailout
+        openGraphMenu();
+      })
+      .Then("the graph's menu on the dive", menuOpen, [] { PressKey('S'); })  // from the end of the segment
+      .Then("the second bailout", bailedOut, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
+        openGraphMenu();
+      })
+      .Then("the graph's menu on the second bailout", menuOpen, [] { PressKey('C'); })  // Clear Bailout
+      .Then("the bailout cleared", [] { return !Dive().IsBailoutMode() && !Dive().IsBailoutPlanPresent(); }, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
+        openGraphMenu();
+      })
+      .Then("the graph's menu once more", menuOpen, [] { PressKey('B'); })
+      .Then("the third bailout", bailedOut, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
+        RunCommand(ID_DIVE_IMPORT);
+      })
+      .Then("the dive imported",
+            [] { return MainWindow()->GetTabCount() == 2 && MainWindow()->GetActiveTab() == 1 && !Dive().IsBailoutMode(); },
+            [&] {
+              // Every page shows its dive's settings, and the bailout shown before is left as a
+              // click on Dive Settings leaves it.
+              EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
+              EXPECT_EQ(shownPage(1), DiveSettingsSheet::kDiveSettingsPage);
+              ShowTab(0);
+            })
+      .Then("the first dive again", [] { return MainWindow()->GetActiveTab() == 0; }, [&] { openGraphMenu(); })
+      .Then("the graph's menu after the import", menuOpen, [] { PressKey('B'); })
+      .Then("the fourth bailout", bailedOut, [&] {
+        EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
+        PressKey('O', wxMOD_CONTROL);
+      })
+      .Then("the plan loaded",
+            [] {
+              return MainWindow()->GetTabCount() == 1 && !Dive().IsBailoutMode() && Dive().GetStepCount() > 0 &&
+                     Page().SettingsSheet()->Sheet().GetPageCount() == 2;
+            },
+            [&] {
+              EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
+              EXPECT_EQ(text(IDC_BS_GF_HIGH), "100");  // the bailout settings of the file
+              MainWindow()->Close();
+            });
+  EXPECT_EQ(run.Run({"--no-splash", planPath}), 0);
 }

@@ -66,18 +66,6 @@ std::string MessagesText() {
   return dynamic_cast<wxTextCtrl*>(Generator()->FindWindow(IDC_TG_MESSAGES))->GetValue().utf8_string();
 }
 
-// Types into a field as the user does and leaves it with Tab.
-void TypeInto(wxWindow* field, const char* text) {
-  field->SetFocus();
-  if (auto* edit = dynamic_cast<wxTextCtrl*>(field)) edit->SelectAll();
-  Settle(50);
-  wxUIActionSimulator keys;
-  keys.Text(text);
-  Settle(50);
-  keys.Char(WXK_TAB);
-  Settle(200);
-}
-
 void DoubleClickAt(wxWindow* window, const wxPoint& point) {
   wxUIActionSimulator mouse;
   mouse.MouseMove(window->ClientToScreen(point));

@@ -154,3 +154,46 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
       .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
 }
+
+// Auto Recalc is off, so a changed dive keeps its results, and the gas tables command with
+// them, until the command brings the plan up to date: then no dive breathes open-circuit gas.
+TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithoutATable) {
+  TempFolders folders;
+  const std::filesystem::path path = folders.Root() / "Rebreather.ccp";
+  {
+    CPlanGroup plan;
+    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
+    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
+    ASSERT_TRUE(plan.SavePlanGroup(path.string()));
+  }
+  platform::Registry().WriteDword("Software\\Velmar\\VelmarTessaline\\Settings\\General", "Auto Recalc", 0);
+  ProgramRun run;
+  run.Answer(wxID_NO);  // the changed plan is not saved at the end
+  AgreeToTheDisclaimer(run)
+      .Then("the loaded dive calculated on open circuit",
+            [] { return MainWindow() != nullptr && MainWindow()->PlanGroup().GetDivePlan(0)->IsGasUsed(); },
+            [] {
+              CDivePlan& dive = *MainWindow()->PlanGroup().GetDivePlan(0);
+              ASSERT_TRUE(dive.UpdateUserPlanPoint(0, 120, 3000, true, 21, 0, 1.3, false));
+              ASSERT_TRUE(dive.UpdateUserPlanPoint(1, 1200, 3000, true, 21, 0, 1.3, false));
+              ASSERT_TRUE(MainWindow()->IsCalculationPending());
+              ASSERT_TRUE(ToolEnabled(ID_VIEW_GAS_TABLE));
+              RunCommandLater(ID_VIEW_GAS_TABLE);
+            })
+      .Then("the viewer showing the document's footer",
+            [] { return AskDocument("document.body.textContent.includes('This file was created on')") == "true"; },
+            [] {
+              EXPECT_FALSE(MainWindow()->PlanGroup().GetDivePlan(0)->IsGasUsed());
+              EXPECT_EQ(AskDocument("document.querySelectorAll('table').length"), "0");
+              const std::string html = Viewer()->GetHtmlText();
+              EXPECT_EQ(html.rfind("<!DOCTYPE html", 0), 0u);
+              EXPECT_NE(html.find("Dive Table created by the Velmar Tessaline program<br>"), std::string::npos);
+              EXPECT_EQ(html.find("Gas Usage Table"), std::string::npos);
+              Settle(300);
+              SaveScreenshot(*Viewer(), "gas-tables-without-open-circuit.png");
+              Click(IDC_VIEWER_EXIT);
+            })
+      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
+  EXPECT_EQ(run.Run({"--no-splash", path.string()}), 0);
+  EXPECT_EQ(run.NativeDialogs().size(), 1u);
+}

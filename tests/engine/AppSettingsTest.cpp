@@ -1,6 +1,8 @@
 #include "engine/AppSettings.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 #include <variant>
@@ -184,6 +186,20 @@ class AppSettingsTest : public testing::Test {
   TempFolders folders;
 };
 
+// Runs a change in a second process with its own settings, as a second copy of the program
+// started on the same store would make it.
+void InSecondCopy(const std::function<void(CAppSettings&)>& change) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    LoadRegistrySettings();
+    change(AppSettings());
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 }  // namespace
 
 TEST_F(AppSettingsTest, ThereAreEightyFiveSettings) { EXPECT_EQ(AllSettings().size(), 85u); }
@@ -325,18 +341,31 @@ TEST(RegSetting, AbsentValuesReportTheDefaultUntilStored) {
   EXPECT_EQ(setting.Get(), "stored");
 }
 
-TEST(RegSetting, SettingTheValueItHoldsWritesNothing) {
-  TempFolders folders;
-  CRegSettingDword setting("Software\\Test\\Count", 1);
-  setting.Set(5);
-  EXPECT_EQ(platform::Registry().ReadDword("Software\\Test", "Count"), 5u);
-  // Another copy of the program changes the stored value; this one still holds 5.
-  platform::Registry().WriteDword("Software\\Test", "Count", 7);
-  EXPECT_EQ(setting.Get(), 5u);
-  setting.Set(5);
-  EXPECT_EQ(platform::Registry().ReadDword("Software\\Test", "Count"), 7u);
-  setting.Set(6);
-  EXPECT_EQ(platform::Registry().ReadDword("Software\\Test", "Count"), 6u);
+TEST_F(AppSettingsTest, TwoRunningCopiesNeverLoseAWrite) {
+  LoadRegistrySettings();
+  CAppSettings& firstCopy = AppSettings();
+  const auto storedGfLow = [] { return platform::Registry().ReadDword(kSettingsKey + "\\Dive", "GF Low"); };
+  const auto storedDiver = [] { return platform::Registry().ReadString(kSettingsKey + "\\General", "Diver ID"); };
+
+  firstCopy.dive.gfLowPercent.Set(30);
+  firstCopy.general.diverId.Set("Jo");
+  InSecondCopy([](CAppSettings& secondCopy) {
+    secondCopy.dive.gfLowPercent.Set(40);
+    secondCopy.general.diverId.Set("Kim");
+  });
+  EXPECT_EQ(storedGfLow(), 40u);
+  EXPECT_EQ(storedDiver(), "Kim");
+  // The values this copy set last and still holds: the store takes them again.
+  firstCopy.dive.gfLowPercent.Set(30);
+  firstCopy.general.diverId.Set("Jo");
+  EXPECT_EQ(storedGfLow(), 30u);
+  EXPECT_EQ(storedDiver(), "Jo");
+
+  // A value this copy only ever read as its default.
+  EXPECT_EQ(firstCopy.dive.gfHighPercent.Get(), 80u);
+  InSecondCopy([](CAppSettings& secondCopy) { secondCopy.dive.gfHighPercent.Set(90); });
+  firstCopy.dive.gfHighPercent.Set(80);
+  EXPECT_EQ(platform::Registry().ReadDword(kSettingsKey + "\\Dive", "GF High"), 80u);
 }
 
 TEST(RegSetting, AForcedSettingAlwaysGoesToTheStore) {

@@ -359,3 +359,26 @@ TEST_F(DiveCalculationTest, ThePlanLogWritesNumbersWithADecimalPoint) {
   EXPECT_NE(line.find('.'), std::string::npos) << line;
   EXPECT_EQ(line.find(','), std::string::npos) << line;
 }
+
+TEST_F(DiveCalculationTest, AScheduledDiveBreathesItsBottomGasUpToTheFirstSwitchShallowerThanTheBottom) {
+  // Air from the surface to 21 m for 40 min; on the way up EAN50 from 21 m and oxygen from 6 m.
+  // The EAN50 switch lies at the bottom itself and is never made: air is breathed up to 6 m.
+  CDivePlan dive = MadeDive(30, 70);
+  AddUserPoint(dive, 21, 2400, 10, 0, true, 1.3);
+  GasSwitchList travel;
+  GasSwitchList deco;
+  travel[0].Set(0, 21, 0, false, 0, true);
+  deco[0].Set(6, 100, 0, false, 0, true);
+  deco[1].Set(21, 50, 0, false, 0, true);
+  dive.SetGasRanges(travel, deco);
+  ASSERT_TRUE(Calculate(dive));
+  // The surface, the bottom and 6 m.
+  EXPECT_EQ(dive.GetPlanPlusListCount(), 3);
+  EXPECT_EQ(dive.GetGasSwitchesUsed(), 2);
+  for (int step = 1; step < dive.GetStepCount(); ++step) {
+    const double depth = dive.GetStepDepth(step);
+    if (depth > 6.001) EXPECT_EQ(dive.GetStepOxygen(step), 21) << step << " at " << depth;
+    EXPECT_FALSE(dive.IsStepClosedCircuit(step)) << step;
+  }
+  EXPECT_EQ(dive.GetStepOxygen(dive.GetStepCount() - 1), 100);
+}

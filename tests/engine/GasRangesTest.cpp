@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine/support/DebugLog.h"
 #include "tests/support/TempFolders.h"
+
+void PrintTo(const BreathedGas& gas, std::ostream* out) {
+  const char* phases[] = {"descent", "bottom", "ascent"};
+  *out << phases[static_cast<int>(gas.phase)] << " slot " << gas.slot << " " << gas.fromMetres << " -> "
+       << gas.toMetres;
+}
 
 namespace {
 
@@ -123,4 +131,28 @@ TEST_F(GasRangesTest, DumpRespectsTheLevelAskedFor) {
   LogGasRanges(travelRanges, decoRanges, 5, log);
   EXPECT_EQ(Logged(), once + once);
   EXPECT_NE(once.find("Deco Gas 1   Depth range    6.00 -    0.00 OC Gas 32% Nitrox PPO2 0.00\n"), std::string::npos);
+}
+
+TEST_F(GasRangesTest, ADiveBreathesTheBottomGasUpToTheFirstSwitchShallowerThanTheBottom) {
+  constexpr auto kDown = BreathingPhase::kDescent;
+  constexpr auto kBottom = BreathingPhase::kBottom;
+  constexpr auto kUp = BreathingPhase::kAscent;
+  travel[0] = Switch(0, 21, 0);
+  travel[1] = Switch(18, 10, 70);
+  deco[0] = Switch(3, 100, 0);
+  deco[1] = Switch(21, 50, 0);
+  // EAN50 at the bottom depth itself is never switched to: 10/70 is breathed from 21 m to 3 m.
+  EXPECT_EQ(PlanBreathedGases(travel, deco, 21),
+            (std::vector<BreathedGas>{{kDown, 0, 0, 18}, {kDown, 1, 18, 21}, {kBottom, 1, 21, 3}, {kUp, 0, 3, 0}}));
+  EXPECT_EQ(PlanBreathedGases(travel, deco, 30),
+            (std::vector<BreathedGas>{
+                {kDown, 0, 0, 18}, {kDown, 1, 18, 30}, {kBottom, 1, 30, 21}, {kUp, 1, 21, 3}, {kUp, 0, 3, 0}}));
+  // A travel switch at the bottom is made on arrival.
+  EXPECT_EQ(PlanBreathedGases(travel, deco, 18),
+            (std::vector<BreathedGas>{{kDown, 0, 0, 18}, {kDown, 1, 18, 18}, {kBottom, 1, 18, 3}, {kUp, 0, 3, 0}}));
+  // Nothing deeper than a shallow bottom is used, on the way down or up.
+  EXPECT_EQ(PlanBreathedGases(travel, deco, 2), (std::vector<BreathedGas>{{kDown, 0, 0, 2}, {kBottom, 0, 2, 0}}));
+  // Without a travel gas the bottom has no switch of its own.
+  EXPECT_EQ(PlanBreathedGases({}, deco, 21),
+            (std::vector<BreathedGas>{{kBottom, kNoSwitchSlot, 21, 3}, {kUp, 0, 3, 0}}));
 }

@@ -6,7 +6,10 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "platform/Registry.h"
 #include "tests/engine/PlanGroupTestSupport.h"
 
 namespace {
@@ -57,6 +60,44 @@ std::vector<std::string> Names(const CPlanGroup& plan) {
   return names;
 }
 
+
+// Every number setting of the program: its key below "Settings" and its value names.
+const std::vector<std::pair<std::string, std::vector<std::string>>> kNumberSettings = {
+    {"", {"Language ID", "Debug Level", "Deco Surface Offset"}},
+    {"General", {"Chart Grid Enable", "Auto Recalc", "Units", "Printing Direction", "Time Units", "First Ascent Option"}},
+    {"Dive Plan",
+     {"Surface Interval Algorithm", "Algorithm", "Default CC", "Default PPO2", "Default No Clear Surface",
+      "Default Cylinder Working Pressure", "Default Gas Reserve"}},
+    {"Dive",
+     {"Surface Pressure", "GF Low", "GF High", "SAC Rate", "Max PPO2", "Max EAD", "Surface Interval", "Descent Rate",
+      "Ascent Rate", "Last Deco Stop"}},
+    {"Bailout",
+     {"No Of Gas Switches", "GF Low", "GF High", "SAC Rate", "Max PPO2", "Max EAD", "Max CNS", "Descent Rate",
+      "Ascent Rate", "Last Deco Stop", "Use Bailout Gas List", "Ignore CNS", "Ignore ICD"}},
+    {"Table Generation",
+     {"Depth Start", "Depth Finish", "Depth Step Size", "Duration Start", "Duration Finish", "Duration Step Size",
+      "Surface Pressure", "Gradient Factor Low", "Gradient Factor High", "Descent Rate", "Ascent Rate",
+      "Last Deco Stop", "Max PPO2", "Max EAD", "Table Grouping"}},
+};
+
+std::string SettingsKey(const std::string& group) {
+  const std::string settings = "Software\\Velmar\\VelmarTessaline\\Settings";
+  return group.empty() ? settings : settings + "\\" + group;
+}
+
+// A new plan as the main window makes one, from what the store holds now, its one dive given
+// 30 m on air for 20 minutes and calculated; true when the calculation succeeded.
+bool CalculatesANewPlan(CPlanGroup& plan) {
+  LoadRegistrySettings();
+  plan.ClearPlanGroup();
+  plan.CreateDefaultPlan();
+  plan.LoadSettings();
+  plan.m_autoRecalc = true;
+  AddUserPoint(*plan.GetDivePlan(0), 30, 1200);
+  plan.CalculateDivePlan(0, true);
+  return plan.GetDivePlan(0)->IsCalculationCompleted();
+}
+
 }  // namespace
 
 TEST_F(PlanGroupTest, ANewGroupHoldsOneDefaultDiveAndPostsNothing) {
@@ -98,6 +139,107 @@ TEST_F(PlanGroupTest, LoadSettingsReadsTheGroupSettingsAndEveryDivesDefaults) {
     EXPECT_EQ(Dive(i).GetGfLow(), 35);
     EXPECT_EQ(Dive(i).GetGfHigh(), 90);
   }
+}
+
+// A store edited by hand or damaged may hold any number: a new plan takes each at the nearer end
+// of what the settings pages allow, says so in the log, and can be calculated.
+TEST_F(PlanGroupTest, StoredPlanSettingsOutsideTheirRangesReachANewPlanAtTheNearerEnd) {
+  struct Case {
+    const char* group;
+    const char* name;
+    std::uint32_t stored;
+    double (*read)(const CPlanGroup&);
+    double expected;
+    const char* logged;  // the stored and the used value as the log writes them
+  };
+  const auto modelSurface = [](const CPlanGroup& plan) { return plan.GetDivePlan(0)->GetModelSurfacePressure(); };
+  const auto reserve = [](const CPlanGroup& plan) { return plan.GetGasReserve(); };
+  const auto pressure = [](const CPlanGroup& plan) { return plan.GetCylinderWorkingPressure(); };
+  const auto method = [](const CPlanGroup& plan) { return double(plan.GetSurfaceIntervalMethod()); };
+  const auto algorithm = [](const CPlanGroup& plan) { return double(plan.GetAlgorithm()); };
+  const Case cases[] = {
+      // The model's surface lies at most 100 mbar below the dive's 1000 mbar.
+      {"", "Deco Surface Offset", 0xffffffff, modelSurface, 900, "4.29497e+09 out of range - 100"},
+      {"", "Deco Surface Offset", 1000, modelSurface, 900, "1000 out of range - 100"},
+      {"Dive Plan", "Default Gas Reserve", 0xffffffff, reserve, 50, "4.29497e+09 out of range - 50"},
+      {"Dive Plan", "Default Gas Reserve", 0, reserve, 10, "0 out of range - 10"},
+      // Stored in millibar; the imperial page reaches 3675 psi, 253.38 bar.
+      {"Dive Plan", "Default Cylinder Working Pressure", 0xffffffff, pressure, 253.38, "4.29497e+06 out of range - 253.382"},
+      {"Dive Plan", "Default Cylinder Working Pressure", 100000, pressure, 150, "100 out of range - 150"},
+      {"Dive Plan", "Surface Interval Algorithm", 7, method, 1, "7 out of range - 1"},
+      {"Dive Plan", "Algorithm", 9, algorithm, 2, "9 out of range - 2"},
+      {"Dive Plan", "Algorithm", 0xffffffff, algorithm, 2, "4.29497e+09 out of range - 2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.stored));
+    TempFolders store;
+    ASSERT_TRUE(platform::Registry().WriteDword(SettingsKey(c.group), c.name, c.stored));
+    CPlanGroup fresh;
+    EXPECT_TRUE(CalculatesANewPlan(fresh));
+    EXPECT_NEAR(c.read(fresh), c.expected, 0.005);
+    EXPECT_TRUE(userInterface.questions.empty());
+    EXPECT_NE(LogText().find("Setting " + SettingsKey(c.group) + "\\" + c.name + " value " + c.logged + " used"),
+              std::string::npos);
+  }
+  // Sound values are taken as they are, unlogged: the lowest offset, the ends of the ranges.
+  TempFolders store;
+  const std::string plan = SettingsKey("Dive Plan");
+  ASSERT_TRUE(platform::Registry().WriteDword(SettingsKey(""), "Deco Surface Offset", 0));
+  ASSERT_TRUE(platform::Registry().WriteDword(plan, "Default Gas Reserve", 10));
+  ASSERT_TRUE(platform::Registry().WriteDword(plan, "Default Cylinder Working Pressure", 250000));
+  ASSERT_TRUE(platform::Registry().WriteDword(plan, "Algorithm", 2));
+  const std::size_t logged = LogText().size();
+  CPlanGroup fresh;
+  EXPECT_TRUE(CalculatesANewPlan(fresh));
+  EXPECT_EQ(modelSurface(fresh), 1000);
+  EXPECT_EQ(fresh.GetGasReserve(), 10);
+  EXPECT_EQ(fresh.GetCylinderWorkingPressure(), 250);
+  EXPECT_EQ(fresh.GetAlgorithm(), 2);
+  EXPECT_EQ(LogText().find("out of range", logged), std::string::npos);
+}
+
+TEST_F(PlanGroupTest, AStoreOfFfffffffEverywhereStillGivesAPlanThatCalculatesAndSavesStably) {
+  for (const auto& [group, names] : kNumberSettings) {
+    for (const std::string& name : names) ASSERT_TRUE(platform::Registry().WriteDword(SettingsKey(group), name, 0xffffffff));
+  }
+  CPlanGroup fresh;
+  EXPECT_TRUE(CalculatesANewPlan(fresh));
+  TheDebugLog().SetDebugLevel(0);
+  EXPECT_TRUE(userInterface.questions.empty());
+  EXPECT_EQ(fresh.GetSurfaceIntervalMethod(), 1);
+  EXPECT_EQ(fresh.GetAlgorithm(), 2);
+  EXPECT_NEAR(fresh.GetCylinderWorkingPressure(), 253.38, 0.005);  // 3675 psi
+  EXPECT_EQ(fresh.GetGasReserve(), 50);
+  // The tops of the settings pages' ranges, the imperial ones converted where they reach
+  // further, at 3.2568 ft to the metre: 230 ft are 70.6215 m, 164 ft/min 50.3562 m/min,
+  // 82 ft/min 25.1781 m/min and 20 ft 6.1410 m.
+  const CDivePlan& dive = *fresh.GetDivePlan(0);
+  EXPECT_EQ(dive.GetSurfacePressure(), 1080);
+  EXPECT_EQ(dive.GetModelSurfacePressure(), 980);
+  EXPECT_EQ(dive.GetGfLow(), 100);
+  EXPECT_EQ(dive.GetGfHigh(), 100);
+  EXPECT_EQ(dive.GetSacRate(), 80);
+  EXPECT_DOUBLE_EQ(dive.GetMaxPpo2(), 1.8);
+  EXPECT_NEAR(dive.GetMaxEad(), 70.6215, 1e-4);
+  EXPECT_NEAR(dive.GetDescentRate(), 50.3562, 1e-4);
+  EXPECT_NEAR(dive.GetAscentRate(), 25.1781, 1e-4);
+  EXPECT_NEAR(dive.GetLastStopDepth(), 6.1410, 1e-4);
+  EXPECT_EQ(dive.GetSurfaceInterval(), 71 * 3600 + 59 * 60);
+  EXPECT_EQ(dive.GetBailoutGasSwitchCount(), 12);
+  EXPECT_EQ(dive.GetBailoutMaxCns(), 250);
+  EXPECT_FALSE(dive.IsUseBailoutGasList());  // a flag is on only at 1
+  ASSERT_TRUE(fresh.GetDivePlan(0)->SetSurfacePressure(1013));
+  EXPECT_EQ(dive.GetModelSurfacePressure(), 913);
+
+  // What the new plan saves is what it reads back and saves again.
+  const std::string first = (folders.Root() / "first.ccp").string();
+  const std::string second = (folders.Root() / "second.ccp").string();
+  ASSERT_TRUE(fresh.SavePlanGroup(first));
+  EXPECT_EQ(ReadFileText(first).rfind("Dive Plan\r\n001~1\r\n002~2\r\n003~253.38\r\n004~50.00\r\nDive\r\n", 0), 0u);
+  CPlanGroup loaded;
+  ASSERT_TRUE(loaded.LoadPlanGroup(first));
+  ASSERT_TRUE(loaded.SavePlanGroup(second));
+  EXPECT_EQ(ReadFileText(second), ReadFileText(first));
 }
 
 TEST_F(PlanGroupTest, ThirtyDivesAtMostWithTheirIndicesEqualToTheirPositions) {

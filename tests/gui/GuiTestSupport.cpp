@@ -7,6 +7,7 @@
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include <gdk/gdk.h>
@@ -59,6 +60,17 @@ void ClickUpperArrow(wxWindow& arrows) {
   mouse.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 4);
   Settle(20);
   mouse.MouseClick();
+}
+
+void TypeInto(wxWindow* field, const char* text) {
+  field->SetFocus();
+  if (auto* edit = dynamic_cast<wxTextCtrl*>(field)) edit->SelectAll();
+  Settle(50);
+  wxUIActionSimulator keys;
+  keys.Text(text);
+  Settle(50);
+  keys.Char(WXK_TAB);
+  Settle(200);
 }
 
 bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point) {

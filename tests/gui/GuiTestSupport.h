@@ -16,6 +16,8 @@ void FailTestsOnToolkitAsserts();
 void Settle(int milliseconds = 50);
 // Runs the event loop until done() or the time is up; the last answer of done().
 bool SettleUntil(const std::function<bool()>& done, int milliseconds = 2000);
+// Types into a field as the user does (over its whole text) and leaves it with Tab.
+void TypeInto(wxWindow* field, const char* text);
 // Clicks the close box in the window's title bar, as the user does.
 void PressCloseBox(wxTopLevelWindow& window);
 // Clicks the upper arrow of an up-down control as the user does.

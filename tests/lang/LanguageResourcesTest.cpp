@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -204,4 +207,23 @@ TEST(SpanishLibrary, HoldsTheProgramsResourcesWithEveryTextTranslated) {
   std::ostringstream listed;
   for (const std::string& difference : differences) listed << difference << '\n';
   EXPECT_TRUE(differences.empty()) << listed.str();
+}
+
+TEST(SpanishLibrary, CarriesItsOwnVersionBlock) {
+  std::shared_ptr<const platform::ResourceModule> spanish = app::LoadLanguageLibrary(SPANISH_LIBRARY);
+  ASSERT_TRUE(spanish);
+  const std::optional<platform::VersionBlock>& version = spanish->Script().version;
+  ASSERT_TRUE(version);
+  EXPECT_EQ(version->fileVersion, (std::array<std::uint16_t, 4>{3, 0, 3, 3}));
+  EXPECT_EQ(version->productVersion, (std::array<std::uint16_t, 4>{3, 0, 3, 3}));
+  // English (United States) in the Unicode code page: 0x0409, 1200.
+  EXPECT_EQ(version->translations, (std::vector<std::uint32_t>{0x040904b0}));
+  EXPECT_EQ(version->stringTables,
+            (std::map<std::string, std::map<std::string, std::string>>{
+                {"040904b0",
+                 {{"FileDescription", "Velmar Tessaline Application"},
+                  {"FileVersion", "3, 0, 3, 3"},
+                  {"InternalName", "Velmar Tessaline"},
+                  {"ProductName", "Velmar Tessaline Application"},
+                  {"ProductVersion", "3, 0, 3, 3"}}}}));
 }

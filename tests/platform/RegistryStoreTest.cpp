@@ -1,8 +1,11 @@
 #include "platform/Registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <utility>
 
 #include "tests/support/FileFaults.h"
 #include "tests/support/TempFolders.h"
@@ -164,4 +167,49 @@ TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
       EXPECT_EQ(store.ReadDword(kKey, "W" + std::to_string(writer) + "_" + std::to_string(i)), static_cast<std::uint32_t>(i));
     }
   }
+}
+
+TEST(RegistryStore, TwoStoresOnOneFileEachWriteWhatTheyAreGiven) {
+  TempFolders folders;
+  const auto file = folders.Config() / "registry.reg";
+  platform::RegistryStore first(file);
+  platform::RegistryStore second(file);
+  const auto identity = [&file] {
+    struct stat status {};
+    EXPECT_EQ(::stat(file.c_str(), &status), 0);
+    return std::pair(status.st_ino, status.st_mtim.tv_nsec + status.st_mtim.tv_sec * 1000000000LL);
+  };
+
+  ASSERT_TRUE(first.WriteDword(kKey, "GF Low", 30));
+  EXPECT_EQ(second.ReadDword(kKey, "GF Low"), 30u);
+  ASSERT_TRUE(second.WriteDword(kKey, "GF Low", 40));
+  EXPECT_EQ(first.ReadDword(kKey, "GF Low"), 40u);
+  ASSERT_TRUE(first.WriteDword(kKey, "GF Low", 30));
+  EXPECT_EQ(second.ReadDword(kKey, "GF Low"), 30u);
+
+  // A value the file holds already, as it is, leaves the file as it was.
+  ASSERT_TRUE(second.WriteString(kKey, "Diver ID", "Jo"));
+  const auto before = identity();
+  ASSERT_TRUE(first.WriteDword(kKey, "GF Low", 30));
+  ASSERT_TRUE(first.WriteString(kKey, "Diver ID", "Jo"));
+  EXPECT_EQ(identity(), before);
+  // The same number as a text, or a text that differs only in case, is a change.
+  ASSERT_TRUE(first.WriteString(kKey, "GF Low", "30"));
+  EXPECT_EQ(second.ReadString(kKey, "GF Low"), "30");
+  EXPECT_FALSE(second.ReadDword(kKey, "GF Low"));
+  ASSERT_TRUE(first.WriteString(kKey, "Diver ID", "JO"));
+  EXPECT_EQ(second.ReadString(kKey, "Diver ID"), "JO");
+}
+
+TEST(RegistryStore, ADamagedStoreIsRewrittenEvenByAWriteOfAValueItHolds) {
+  TempFolders folders;
+  const auto file = folders.Config() / "registry.reg";
+  const std::string damaged =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kKey) + "]\r\n\"A\"=dword:00000005\r\nrubbish\r\n";
+  WriteFileText(file, damaged);
+  platform::RegistryStore store(file);
+  ASSERT_TRUE(store.WriteDword(kKey, "A", 5));
+  EXPECT_EQ(ReadFileText(file).find("rubbish"), std::string::npos);
+  EXPECT_EQ(store.ReadDword(kKey, "A"), 5u);
+  ASSERT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 1u);
 }

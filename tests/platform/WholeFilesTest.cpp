@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -139,13 +141,41 @@ TEST_F(WholeFilesTest, AWriteEndedBeforeTheRenameLeavesTheOldFile) {
   EXPECT_EQ(names[1].rfind("plan.ccp.tmp-", 0), 0u) << names[1];
   EXPECT_EQ(ReadFileText(folder / names[1]), "new plan\r\n");
 
-  // The next save into the folder clears what the ended save left, but not the temporary file
-  // of a process that still runs (this one) nor a name that only looks alike.
-  const std::string running = "dive.ccd.tmp-" + std::to_string(::getpid()) + "-7";
-  WriteFileText(folder / running, "being written");
-  WriteFileText(folder / "notes.tmp-1-x", "mine");
-  ASSERT_TRUE(platform::ReplaceFileContents(folder / "other.ccp", "other\r\n"));
-  EXPECT_EQ(Names(folder), (std::vector<std::string>{running, "notes.tmp-1-x", "other.ccp", "plan.ccp"}));
+  // The next save of the same file clears what the ended save left.
+  ASSERT_TRUE(platform::ReplaceFileContents(target, "newer plan\r\n"));
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"plan.ccp"});
+  EXPECT_EQ(ReadFileText(target), "newer plan\r\n");
+}
+
+TEST_F(WholeFilesTest, ASaveRemovesOnlyItsOwnFilesAbandonedTemporaries) {
+  // A process that has ended: its number names no running process.
+  const pid_t child = ::fork();
+  if (child == 0) _exit(0);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  const std::string ended = std::to_string(child);
+  const std::string running = std::to_string(::getpid());
+
+  const std::vector<std::string> others = {
+      // other programs' files, and other saves of this one, that look like temporaries
+      "notes.txt.tmp-4000000-1", "holiday.jpg.tmp-999999-0", "dive.ccd.tmp-" + ended + "-3",
+      // names that begin like the saved file's own temporaries but are not
+      "plan.ccpx.tmp-" + ended + "-0", "plan.tmp-" + ended + "-0", "plan.ccp.tmp-" + ended + "-1x",
+      "plan.ccp.tmp--1", "plan.ccp.tmp-" + ended, "xplan.ccp.tmp-" + ended + "-0",
+      // a save of the same file still running
+      "plan.ccp.tmp-" + running + "-7"};
+  for (const std::string& name : others) WriteFileText(folder / name, "not the save's to remove");
+  WriteFileText(folder / ("plan.ccp.tmp-" + ended + "-2"), "the rest of a killed save");
+  WriteFileText(folder / ("plan.ccp.tmp-" + ended + "-12"), "another killed save");
+  WriteFileText(target, "old plan\r\n");
+
+  ASSERT_TRUE(platform::ReplaceFileContents(target, "new plan\r\n"));
+  std::vector<std::string> expected = others;
+  expected.push_back("plan.ccp");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(folder), expected);
+  for (const std::string& name : others) EXPECT_EQ(ReadFileText(folder / name), "not the save's to remove") << name;
+  EXPECT_EQ(ReadFileText(target), "new plan\r\n");
 }
 
 TEST_F(WholeFilesTest, AMissingFolderIsReported) {

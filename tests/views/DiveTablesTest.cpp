@@ -1,6 +1,7 @@
 // The dive tables of a plan, byte for byte, and the rules that decide which dives, columns and
 // rows they print.
 #include "views/core/DiveTables.h"
+#include "views/core/GasTables.h"
 
 #include <gtest/gtest.h>
 
@@ -302,6 +303,40 @@ TEST_F(PlanDiveTables, ADiveChangedSinceItsCalculationIsNeverPrintedWithItsOldSe
   ASSERT_TRUE(plan.CaluclateDivePlans(true, 0, false));
   ASSERT_TRUE(views::BuildDiveTableHtml(views::ReadPlanTableFacts(plan, UnitSystem::kMetric), 0, settings, writer));
   EXPECT_NE(writer.GetHtml().find("<h1>GF<br>35/80</h1>"), std::string::npos);
+}
+
+TEST(BailoutTables, TheTitlesGiveTheGradientFactorsTheBailoutWasCalculatedWith) {
+  LoadRegistrySettings();
+  TempFolders folders;
+  ScriptedUserInterface userInterface;
+  CPlanGroup plan;
+  plan.m_autoRecalc = true;
+  // 40 m on 10/50 at set-point 1.3 for 20 minutes, GF 20/80; the bailout set to GF 60/60.
+  CDivePlan& dive = *plan.GetDivePlan(0);
+  ASSERT_EQ(dive.AddUserPlanPoint(99, 1200, 4000, true, 10, 50, 1.3, false), 0);
+  ASSERT_TRUE(dive.SetBailoutGfLow(60));
+  ASSERT_TRUE(dive.SetBailoutGfHigh(60));
+  ASSERT_TRUE(dive.BailoutFromCursor(600, true));
+  ASSERT_TRUE(dive.IsBailoutPlanPresent());
+  ASSERT_TRUE(plan.IsDiveCalculated(0));
+
+  // Each the larger of the dive's and the bailout's: low 60 from the bailout, high 80 from the
+  // dive. The dive's own gradient factors stay beside the title; the settings stay as entered.
+  const views::PlanTableFacts facts = views::ReadPlanTableFacts(plan, UnitSystem::kMetric);
+  const views::TableSettings settings = Settings(UnitSystem::kMetric, false, false);
+  CDivePlanTablesHtml diveTables;
+  GiveMainWindowParameters(diveTables);
+  ASSERT_TRUE(views::BuildDiveTableHtml(facts, 0, settings, diveTables));
+  EXPECT_NE(diveTables.GetHtml().find(" GF60/80 SAC "), std::string::npos);
+  EXPECT_NE(diveTables.GetHtml().find("<h1>GF<br>20/80</h1>"), std::string::npos);
+  views::CGasConsumptionTablesHtml gasTables;
+  gasTables.SetClock(FixedMoment);
+  views::BuildGasUsageTableHtml(facts, 0, settings, gasTables);
+  EXPECT_NE(gasTables.GetHtml().find(" GF60/80<br>"), std::string::npos);
+  for (const std::string& html : {diveTables.GetHtml(), gasTables.GetHtml()}) {
+    EXPECT_EQ(html.find("GF60/60"), std::string::npos);
+  }
+  EXPECT_EQ(dive.GetBailoutGfHigh(), 60);
 }
 
 }  // namespace

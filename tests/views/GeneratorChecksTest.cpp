@@ -11,6 +11,7 @@ using GeneratorChecksTest = GeneratorTest;
 
 TEST_F(GeneratorChecksTest, RangesThatCannotBeGeneratedAreRefusedWithTheirReasons) {
   GeneratorPage reversed = MetricPage(40, 30, 10, 20, 10, 5);
+  AddSwitches(reversed.travel, {Switch(0, 21, 0)});
   const GeneratorCheckResult both = CheckGeneratorPage(reversed);
   EXPECT_EQ(both.messages, (std::vector<std::string>{"The start depth 40 m is deeper than the finish depth 30 m",
                                                      "The start duration 20 is longer than the finish duration 10"}));
@@ -25,6 +26,8 @@ TEST_F(GeneratorChecksTest, RangesThatCannotBeGeneratedAreRefusedWithTheirReason
   imperial.SetShown(kDurationStart, 1);
   imperial.SetShown(kDurationFinish, 1);
   imperial.SetShown(kDescentRate, 10);
+  // At the lowest surface pressure, 600 mbar, EAN32 holds 0.19 bar at the surface.
+  AddSwitches(imperial.travel, {Switch(0, 32, 0)});
   const GeneratorCheckResult unreachable = CheckGeneratorPage(imperial);
   EXPECT_EQ(unreachable.messages,
             (std::vector<std::string>{
@@ -35,6 +38,8 @@ TEST_F(GeneratorChecksTest, RangesThatCannotBeGeneratedAreRefusedWithTheirReason
   // keeps in memory.
   GeneratorPage huge = MetricPage(0, 305, 1, 10, 360, 1);
   huge.SetShown(kDescentRate, 50);
+  // A heliox diluent: no PPO2 check on closed circuit and no nitrogen at any depth.
+  AddSwitches(huge.travel, {Switch(0, 10, 90, true, 1.3)});
   const GeneratorCheckResult tooMany = CheckGeneratorPage(huge);
   EXPECT_EQ(tooMany.messages,
             (std::vector<std::string>{"These ranges give 107406 dive plans; one run makes at most 2000"}));
@@ -95,6 +100,70 @@ TEST_F(GeneratorChecksTest, EachGasIsCheckedOverTheDepthsWhereTheDivesBreatheIt)
   EXPECT_EQ(page.travel.Row(1).GetCheckResult(), 0);
   EXPECT_EQ(again.combined, kCheckWarning);
   EXPECT_TRUE(again.CanGenerate());
+}
+
+// Air from the surface and 10/70 from 18 m; EAN50 from 21 m and oxygen from 3 m on the way up,
+// within a PPO2 of 1.6.
+GeneratorPage HypoxicAscentPage(double depthStart, double depthFinish, double depthStep) {
+  GeneratorPage page = MetricPage(depthStart, depthFinish, depthStep, 10, 10, 10);
+  page.SetShown(kMaxPpo2, 1.6);
+  AddSwitches(page.travel, {Switch(0, 21, 0), Switch(18, 10, 70)});
+  AddSwitches(page.deco, {Switch(21, 50, 0), Switch(3, 100, 0)});
+  return page;
+}
+
+TEST_F(GeneratorChecksTest, ASwitchAtTheBottomDepthIsNotBreathedSoTheBottomGasIsCheckedUpToTheNextOne) {
+  // A dive to 21 m never switches to EAN50 at its own bottom: it breathes 10/70 up to 3 m,
+  // where 1.3 bar x 0.10 is 0.13 bar.
+  GeneratorPage page = HypoxicAscentPage(21, 21, 10);
+  const GeneratorCheckResult at21 = CheckGeneratorPage(page);
+  EXPECT_EQ(at21.messages,
+            (std::vector<std::string>{"Descent Gas 18 m - PPO2 of 0.13 is Hypoxic (0.16 limit) at 3 m (Fail)"}));
+  EXPECT_EQ(page.travel.Row(1).GetCheckResult(), kCheckFailure);
+  EXPECT_EQ(page.deco.Row(0).GetCheckResult(), 0);
+  EXPECT_EQ(page.deco.Row(1).GetCheckResult(), 0);
+  EXPECT_FALSE(at21.CanGenerate());
+
+  // At 22 m and at 30 m the dive switches to EAN50 at 21 m: 10/70 holds 0.31 bar there,
+  // EAN50 1.55 at 21 m and 0.65 at 3 m, oxygen 1.30 at 3 m; air reaches an EAD of 18 m.
+  for (double depth : {22.0, 30.0}) {
+    GeneratorPage clean = HypoxicAscentPage(depth, depth, 10);
+    const GeneratorCheckResult result = CheckGeneratorPage(clean);
+    EXPECT_TRUE(result.messages.empty()) << depth << ": " << testing::PrintToString(result.messages);
+    EXPECT_TRUE(result.CanGenerate()) << depth;
+  }
+}
+
+TEST_F(GeneratorChecksTest, TheDepthStepDecidesWhichDepthsAreChecked) {
+  // 12, 22 and 30 m pass; 12, 21 and 30 m meet the bottom at the EAN50 switch.
+  GeneratorPage page = HypoxicAscentPage(12, 30, 10);
+  EXPECT_TRUE(CheckGeneratorPage(page).CanGenerate());
+  page.SetShown(kDepthStep, 9);
+  const GeneratorCheckResult narrower = CheckGeneratorPage(page);
+  EXPECT_EQ(narrower.messages,
+            (std::vector<std::string>{"Descent Gas 18 m - PPO2 of 0.13 is Hypoxic (0.16 limit) at 3 m (Fail)"}));
+  EXPECT_FALSE(narrower.CanGenerate());
+  // Every field an axis is built from has the checks run again when it changes.
+  for (GeneratorField field : {kDepthStart, kDepthFinish, kDepthStep, kDurationStart, kDurationFinish, kDurationStep}) {
+    EXPECT_TRUE(FieldSpec(field).revalidates) << field;
+  }
+}
+
+TEST_F(GeneratorChecksTest, ADescentListWithoutASurfaceGasIsRefused) {
+  GeneratorPage empty = MetricPage(10, 20, 10, 10, 10, 10);
+  AddSwitches(empty.deco, {Switch(6, 50, 0)});
+  const GeneratorCheckResult none = CheckGeneratorPage(empty);
+  EXPECT_EQ(none.messages, (std::vector<std::string>{"There is no descent gas from the surface"}));
+  EXPECT_EQ(none.surfaceGas, kCheckFailure);
+  EXPECT_FALSE(none.CanGenerate());
+
+  // EAN32 from 5 m leaves the first 5 m of every dive without a gas; its own depths pass.
+  GeneratorPage late = MetricPage(10, 20, 10, 10, 10, 10);
+  AddSwitches(late.travel, {Switch(5, 32, 0)});
+  const GeneratorCheckResult fromFive = CheckGeneratorPage(late);
+  EXPECT_EQ(fromFive.messages, (std::vector<std::string>{"There is no descent gas from the surface"}));
+  EXPECT_EQ(late.travel.Row(0).GetCheckResult(), 0);
+  EXPECT_FALSE(fromFive.CanGenerate());
 }
 
 }  // namespace

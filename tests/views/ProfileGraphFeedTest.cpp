@@ -96,5 +96,35 @@ TEST_F(ProfileGraphFeedTest, BailoutModeWithoutABailoutPlanShowsNothingAndKeepsT
   EXPECT_FALSE(graph.IsDrawData());
 }
 
+TEST_F(ProfileGraphFeedTest, AFailedCalculationDrawsNeitherTheDepthNorTheSwitchesNorTheNoClearSurfaceLegs) {
+  auto drawsPoints = [this] {
+    const std::vector<std::string> names = SetNames();
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string& name) { return name == "Depth" || name == "Gas Switch" || name == "NCS"; });
+  };
+  // Two hours at 50 m on a rebreather, not to be left (No Clear Surface), then EAN50 from 21 m:
+  // the ascent passes six hours, and the diver declines to plan on (the default answer).
+  CDivePlan longDive = MadeDive(30, 70);
+  AddUserPoint(longDive, 50, 7200, 10, 50, true, 1.3, true);
+  AddUserPoint(longDive, 21, 0, 50, 0);
+  ASSERT_FALSE(Calculate(longDive));
+  ASSERT_GT(longDive.GetPlanPlusPointCount(), 2);
+  FeedProfileGraph(graph, &longDive, false, UnitSystem::kMetric);
+  EXPECT_FALSE(drawsPoints());
+  // The plan group then drops the steps too: nothing is left to draw.
+  longDive.DiscardResults();
+  FeedProfileGraph(graph, &longDive, false, UnitSystem::kMetric);
+  EXPECT_TRUE(SetNames().empty());
+
+  // A dive whose results went with a failed dive before it keeps its built points, undrawn.
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  ASSERT_TRUE(drawsPoints());
+  dive.DiscardResults();
+  ASSERT_GT(dive.GetPlanPlusPointCount(), 0);
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  EXPECT_TRUE(SetNames().empty());
+  EXPECT_FALSE(graph.warningBox);
+}
+
 }  // namespace
 }  // namespace views

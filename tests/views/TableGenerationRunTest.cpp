@@ -29,10 +29,12 @@ class FailingCell : public GeneratedPlanCalculator {
   EnginePlanCalculator engine_;
 };
 
-// Trimix 18/45 from the surface, EAN50 from 21 m and oxygen from 6 m on the way up.
+// Trimix 18/45 from the surface, EAN50 from 21 m and oxygen from 6 m on the way up, within a
+// PPO2 of 1.6 (oxygen at 6 m: 1.6 bar).
 GeneratorPage TrimixPage(double depthStart, double depthFinish, double depthStep, int durationStart,
                          int durationFinish, int durationStep) {
   GeneratorPage page = MetricPage(depthStart, depthFinish, depthStep, durationStart, durationFinish, durationStep);
+  page.SetShown(kMaxPpo2, 1.6);
   AddSwitches(page.travel, {Switch(0, 18, 45)});
   AddSwitches(page.deco, {Switch(6, 100, 0), Switch(21, 50, 0)});
   return page;
@@ -79,7 +81,7 @@ TEST_F(TableGenerationRunTest, TwelvePlansAreMadeDepthByDepthAndAFailureSkipsLon
     EXPECT_EQ(dive.GetUserPlanPointDuration(0), 600 * static_cast<int>(k % 3 + 1)) << k;
     EXPECT_TRUE(dive.IsGeneratedTable());
     EXPECT_EQ(dive.GetGfLow(), 30);
-    EXPECT_EQ(dive.GetMaxPpo2(), 1.4);
+    EXPECT_EQ(dive.GetMaxPpo2(), 1.6);
   }
   // (30, 30), (40, 20) and (40, 30) are never calculated; (40, 10) is.
   EXPECT_EQ(calculator.calculated, (std::vector<std::pair<double, int>>{
@@ -127,6 +129,44 @@ TEST_F(TableGenerationRunTest, TwelvePlansAreMadeDepthByDepthAndAFailureSkipsLon
                                       "Warning - Dive Plan for 30 (m) - duration 30 Mins, Skipped",
                                       "Warning - Dive Plan for 40 (m) - duration 20 Mins, Skipped",
                                       "Warning - Dive Plan for 40 (m) - duration 30 Mins, Skipped"}));
+}
+
+TEST_F(TableGenerationRunTest, APageTheChecksRefuseMakesNoPlanAndSaysWhy) {
+  const auto refusal = [&](const GeneratorPage& page, const std::vector<std::string>& reasons) {
+    FailingCell calculator(-1, -1);
+    std::vector<std::string> messages;
+    TableGenerationRun run;
+    // A run before it leaves plans that the refused one must not keep.
+    run.Run(TrimixPage(10, 10, 10, 10, 10, 10), nullptr, calculator, [](const std::string&) {});
+    ASSERT_EQ(run.Plans().size(), 1u);
+    calculator.calculated.clear();
+    EXPECT_FALSE(run.Run(page, nullptr, calculator, [&](const std::string& line) { messages.push_back(line); }));
+    EXPECT_TRUE(run.Plans().empty());
+    EXPECT_TRUE(run.Depths().empty());
+    EXPECT_TRUE(calculator.calculated.empty());
+    // "Started" and the three lines of the settings, then why nothing follows.
+    ASSERT_EQ(messages.size(), 4 + reasons.size() + 1);
+    EXPECT_EQ(messages.front(), "Started");
+    std::vector<std::string> expected = reasons;
+    expected.push_back("Stopped - no tables were made");
+    EXPECT_EQ(std::vector<std::string>(messages.begin() + 4, messages.end()), expected);
+  };
+
+  // No descent gas: every dive would start on a gas that is no gas at all.
+  GeneratorPage noDescentGas = MetricPage(10, 20, 10, 10, 20, 10);
+  AddSwitches(noDescentGas.deco, {Switch(6, 50, 0)});
+  refusal(noDescentGas, {"There is no descent gas from the surface"});
+
+  // Oxygen from 6 m holds 1.6 bar there, above the limit of 1.4 given.
+  GeneratorPage hyperoxic = TrimixPage(10, 20, 10, 10, 20, 10);
+  hyperoxic.SetShown(kMaxPpo2, 1.4);
+  refusal(hyperoxic, {"Ascent Gas 6 m - PPO2 of 1.60 is Hyperoxic (1.40 limit) at 6 m (Fail)"});
+
+  // 305 depths by 351 bottom times, on a heliox diluent that no check can fault.
+  GeneratorPage huge = MetricPage(0, 305, 1, 10, 360, 1);
+  huge.SetShown(kDescentRate, 50);
+  AddSwitches(huge.travel, {Switch(0, 10, 90, true, 1.3)});
+  refusal(huge, {"These ranges give 107406 dive plans; one run makes at most 2000"});
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ DiveTableFacts ReadDive(const CDivePlan& dive, const GasUsageTerms& terms) {
   facts.bailout = dive.IsBailoutMode();
   facts.bailoutDepthMetres = dive.GetBailoutDepth();
   facts.bailoutTimeSec = dive.GetBailoutTime();
-  facts.bailoutGfLowPercent = dive.GetBailoutGfLow();
-  facts.bailoutGfHighPercent = dive.GetBailoutGfHigh();
+  facts.bailoutGfLowPercent = dive.GetBailoutPlanGfLow();
+  facts.bailoutGfHighPercent = dive.GetBailoutPlanGfHigh();
   facts.bailoutSacLitresPerMin = dive.GetBailoutSacRate();
   facts.surfaceIntervalSec = dive.GetSurfaceInterval();
   facts.lastStepTimeSec = dive.GetLastStepTime();

@@ -19,6 +19,8 @@ struct DiveTableFacts {
   bool bailout = false;
   double bailoutDepthMetres = 0;
   int bailoutTimeSec = 0;
+  // The gradient factors the bailout plan was calculated with (not the bailout settings as
+  // entered, which a larger gradient factor of the dive overrides).
   double bailoutGfLowPercent = 0;
   double bailoutGfHighPercent = 0;
   double bailoutSacLitresPerMin = 0;

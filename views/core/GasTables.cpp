@@ -46,12 +46,11 @@ std::string Headings(const PlanTableFacts& plan, UnitSystem units) {
 
 }  // namespace
 
-bool BuildGasUsageTableHtml(const PlanTableFacts& plan, int index, const TableSettings& settings,
+void BuildGasUsageTableHtml(const PlanTableFacts& plan, int index, const TableSettings& settings,
                             CGasConsumptionTablesHtml& writer) {
   writer.Reset();
   const std::string footer = FooterText(writer.GetCreatedTime(), settings);
   const int diveCount = static_cast<int>(plan.dives.size());
-  bool any = false;
   int first = 0;
   int last = index == -1 ? diveCount - 1 : -1;
   if (index >= 0) {
@@ -70,10 +69,8 @@ bool BuildGasUsageTableHtml(const PlanTableFacts& plan, int index, const TableSe
     std::vector<std::string> rows{Headings(plan, settings.units)};
     rows.insert(rows.end(), dive->gasUsage.begin(), dive->gasUsage.end());
     writer.AddTable(header, dive->finalCns > kCnsLimit, dive->finalOtu > kOtuLimit, rows, footer);
-    any = true;
   }
   writer.EndDocument();
-  return any;
 }
 
 }  // namespace views

@@ -8,9 +8,9 @@
 namespace views {
 
 // Rebuilds the writer's document with the table of the dive with the index, or of every dive
-// for -1; a dive without open-circuit gas, or not calculated as it stands, has none. True when
-// the document holds a table.
-bool BuildGasUsageTableHtml(const PlanTableFacts& plan, int index, const TableSettings& settings,
+// for -1; a dive without open-circuit gas, or not calculated as it stands, has none. The
+// document always has its head and footer, even without a table.
+void BuildGasUsageTableHtml(const PlanTableFacts& plan, int index, const TableSettings& settings,
                             CGasConsumptionTablesHtml& writer);
 
 }  // namespace views

@@ -1,7 +1,9 @@
 #include "views/core/GeneratorChecks.h"
 
+#include <algorithm>
 #include <initializer_list>
 
+#include "engine/GasRanges.h"
 #include "engine/NumberText.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -26,29 +28,21 @@ class RowChecker {
         offsetMetres_(SurfaceOffsetMetres(page.Metric(kSurfacePressure))),
         limits_{page.Metric(kMaxPpo2), page.Metric(kMaxEad), page.Units()} {}
 
+  // Exactly the gases the calculation of the dive will breathe, over the same depths.
   void CheckDiveTo(double bottomMetres) {
-    const int descentRows = RowsUpTo(page_.travel, bottomMetres);
-    const int ascentRows = RowsUpTo(page_.deco, bottomMetres);
-    for (int k = 0; k < descentRows; ++k) {
-      const double deepEnd = k + 1 < descentRows ? page_.travel.Row(k + 1).GetDepth() : bottomMetres;
-      CheckRow(page_.travel, k, {page_.travel.Row(k).GetDepth(), deepEnd});
-    }
-    if (descentRows > 0) {
-      const double firstSwitch = ascentRows > 0 ? page_.deco.Row(ascentRows - 1).GetDepth() : 0;
-      CheckRow(page_.travel, descentRows - 1, {bottomMetres, firstSwitch});
-    }
-    for (int k = 0; k < ascentRows; ++k) {
-      CheckRow(page_.deco, k, {page_.deco.Row(k).GetDepth(), k > 0 ? page_.deco.Row(k - 1).GetDepth() : 0});
+    std::vector<BreathedGas> gases = PlanBreathedGases(page_.travel.Rows(), page_.deco.Rows(), bottomMetres);
+    // The ascent gases are reported in the order their list shows them, shallowest first.
+    std::reverse(std::find_if(gases.begin(), gases.end(),
+                              [](const BreathedGas& gas) { return gas.phase == BreathingPhase::kAscent; }),
+                 gases.end());
+    for (const BreathedGas& gas : gases) {
+      if (gas.slot == kNoSwitchSlot) continue;  // reported as a descent list without a surface gas
+      GeneratorGasList& list = gas.phase == BreathingPhase::kAscent ? page_.deco : page_.travel;
+      CheckRow(list, gas.slot, {gas.fromMetres, gas.toMetres});
     }
   }
 
  private:
-  static int RowsUpTo(const GeneratorGasList& list, double depthMetres) {
-    int rows = 0;
-    while (rows < list.Count() && list.Row(rows).GetDepth() <= depthMetres) ++rows;
-    return rows;
-  }
-
   void CheckRow(GeneratorGasList& list, int row, std::initializer_list<double> ends) {
     const CGasSwitch& gas = list.Row(row);
     for (double end : ends) {
@@ -147,12 +141,17 @@ GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page) {
     result.messages.push_back(FormatC(ResourceFormat(IDS_CHECK_SET_SIZE).c_str(), plans, kMaxGeneratedPlans));
     result.setSize = kCheckFailure;
   }
+  if (page.travel.Count() == 0 || page.travel.Row(0).GetDepth() != 0) {
+    result.messages.push_back(ResourceString(IDS_CHECK_NO_SURFACE_GAS));
+    result.surfaceGas = kCheckFailure;
+  }
   RowChecker rows(page, result);
   for (double depth : BuildDepthAxis(settings.depthStartMetres, settings.depthFinishMetres, settings.depthStepMetres,
                                      kMaxGeneratedPlans)) {
     rows.CheckDiveTo(depth);
   }
-  result.combined = result.depthRange | result.durationRange | result.reachability | result.setSize;
+  result.combined =
+      result.depthRange | result.durationRange | result.reachability | result.setSize | result.surfaceGas;
   for (const GeneratorGasList* list : {&page.travel, &page.deco}) {
     for (const CGasSwitch& row : list->Rows()) result.combined |= row.GetCheckResult();
   }

@@ -1,8 +1,8 @@
 #pragma once
 // The checks the table generator runs after every change of its page: the depth and time
-// ranges, whether the shortest bottom time reaches the deepest depth, the size of the set, and
-// the PPO2 and EAD of every gas over the depths where each generated dive breathes it. A
-// failure stops generation; a warning only marks the row.
+// ranges, whether the shortest bottom time reaches the deepest depth, the size of the set, a
+// descent gas from the surface, and the PPO2 and EAD of every gas over the depths where each
+// generated dive breathes it. A failure stops generation; a warning only marks the row.
 #include <array>
 #include <string>
 #include <vector>
@@ -43,6 +43,8 @@ struct GeneratorCheckResult {
   int durationRange = 0;
   int reachability = 0;
   int setSize = 0;
+  // The descent list has no gas from the surface to its first switch.
+  int surfaceGas = 0;
   // Every finding in order, ready for the messages box.
   std::vector<std::string> messages;
   // Also holds the rows' results, which the checks store in the lists' rows.

@@ -10,10 +10,10 @@ namespace {
 constexpr std::array<GeneratorFieldSpec, kGeneratorFieldCount> kFields = {{
     {3306, {0, 305}, {0, 1000}, -1, 0, true, true, 1},
     {3308, {0, 305}, {0, 1000}, -1, 0, true, true, 2},
-    {3310, {1, 100}, {1, 300}, 1, 0, true, false, 3},
+    {3310, {1, 100}, {1, 300}, 1, 0, true, true, 3},
     {3312, {0, 360}, {0, 360}, 1, 0, false, true, 4},
     {3314, {0, 360}, {0, 360}, 1, 0, false, true, 5},
-    {3316, {1, 100}, {1, 100}, 1, 0, false, false, 6},
+    {3316, {1, 100}, {1, 100}, 1, 0, false, true, 6},
     {3318, {600, 1080}, {600, 1080}, 1, 0, false, true, 10},
     {3320, {0, 100}, {0, 100}, 1, 0, false, false, 11},
     {3322, {0, 100}, {0, 100}, 1, 0, false, false, 12},

@@ -34,7 +34,7 @@ struct GeneratorFieldSpec {
   double spinStep;  // negative: the up arrow lowers the value
   int decimals;
   bool length;       // a depth or rate, shown in feet with imperial units
-  bool revalidates;  // a change asks for the checks to run again
+  bool revalidates;  // the checks read it (an axis, a rate, a limit): a change runs them again
   int fileKey;       // record key in a settings file
 };
 

@@ -115,7 +115,9 @@ void FeedProfileGraph(GraphModel& graph, const CDivePlan* dive, bool calculation
   if (dive->GetPlanPlusPointCount() == 0 || (dive->IsBailoutMode() && !dive->IsBailoutPlanPresent())) return;
   const double scale = Imperial(units) ? kFeetPerMetre : 1;
   if (calculated) AddStepSets(graph, *dive, scale);
-  AddPointSets(graph, *dive, scale);
+  // The profile of a calculation that failed was never planned through: drawn, it would pass
+  // for a valid plan. A review dive shows the log as it is.
+  if (dive->IsCalculationCompleted() || dive->IsReviewDive()) AddPointSets(graph, *dive, scale);
   graph.AutoRange();
 }
 

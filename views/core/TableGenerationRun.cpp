@@ -83,15 +83,17 @@ bool TableGenerationRun::Run(const GeneratorPage& page, CDiveGroupSettings* grou
   AnnounceSettings(page, settings, messages);
 
   Clear();
+  // The page's own checks normally refuse such a page first, but a field changed since they
+  // last ran (or a caller that never ran them) must not make plans from it.
+  GeneratorPage checked = page;
+  const GeneratorCheckResult checks = CheckGeneratorPage(checked);
+  if (!checks.CanGenerate()) return Refuse(checks.messages, messages);
   depths_ = BuildDepthAxis(settings.depthStartMetres, settings.depthFinishMetres, settings.depthStepMetres,
                            kMaxGeneratedPlans);
   durations_ = BuildDurationAxis(settings.durationStartMin, settings.durationFinishMin, settings.durationStepMin,
                                  kMaxGeneratedPlans);
   const std::size_t planCount = depths_.size() * durations_.size();
-  if (planCount == 0 || planCount > static_cast<std::size_t>(kMaxGeneratedPlans)) {
-    Clear();
-    return false;
-  }
+  if (planCount == 0 || planCount > static_cast<std::size_t>(kMaxGeneratedPlans)) return Refuse({}, messages);
   LogGenerationStep(FormatC("Creating %zu dive plans", planCount));
   messages(FormatC(ResourceFormat(IDS_GEN_CREATING).c_str(), static_cast<int>(planCount)));
   plans_.reserve(planCount);
@@ -110,6 +112,14 @@ bool TableGenerationRun::Run(const GeneratorPage& page, CDiveGroupSettings* grou
     LogGenerationStep(FormatC("Finished in %.6f seconds", timer.Elapsed()), DBG_CALC_TIMING);
   }
   return true;
+}
+
+bool TableGenerationRun::Refuse(const std::vector<std::string>& reasons, const MessageSink& messages) {
+  Clear();
+  for (const std::string& reason : reasons) messages(reason);
+  LogGenerationStep("Stopped, no plans made");
+  messages(ResourceString(IDS_GEN_STOPPED));
+  return false;
 }
 
 void TableGenerationRun::Calculate(const GeneratorPage& page, GeneratedPlanCalculator& calculator,

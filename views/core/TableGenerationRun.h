@@ -40,9 +40,9 @@ class TableGenerationRun {
   using MessageSink = std::function<void(const std::string&)>;
 
   // Forgets the last run's plans and makes and calculates the new ones; every line for the
-  // messages box goes to messages as it happens. False, with no plans, when the axes cannot
-  // be built (the checks refuse such a page first). The plans are given the group as theirs
-  // without joining it.
+  // messages box goes to messages as it happens. False, with no plans and the reasons and
+  // "Stopped" in the messages, for a page that fails the generator's checks. The plans are
+  // given the group as theirs without joining it.
   bool Run(const GeneratorPage& page, CDiveGroupSettings* group, GeneratedPlanCalculator& calculator,
            const MessageSink& messages);
   void Clear();
@@ -59,6 +59,8 @@ class TableGenerationRun {
   std::unique_ptr<CDivePlan> MakePlan(const GenerationSettings& settings, CDiveGroupSettings* group,
                                       double depthMetres, int durationMin) const;
   void Calculate(const GeneratorPage& page, GeneratedPlanCalculator& calculator, const MessageSink& messages);
+  // Ends a run before any plan is made, saying why.
+  bool Refuse(const std::vector<std::string>& reasons, const MessageSink& messages);
 
   std::vector<double> depths_;
   std::vector<int> durations_;
