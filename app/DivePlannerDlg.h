@@ -153,7 +153,8 @@ class CDivePlannerDlg : public wxFrame {
   views::CDetails* Details() const { return details_.get(); }
 
   // Tools -> Select Language: offers English and every language library of the program and
-  // switches the menu, the toolbar's tooltips and the dive pages to the chosen language.
+  // switches the menu, the toolbar's tooltips, the dive pages and the Details window to the
+  // chosen language.
   void OnSelectLanguage();
   const CLanguageChoice& Language() const { return language_; }
 
@@ -183,7 +184,8 @@ class CDivePlannerDlg : public wxFrame {
   void BindLanguageCommands();
   // The main menu again from the current resources, with the recent files.
   void ReloadMenu();
-  // Every dive page and the toolbar's tooltips take their texts from the current resources.
+  // Every dive page, the toolbar's tooltips and the Details window, when open, take their texts
+  // from the current resources.
   void RefreshTabTexts();
   // Brings the dives up to date, without forcing, to the dive or (for -1) to the last.
   void CalculateForTables(int index);
@@ -208,6 +210,10 @@ class CDivePlannerDlg : public wxFrame {
   wxPoint DiveDialogPosition() const;
 
   void OnPlanModified();
+  // For any sender of their messages: the Rename Dive command, and the title and tab captions
+  // brought up to date.
+  void OnRenameDiveMessage();
+  void OnRefreshView();
   void OnDiveTabSelected();
   void OnDiveCalculated(int index);
   void OnPlanLoaded(int index);

@@ -3,6 +3,7 @@
 #include "app/DivePlannerDlg.h"
 #include "app/core/RecentFileList.h"
 #include "framework/MenuBuilder.h"
+#include "framework/NativeControls.h"
 #include "resources/resource.h"
 #include "views/TableGeneration.h"
 
@@ -79,8 +80,9 @@ void CDivePlannerDlg::OnUpdateCommand(wxUpdateUIEvent& event) {
 }
 
 void CDivePlannerDlg::OnCharHook(wxKeyEvent& event) {
-  // Enter has no default button to press here; Escape is the same as Exit.
-  if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers()) {
+  // Enter has no default button to press here; Escape is the same as Exit, unless it is meant
+  // for an open menu or drop-down list, which it closes.
+  if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers() && !framework::IsPopupHoldingKeys()) {
     OnFileExit();
     return;
   }

@@ -36,6 +36,7 @@ void CDivePlannerDlg::RefreshTabTexts() {
     if (CTabDivePlan* page = pages_[static_cast<std::size_t>(k)]) page->RefreshTexts();
   }
   if (toolBar_ != nullptr) framework::RefreshToolTips(*toolBar_);
+  if (details_) details_->RefreshTexts();
 }
 
 }  // namespace app

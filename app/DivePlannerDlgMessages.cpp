@@ -22,7 +22,8 @@ void CDivePlannerDlg::BindMessages() {
   });
   bind(WMU_DIVE_TAB_SELECTED, [this](std::intptr_t, std::intptr_t) { OnDiveTabSelected(); });
   bind(WMU_DIVE_TAB_RIGHT_CLICK, [this](std::intptr_t, std::intptr_t) { OnDiveTabRightClick(); });
-  bind(WMU_REFRESH_VIEW, [this](std::intptr_t, std::intptr_t) { RefreshTitleAndCaptions(); });
+  bind(WMU_RENAME_DIVE, [this](std::intptr_t, std::intptr_t) { OnRenameDiveMessage(); });
+  bind(WMU_REFRESH_VIEW, [this](std::intptr_t, std::intptr_t) { OnRefreshView(); });
   bind(WMU_DIVE_CALCULATED, [this](std::intptr_t wParam, std::intptr_t) { OnDiveCalculated(static_cast<int>(wParam)); });
   bind(WMU_PLAN_LOADED, [this](std::intptr_t wParam, std::intptr_t) { OnPlanLoaded(static_cast<int>(wParam)); });
   BindPageMessages();
@@ -57,5 +58,9 @@ void CDivePlannerDlg::OnDiveTabRightClick() {
   menu.LoadToolbarImages(IDR_DIVES_TOOLBAR);
   if (wxMenu* popup = menu.Popup(0)) PopupMenu(popup, ScreenToClient(wxGetMousePosition()));
 }
+
+void CDivePlannerDlg::OnRenameDiveMessage() { OnRenameDive(); }
+
+void CDivePlannerDlg::OnRefreshView() { RefreshTitleAndCaptions(); }
 
 }  // namespace app

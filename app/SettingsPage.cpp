@@ -90,7 +90,10 @@ void SettingsPage::ApplyUnits(UnitSystem units) {
   SetUnitLabels(units);
 }
 
-void SettingsPage::RefreshTexts() { SetUnitLabels(DisplayUnits()); }
+void SettingsPage::RefreshTexts() {
+  ReloadTemplateTexts();
+  SetUnitLabels(DisplayUnits());
+}
 
 void SettingsPage::SetUnitLabels(UnitSystem units) {
   for (const SettingsSpinField& field : fields_) SetLabel(field.labelId, field.format->In(units).labelId);

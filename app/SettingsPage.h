@@ -36,7 +36,8 @@ class SettingsPage : public framework::TemplatePanel {
   const SettingsSpinField* FieldOf(unsigned message) const;
   // Ranges, steps, decimals and labels of the spin fields in these units.
   void ApplyUnits(UnitSystem units);
-  // Reloads the labels from the string table in the units of the settings.
+  // Reloads the captions from the template and the labels from the string table in the units of
+  // the settings.
   virtual void RefreshTexts();
 
   // Shows the value in the field and remembers what the field then reads.

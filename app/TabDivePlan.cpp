@@ -198,6 +198,7 @@ void CTabDivePlan::OnDiveSettingsChanged() {
 
 void CTabDivePlan::RefreshTexts() {
   if (settingsSheet_) settingsSheet_->RefreshTexts();
+  ReloadTemplateTexts({IDC_OPEN_CIRCUIT_PPO2});
   SetDepthLabel();
   const std::pair<int, int> labels[] = {{IDC_DURATION_LABEL, IDS_DURATION_MINS},
                                         {IDC_CIRCUIT_LABEL, IDS_CIRCUIT},

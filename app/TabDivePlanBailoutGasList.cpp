@@ -24,6 +24,7 @@ bool CTabDivePlanBailoutGasList::OnInitDialog() {
 }
 
 void CTabDivePlanBailoutGasList::RefreshTexts() {
+  SettingsPage::RefreshTexts();
   SetLabel(IDC_GL_ADD, IDS_GAS_LIST_ADD);
   SetLabel(IDC_GL_DELETE, IDS_GAS_LIST_DELETE);
   SetLabel(IDC_GL_LOAD, IDS_GAS_LIST_LOAD);

@@ -1,7 +1,6 @@
 #include "controls/HelpPopup.h"
 
 #include <wx/app.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/weakref.h>
@@ -11,7 +10,10 @@
 namespace controls {
 namespace {
 
+// The ground is the program's own pale yellow rather than the theme's tooltip colour, so the
+// text is dark whatever the theme: its tooltip text may be light, meant for a dark tooltip.
 const wxColour kBackground(255, 255, 208);
+const wxColour kText(0, 0, 0);
 constexpr int kMarginX = 4;
 constexpr int kMarginY = 3;
 
@@ -26,7 +28,7 @@ HelpPopup::HelpPopup(wxWindow* parent, const wxString& text) : wxPopupTransientW
   SetBackgroundColour(kBackground);
   auto* label = new wxStaticText(this, wxID_ANY, text);
   label->SetBackgroundColour(kBackground);
-  label->SetForegroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT));
+  label->SetForegroundColour(kText);
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(label, 0, wxLEFT | wxRIGHT, FromDIP(kMarginX));
   sizer->InsertSpacer(0, FromDIP(kMarginY));

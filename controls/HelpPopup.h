@@ -1,6 +1,6 @@
 #pragma once
-// The small pale-yellow pop-up with the one-line help of a control: the string whose id is the
-// control's id.
+// The small pale-yellow pop-up, in dark text, with the one-line help of a control: the string
+// whose id is the control's id.
 #include <wx/popupwin.h>
 
 namespace controls {

@@ -121,12 +121,18 @@ wxAcceleratorTable LoadAcceleratorTable(int id) {
   return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
+wxString ToolTipOfCommandString(const wxString& commandString) {
+  constexpr std::size_t kLoadedCharacters = 256;
+  constexpr std::size_t kTipCharacters = 80;
+  const wxString loaded = commandString.Left(kLoadedCharacters);
+  const std::size_t newline = loaded.find('\n');
+  if (newline == wxString::npos) return wxString();
+  return loaded.Mid(newline + 1, kTipCharacters);
+}
+
 namespace {
 
-wxString ToolTip(int command) {
-  const wxString prompt = wxString::FromUTF8(ResourceString(command));
-  return prompt.Contains("\n") ? prompt.AfterFirst('\n') : prompt;
-}
+wxString ToolTip(int command) { return ToolTipOfCommandString(wxString::FromUTF8(ResourceString(command))); }
 
 }  // namespace
 

@@ -34,8 +34,12 @@ std::vector<wxAcceleratorEntry> AcceleratorEntries(const std::vector<platform::A
 // An invalid table when the id is unknown.
 wxAcceleratorTable LoadAcceleratorTable(int id);
 
-// Adds the buttons of toolbar id with their images; the short help of a tool is the part after
-// "\n" of the string whose id is the command. False when the toolbar or its images are missing.
+// The tooltip of a command string (a prompt, a newline and the tip): of its first 256 characters,
+// the part after the first newline, at most 80 characters; empty without a newline.
+wxString ToolTipOfCommandString(const wxString& commandString);
+
+// Adds the buttons of toolbar id with their images; the short help of a tool is the tooltip of
+// the string whose id is the command. False when the toolbar or its images are missing.
 bool FillToolBar(wxToolBar& toolBar, int id);
 // Gives every tool its short help again from the current resources (after a change of language).
 void RefreshToolTips(wxToolBar& toolBar);

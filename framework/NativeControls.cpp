@@ -63,4 +63,14 @@ void MakeOneTabStop([[maybe_unused]] wxComboBox& box) {
 #endif
 }
 
+bool IsPopupHoldingKeys() {
+#ifdef __WXGTK__
+  // An open popup takes the toolkit's grab; a menu of the menu bar opened with the mouse still
+  // lets its keys pass through the frame's key hook before it sees them itself.
+  return gtk_grab_get_current() != nullptr;
+#else
+  return false;
+#endif
+}
+
 }  // namespace framework

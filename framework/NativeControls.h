@@ -23,4 +23,8 @@ void SetTextSideMargins(wxTextCtrl& text, int marginPx);
 // also stop on its drop-down button.
 void MakeOneTabStop(wxComboBox& box);
 
+// True while an open menu (of the menu bar or a context menu) or the list of a drop-down box
+// holds the keyboard: a key pressed meanwhile is theirs (Escape closes them), not the window's.
+bool IsPopupHoldingKeys();
+
 }  // namespace framework

@@ -1,5 +1,7 @@
 #include "framework/TemplateBuilder.h"
 
+#include <algorithm>
+
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -119,7 +121,29 @@ wxWindow* MakeListView(wxWindow* parent, const platform::DialogControl& c, const
   return new wxListCtrl(parent, c.id, pos, size, flags | BorderOf(c, wxBORDER_THEME));
 }
 
+bool ShowsCaption(const platform::DialogControl& c) {
+  if (c.className == "Button") return true;
+  if (c.className != "Static") return false;
+  switch (c.style & style::kStaticTypeMask) {
+    case kLeft:
+    case kCentre:
+    case kRight:
+    case kSimple:
+    case kLeftNoWrap: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
+
+void ApplyTemplateCaptions(wxWindow& parent, const platform::DialogTemplate& dialog, const std::vector<int>& readouts) {
+  for (const platform::DialogControl& control : dialog.controls) {
+    if (!ShowsCaption(control) || std::find(readouts.begin(), readouts.end(), control.id) != readouts.end()) continue;
+    for (wxWindow* child : parent.GetChildren()) {
+      if (child->GetId() == control.id) child->SetLabel(TemplateText(control.text));
+    }
+  }
+}
 
 wxString TemplateText(const std::string& text) { return wxString::FromUTF8(text); }
 

@@ -2,6 +2,7 @@
 // Turns a dialog template into child windows: each control at its template place (dialog units
 // converted through the parent's real font), its id the control id.
 #include <functional>
+#include <vector>
 
 #include <wx/window.h>
 
@@ -41,6 +42,13 @@ wxWindow* CreateStandardControl(wxWindow* parent, const platform::DialogControl&
 // Makes every control of the template in order (the order is the tab order), asking creator
 // first. Returns the control with the default-button style, if any.
 wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate& dialog, const ControlCreator& creator);
+
+// Gives every control of parent that shows its template text as a caption (buttons, check
+// boxes, radio buttons, group boxes, text labels) that text from this template again: after a
+// change of language, the template of the new resources. The other controls keep what they show,
+// and so do the labels named in readouts, which show values rather than their template text.
+void ApplyTemplateCaptions(wxWindow& parent, const platform::DialogTemplate& dialog,
+                           const std::vector<int>& readouts = {});
 
 // The template text of a control with its '&' mnemonic as the toolkit shows it.
 wxString TemplateText(const std::string& text);

@@ -80,6 +80,13 @@ bool TemplateDialog::UpdateData(bool save) {
   return true;
 }
 
+void TemplateDialog::ReloadTemplateTexts() {
+  std::optional<platform::DialogTemplate> dialog = FindTemplate(templateId_);
+  if (!created_ || !dialog) return;
+  SetTitle(wxString::FromUTF8(dialog->caption));
+  ApplyTemplateCaptions(*this, *dialog);
+}
+
 bool TemplateDialog::TransferDataToWindow() { return UpdateData(false); }
 bool TemplateDialog::TransferDataFromWindow() { return UpdateData(true); }
 
@@ -123,7 +130,7 @@ TemplatePanel::TemplatePanel(int templateId, int captionId) : templateId_(templa
 bool TemplatePanel::Create(wxWindow* parent) {
   std::optional<platform::DialogTemplate> dialog = FindTemplate(templateId_);
   if (!dialog || !wxPanel::Create(parent, wxID_ANY)) return false;
-  caption_ = wxString::FromUTF8(captionId_ != 0 ? ResourceString(captionId_) : dialog->caption);
+  SetCaption(*dialog);
   SetClientSize(TemplateRectToPixels(this, 0, 0, dialog->width, dialog->height).GetSize());
   BuildTemplateControls(
       this, *dialog, [this](wxWindow* p, const platform::DialogControl& c, const wxPoint& pos, const wxSize& size) {
@@ -131,6 +138,17 @@ bool TemplatePanel::Create(wxWindow* parent) {
       });
   OnInitDialog();
   return true;
+}
+
+void TemplatePanel::SetCaption(const platform::DialogTemplate& dialog) {
+  caption_ = wxString::FromUTF8(captionId_ != 0 ? ResourceString(captionId_) : dialog.caption);
+}
+
+void TemplatePanel::ReloadTemplateTexts(const std::vector<int>& readouts) {
+  std::optional<platform::DialogTemplate> dialog = FindTemplate(templateId_);
+  if (GetHandle() == nullptr || !dialog) return;
+  SetCaption(*dialog);
+  ApplyTemplateCaptions(*this, *dialog, readouts);
 }
 
 wxWindow* TemplatePanel::CreateControl(wxWindow*, const platform::DialogControl&, const wxPoint&, const wxSize&) {

@@ -26,6 +26,9 @@ class TemplateDialog : public wxDialog {
   int TemplateId() const { return templateId_; }
   // Moves data between members and controls; false when the members refused the values.
   bool UpdateData(bool save);
+  // The title and the captions of the controls again from the template of the current resources
+  // (after a change of language).
+  void ReloadTemplateTexts();
 
  protected:
   // Return a window to replace the standard control for a template control, or nullptr.
@@ -59,6 +62,9 @@ class TemplatePanel : public wxPanel {
   // The page caption: the string captionId, else the template's caption.
   const wxString& Caption() const { return caption_; }
   bool UpdateData(bool save);
+  // The page caption and the captions of the controls again from the current resources (after a
+  // change of language), but for the labels that show values (see ApplyTemplateCaptions).
+  void ReloadTemplateTexts(const std::vector<int>& readouts = {});
 
  protected:
   virtual wxWindow* CreateControl(wxWindow* parent, const platform::DialogControl& control, const wxPoint& position,
@@ -67,6 +73,8 @@ class TemplatePanel : public wxPanel {
   virtual void DoDataExchange(bool /*save*/) {}
 
  private:
+  void SetCaption(const platform::DialogTemplate& dialog);
+
   int templateId_;
   int captionId_;
   wxString caption_;

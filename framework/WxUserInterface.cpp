@@ -1,11 +1,30 @@
 #include "framework/WxUserInterface.h"
 
 #include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
 
 #include "framework/Messages.h"
 
 namespace framework {
+namespace {
+
+// The program's message box. One that asks Yes or No without a Cancel button must be answered:
+// neither its frame's close box nor Escape gives an answer the user did not choose. Any other
+// box closes as its Cancel button, or as OK when it has none.
+class MessageBox : public wxGenericMessageDialog {
+ public:
+  MessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)
+      : wxGenericMessageDialog(parent, text, caption, style) {
+    if ((style & wxYES_NO) != wxYES_NO || (style & wxCANCEL) != 0) return;
+    SetEscapeId(wxID_NONE);
+    Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+      if (event.CanVeto()) event.Veto();
+    });
+  }
+};
+
+}  // namespace
 
 WxUserInterface::WxUserInterface() { platform::InstallUserInterface(this); }
 
@@ -44,7 +63,8 @@ int MessageBoxAnswer(int wxResult, unsigned flags) {
     case wxID_YES: return platform::answer::kYes;
     case wxID_NO: return platform::answer::kNo;
     case wxID_CANCEL:
-      // A box without a Cancel button closed by its frame counts as its default answer.
+      // A box without a Cancel button closed by its frame or by Escape (only an OK box can be)
+      // counts as its default answer.
       if (buttons == platform::mb::kOkCancel || buttons == platform::mb::kYesNoCancel) return platform::answer::kCancel;
       return platform::DefaultAnswer(flags);
     default: return platform::DefaultAnswer(flags);
@@ -52,8 +72,8 @@ int MessageBoxAnswer(int wxResult, unsigned flags) {
 }
 
 int WxUserInterface::Ask(const std::string& caption, const std::string& text, unsigned flags) {
-  wxMessageDialog box(wxGetActiveWindow() != nullptr ? wxGetActiveWindow() : MainWindow(), wxString::FromUTF8(text),
-                      wxString::FromUTF8(caption), MessageBoxStyle(flags));
+  MessageBox box(wxGetActiveWindow() != nullptr ? wxGetActiveWindow() : MainWindow(), wxString::FromUTF8(text),
+                 wxString::FromUTF8(caption), MessageBoxStyle(flags));
   return MessageBoxAnswer(box.ShowModal(), flags);
 }
 

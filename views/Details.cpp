@@ -112,6 +112,14 @@ void CDetails::SetCoefficientSet(int coefficientSet) {
   DrawReadouts();
 }
 
+void CDetails::RefreshTexts() {
+  ReloadTemplateTexts();
+  if (auto* ok = dynamic_cast<controls::CShadedButton*>(FindWindow(framework::kIdOk))) {
+    ok->SetTooltipTextId(framework::kIdOk, true);
+  }
+  DrawReadouts();
+}
+
 void CDetails::FillBarGraph() { FillCompartmentGraph(*barGraph_, values, coefficients_); }
 
 void CDetails::DrawReadouts() {

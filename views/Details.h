@@ -20,6 +20,8 @@ class CDetails : public controls::CHelpDlg {
   int GetCoefficientSet() const { return coefficientSet_; }
   // Paints the read-outs and the bars of the values as they stand.
   void DrawReadouts();
+  // Every text again from the current resources (after a change of language), then repaints.
+  void RefreshTexts();
 
   CBarGraph* BarGraph() const { return barGraph_; }
   wxWindow* ReadoutPanel() const;

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
 
 #include "app/DivePlannerDlg.h"
 #include "platform/Registry.h"
@@ -173,4 +175,45 @@ TEST(FileCommands, DivesGoOutAndComeInThroughDiveFilesAndALogIsReviewedInANewPla
   EXPECT_TRUE(Contains(lines, "User exported dive as " + (dives / "Wall.ccd").string()));
   EXPECT_TRUE(Contains(lines, "User imported dive " + (dives / "broken.ccd").string()));
   EXPECT_TRUE(Contains(lines, "User opened log file " + (folders.Root() / "logged.ccl").string()));
+}
+
+TEST(FileCommands, TheModifiedQuestionStaysUntilYesOrNoSoItsCloseBoxAndEscapeLeaveTheFileAsItWas) {
+  TempFolders folders;
+  const fs::path saturday = folders.Root() / "Saturday.ccp";
+  SavePlan(saturday, {"Wall"});
+  const std::string saved = ReadFileText(saturday);
+  wxGenericMessageDialog* question = nullptr;
+  auto questionShown = [&] {
+    question = FindShown<wxGenericMessageDialog>();
+    return question != nullptr && question->IsShownOnScreen();
+  };
+  ProgramRun run;
+  run.ShowForReal();  // Exit: save the changes?
+  AgreeToTheDisclaimer(run)
+      .Then("the plan opened", [] { return MainWindow() != nullptr && Plan().GetDiveName(0) == "Wall"; }, [] {
+        ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+        MainWindow()->Raise();
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the question", questionShown, [&] {
+        EXPECT_EQ(question->GetMessage().utf8_string(), kModifiedQuestion);
+        EXPECT_EQ(question->FindWindow(wxID_CANCEL), nullptr);
+        ASSERT_NE(question->FindWindow(wxID_YES), nullptr);
+        PressCloseBox(*question);
+      })
+      .Then("a while after the close box", Waited(std::chrono::milliseconds(500)), [&] {
+        ASSERT_TRUE(questionShown()) << "the close box answered the question";
+        EXPECT_EQ(ReadFileText(saturday), saved);
+        SaveScreenshot(*question, "modified-question");
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("a while after Escape", Waited(std::chrono::milliseconds(500)), [&] {
+        ASSERT_TRUE(questionShown()) << "Escape answered the question";
+        EXPECT_EQ(ReadFileText(saturday), saved);
+        ClickOn(question->FindWindow(wxID_NO));
+      });
+  EXPECT_EQ(run.Run({"--no-splash", saturday.string()}), 0);
+  EXPECT_EQ(run.NativeDialogs(), std::vector<std::string>{kModifiedQuestion});
+  EXPECT_EQ(ReadFileText(saturday), saved);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
 }

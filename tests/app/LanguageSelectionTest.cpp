@@ -4,11 +4,16 @@
 
 #include <filesystem>
 
+#include <map>
+
 #include <wx/listbox.h>
+#include <wx/listctrl.h>
 #include <wx/menu.h>
 
 #include "app/DivePlannerDlg.h"
 #include "app/SelectLanguage.h"
+#include "app/TabDivePlan.h"
+#include "views/Details.h"
 #include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
@@ -32,6 +37,46 @@ bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsSh
 std::string PageLabel(int id) {
   wxWindow* label = MainWindow()->Sheet()->GetPage(0)->FindWindow(id);
   return label != nullptr ? label->GetLabel().utf8_string() : std::string();
+}
+
+// What every control of a window shows as its caption and its tooltip, by control id; the
+// fields that are typed into and the open-circuit PPO2 read-out show values, not texts of the
+// resources, and are left out, as are windows that are not controls of the template (id < 0).
+using Captions = std::map<int, std::string>;
+Captions CaptionsOf(wxWindow& window) {
+  Captions captions;
+  for (wxWindow* child : window.GetChildren()) {
+    if (dynamic_cast<wxTextEntry*>(child) != nullptr || child->GetId() < 0 || child->GetId() == IDC_OPEN_CIRCUIT_PPO2) {
+      continue;
+    }
+    captions[child->GetId()] = child->GetLabel().utf8_string() + " | " + child->GetToolTipText().utf8_string();
+  }
+  return captions;
+}
+
+// The captions of a dive page, of its settings sheet's tabs and of the three settings pages
+// (whether the sheet shows the bailout pages or not), and the headings of its point list.
+std::vector<Captions> DivePageCaptions(int dive) {
+  app::CTabDivePlan& page = *MainWindow()->DivePage(dive);
+  app::DiveSettingsSheet& settings = *page.SettingsSheet();
+  Captions tabs;
+  for (std::size_t tab = 0; tab < settings.Sheet().GetPageCount(); ++tab) {
+    tabs[static_cast<int>(tab)] = settings.Sheet().GetPageText(tab).utf8_string();
+  }
+  Captions headings;
+  auto& points = *dynamic_cast<wxListCtrl*>(page.FindWindow(IDC_POINT_LIST));
+  for (int column = 0; column < points.GetColumnCount(); ++column) {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    points.GetColumn(column, heading);
+    headings[column] = heading.GetText().utf8_string();
+  }
+  return {CaptionsOf(page), tabs, CaptionsOf(settings.DiveSettings()), CaptionsOf(settings.BailoutSettings()),
+          CaptionsOf(settings.BailoutGasList()), headings};
+}
+
+std::string DiveSettingsLabel(int id) {
+  return MainWindow()->DivePage(0)->SettingsSheet()->DiveSettings().FindWindow(id)->GetLabel().utf8_string();
 }
 
 std::string FirstMenu() { return MainWindow()->GetMenuBar()->GetMenuLabel(0).utf8_string(); }
@@ -167,4 +212,65 @@ TEST(LanguageSelection, TheStoredLanguageComesUpAtTheNextStart) {
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(StoredLanguage(), 1034u);
+}
+
+TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAndTheDetailsWindowAtOnce) {
+  TempFolders folders;
+  ProgramRun run;
+  app::CSelectLanguage* dialog = nullptr;
+  auto waitForDialog = [&] { return (dialog = FindShown<app::CSelectLanguage>()) != nullptr; };
+  auto dialogClosed = [] { return FindShown<app::CSelectLanguage>() == nullptr; };
+  auto choose = [&](int row) {
+    LanguageList(*dialog).SetSelection(row);
+    ClickOn(dialog->FindWindow(framework::kIdOk));
+  };
+  std::vector<Captions> english;  // the first dive page as it was made, in English
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        RunCommand(ID_VIEW_DETAILS);
+        ASSERT_NE(MainWindow()->Details(), nullptr);
+        english = DivePageCaptions(0);
+        EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Plan Point");
+        RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
+      })
+      .Then("the Select Language dialog", waitForDialog, [] {})
+      .Then("the dialog drawn", Waited(300ms), [&] { choose(1); })
+      .Then("Spanish chosen", dialogClosed, [&] {
+        EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Punto del Plan");
+        EXPECT_EQ(PageLabel(IDC_POINT_ADD), "&Añadir");
+        EXPECT_EQ(PageLabel(IDC_DURATION_LABEL), "Duración (min)");
+        EXPECT_EQ(DiveSettingsLabel(IDC_DS_BELL_EXCURSION), "&Excursión de Campana");
+        EXPECT_EQ(MainWindow()->DivePage(0)->SettingsSheet()->Sheet().GetPageText(0).utf8_string(), "Ajustes de Inmersión");
+        EXPECT_EQ(MainWindow()->Details()->GetTitle(), "Detalles");
+        // A dive page made now is made from the Spanish resources: the switched page shows
+        // exactly what it shows.
+        RunCommand(ID_DIVE_ADD);
+        ASSERT_EQ(MainWindow()->GetTabCount(), 2);
+        EXPECT_EQ(DivePageCaptions(0), DivePageCaptions(1));
+        EXPECT_NE(DivePageCaptions(0), english);
+        MainWindow()->Sheet()->ChangeSelection(0);
+      })
+      .Then("the Spanish page drawn", Waited(500ms), [] {
+        SaveScreenshot(*MainWindow()->DivePage(0), "dive-page-switched-to-spanish");
+        SaveScreenshot(*MainWindow()->Details(), "details-switched-to-spanish");
+        RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
+      })
+      .Then("the dialog in Spanish", waitForDialog, [] {})
+      .Then("the Spanish dialog drawn", Waited(300ms), [&] { choose(0); })
+      .Then("English chosen again", dialogClosed, [&] {
+        EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Plan Point");
+        EXPECT_EQ(PageLabel(IDC_POINT_ADD), "&Add");
+        EXPECT_EQ(DiveSettingsLabel(IDC_DS_BELL_EXCURSION), "&Bell Excursion");
+        EXPECT_EQ(MainWindow()->Details()->GetTitle(), "Details");
+        // Both the page made in English and the one made in Spanish show what the first showed
+        // when it was made.
+        EXPECT_EQ(DivePageCaptions(0), english);
+        EXPECT_EQ(DivePageCaptions(1), english);
+      })
+      .Then("the English page drawn", Waited(500ms), [] {
+        SaveScreenshot(*MainWindow()->DivePage(0), "dive-page-switched-back-to-english");
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
 }

@@ -3,14 +3,18 @@
 
 #include <filesystem>
 
+#include <wx/combobox.h>
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/DivePlannerDlg.h"
+#include "app/RenameDive.h"
 #include "app/SplashWnd.h"
 #include "engine/PrivateMessages.h"
 #include "framework/MenuBuilder.h"
 #include "framework/Messages.h"
+#include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -18,6 +22,8 @@
 #include "tests/support/TempFolders.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
 
@@ -91,6 +97,77 @@ TEST(MainWindow, EscapeEndsTheProgramLikeExit) {
     MainWindow()->Raise();
     PressKey(WXK_ESCAPE);
   });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWhileTheNextEndsIt) {
+  TempFolders folders;
+  int menusOpened = 0;
+  int menusClosed = 0;
+  bool listDropped = false;
+  bool listClosed = false;
+  // A menu or list on the screen, and the Escape that closes it.
+  auto escapeOnceOpen = [] {
+    Settle(200);
+    PressKey(WXK_ESCAPE);
+  };
+  auto stillRunning = [] {
+    Settle(300);
+    ASSERT_TRUE(MainWindowOnScreen()) << "the Escape went on to the window and ended the program";
+  };
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        MainWindow()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+          ++menusOpened;
+          event.Skip();
+        });
+        MainWindow()->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+          ++menusClosed;
+          event.Skip();
+        });
+        auto* gas = dynamic_cast<wxComboBox*>(MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS));
+        ASSERT_NE(gas, nullptr);
+        gas->Bind(wxEVT_COMBOBOX_DROPDOWN, [&](wxCommandEvent& event) {
+          listDropped = true;
+          event.Skip();
+        });
+        gas->Bind(wxEVT_COMBOBOX_CLOSEUP, [&](wxCommandEvent& event) {
+          listClosed = true;
+          event.Skip();
+        });
+        MainWindow()->Raise();
+      })
+      .Then("a moment for the menu bar to be drawn", Waited(300ms), [] {
+        wxMenuBar& menus = *MainWindow()->GetMenuBar();
+        ClickOn(&menus, wxPoint(15, menus.GetClientSize().y / 2));  // on "File"
+      })
+      .Then("the File menu opened with the mouse", [&] { return menusOpened == 1; }, escapeOnceOpen)
+      .Then("the File menu closed", [&] { return menusClosed == 1; }, [&] {
+        stillRunning();
+        PressKey('F', wxMOD_ALT);
+      })
+      .Then("the File menu opened with the keyboard", [&] { return menusOpened == 2; }, escapeOnceOpen)
+      .Then("the File menu closed again", [&] { return menusClosed == 2; }, [&] {
+        stillRunning();
+        wxWindow& gas = *MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS);
+        ClickOn(&gas, wxPoint(gas.GetSize().x - 8, gas.GetSize().y / 2));  // on its arrow
+      })
+      .Then("the list of gases", [&] { return listDropped; }, escapeOnceOpen)
+      .Then("the list closed", [&] { return listClosed; }, [&] {
+        stillRunning();
+        wxPoint tab;
+        ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 0, tab));
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(MainWindow()->Sheet()->ClientToScreen(tab));
+        mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+      })
+      .Then("the dive menu of the tabs", [&] { return menusOpened == 3; }, escapeOnceOpen)
+      .Then("the dive menu closed", [&] { return menusClosed == 3; }, [&] {
+        stillRunning();
+        PressKey(WXK_ESCAPE);  // nothing open: Exit
+      });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);
   EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
 }
@@ -336,6 +413,48 @@ TEST(MainWindow, WithAutoRecalcOffAnEditWaitsForCalculateAndTheDiveMessagesAct) 
       .Then("the second dive calculated", [] { return !MainWindow()->PlanGroup().m_calcPending; }, [] {
         EXPECT_EQ(MainWindow()->GetActiveTab(), 1);
         EXPECT_GT(MainWindow()->PlanGroup().GetDivePlan(1)->GetStepCount(), 1320);
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(MainWindow, TheRenameMessageRenamesTheSelectedDiveAndTheRefreshMessageBringsTitleAndCaptionsUpToDate) {
+  TempFolders folders;
+  app::CRenameDive* rename = nullptr;
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        RunCommand(ID_DIVE_ADD);
+        MainWindow()->PlanGroup().ClearModified();
+      })
+      .Then("the title without changes", [] { return !TitleMarksChanges(); }, [] {
+        CPlanGroup& plan = MainWindow()->PlanGroup();
+        // Changes the window is not told about: the flag set directly, a name given behind the tabs.
+        plan.m_modified = true;
+        ASSERT_TRUE(plan.RenameDive(0, "Reef"));
+        Pump();
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1");
+        EXPECT_FALSE(TitleMarksChanges());
+        framework::PostToMainWindow(WMU_REFRESH_VIEW);
+      })
+      .Then("title and captions up to date", [] { return MainWindow()->GetTabCaption(0) == "Dive 1 - Reef"; }, [] {
+        EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
+        framework::PostToMainWindow(WMU_RENAME_DIVE);
+      })
+      .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [] {})
+      .Then("the dialog drawn", Waited(300ms), [&] {
+        auto* name = dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->GetValue(), "");  // the selected dive, the second, has no name
+        name->SetValue("Wall");
+        ClickOn(rename->FindWindow(framework::kIdOk));
+      })
+      .Then("the dialog closed", [] { return FindShown<app::CRenameDive>() == nullptr; }, [] {
+        EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wall");
+        EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(1), "Wall");
+        EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(0), "Reef");
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });

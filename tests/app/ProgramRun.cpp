@@ -52,6 +52,11 @@ ProgramRun& ProgramRun::Answer(int code) {
   return *this;
 }
 
+ProgramRun& ProgramRun::ShowForReal() {
+  answers_.push_back({wxID_NONE, {}});  // the toolkit's code for "show the dialog"
+  return *this;
+}
+
 ProgramRun& ProgramRun::AnswerFile(const std::string& path) {
   answers_.push_back({wxID_OK, path});
   return *this;
@@ -79,6 +84,8 @@ int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::mill
 
 int ProgramRun::Enter(wxDialog* dialog) {
   if (ticker_ == nullptr) ticker_ = new Ticker(*this);  // the first dialog: the toolkit runs now
+  // A message box of the program's own asks again from its base class once it is to be shown.
+  if (dialog == shownForReal_) return wxID_NONE;
   auto* message = dynamic_cast<wxMessageDialogBase*>(dialog);
   auto* file = dynamic_cast<wxFileDialogBase*>(dialog);
   if (message != nullptr) {
@@ -96,7 +103,12 @@ int ProgramRun::Enter(wxDialog* dialog) {
   }
   const Reply& reply = answers_[nextAnswer_++];
   if (file != nullptr && !reply.path.empty()) file->SetPath(wxString::FromUTF8(reply.path));
+  if (reply.code == wxID_NONE) shownForReal_ = dialog;
   return reply.code;
+}
+
+void ProgramRun::Exit(wxDialog* dialog) {
+  if (dialog == shownForReal_) shownForReal_ = nullptr;
 }
 
 void ProgramRun::Tick() {

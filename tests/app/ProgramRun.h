@@ -28,6 +28,8 @@ class ProgramRun : public wxModalDialogHook {
   ProgramRun& Then(std::string what, Condition ready, Action act);
   // The answer of the next message box or file dialog (wxID_YES, wxID_CANCEL, ...).
   ProgramRun& Answer(int code);
+  // The next message box or file dialog is shown on the screen, for the steps to answer.
+  ProgramRun& ShowForReal();
   // The next file dialog is closed with OK on this file.
   ProgramRun& AnswerFile(const std::string& path);
 
@@ -45,6 +47,7 @@ class ProgramRun : public wxModalDialogHook {
 
  protected:
   int Enter(wxDialog* dialog) override;
+  void Exit(wxDialog* dialog) override;
 
  private:
   class Ticker;
@@ -64,6 +67,7 @@ class ProgramRun : public wxModalDialogHook {
   };
   std::vector<Reply> answers_;
   std::size_t nextAnswer_ = 0;
+  wxDialog* shownForReal_ = nullptr;  // the dialog on the screen for the steps to answer
   std::vector<std::string> nativeDialogs_;
   std::chrono::milliseconds timeOut_{};
   std::vector<long> nativeDialogStyles_;

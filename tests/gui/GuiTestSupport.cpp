@@ -11,6 +11,7 @@
 #include <wx/uiaction.h>
 
 #include <gdk/gdk.h>
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -39,6 +40,18 @@ bool SettleUntil(const std::function<bool()>& done, int milliseconds) {
     if (!finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   } while (!finished && std::chrono::steady_clock::now() < end);
   return finished;
+}
+
+void PressCloseBox(wxTopLevelWindow& window) {
+  // A click on the close box reaches the program as the window manager's request to delete the
+  // window.
+  GdkWindow* frame = gtk_widget_get_window(static_cast<GtkWidget*>(window.GetHandle()));
+  ASSERT_NE(frame, nullptr);
+  GdkEvent* request = gdk_event_new(GDK_DELETE);
+  request->any.window = GDK_WINDOW(g_object_ref(frame));
+  request->any.send_event = TRUE;
+  gdk_event_put(request);
+  gdk_event_free(request);
 }
 
 void ClickUpperArrow(wxWindow& arrows) {

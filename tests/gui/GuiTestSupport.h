@@ -7,6 +7,7 @@
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/testing.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 // From now on a failed toolkit check fails the test instead of waiting in a dialog.
@@ -17,6 +18,8 @@ void Settle(int milliseconds = 50);
 bool SettleUntil(const std::function<bool()>& done, int milliseconds = 2000);
 // Types into a field as the user does (over its whole text) and leaves it with Tab.
 void TypeInto(wxWindow* field, const char* text);
+// Clicks the close box in the window's title bar, as the user does.
+void PressCloseBox(wxTopLevelWindow& window);
 // Clicks the upper arrow of an up-down control as the user does.
 void ClickUpperArrow(wxWindow& arrows);
 // A point in the notebook's client coordinates that lies on the tab of page, if one is found.
@@ -28,13 +31,13 @@ wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& re
 int Brightness(const wxImage& image, const wxRect& area);
 
 // Answers a message box inside wxTEST_DIALOG and reports what it showed.
-class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialogBase, ExpectMessageBox> {
  public:
   ExpectMessageBox(int answer, wxString* caption, wxString* text, long* style)
       : answer_(answer), caption_(caption), text_(text), style_(style) {}
 
  protected:
-  int OnInvoked(wxMessageDialog* box) const override {
+  int OnInvoked(wxMessageDialogBase* box) const override {
     *caption_ = box->GetCaption();
     *text_ = box->GetMessage();
     *style_ = box->GetMessageDialogStyle();

@@ -1,6 +1,8 @@
 // Help keys and pop-ups of dialogs and sheets; the notices that sheets give about tab changes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
@@ -73,6 +75,33 @@ TEST(HelpDialog, AHelpRequestShowsTheControlsStringAndNothingWithoutOne) {
   Settle();
   EXPECT_EQ(controls::HelpPopup::Current(), nullptr);
   EXPECT_TRUE(dialog.IsShown());
+}
+
+TEST(HelpDialog, TheHelpPopupWritesDarkTextOnItsPaleYellowGround) {
+  controls::CHelpDlg dialog(9001, nullptr);
+  ASSERT_TRUE(dialog.Create());
+  dialog.Show();
+  Settle();
+  SendHelpRequest(dialog.FindWindow(9101));
+  ASSERT_TRUE(SettleUntil([] { return controls::HelpPopup::Current() != nullptr; }));
+  Settle(300);
+  const wxBitmap screen = CaptureWindow(*controls::HelpPopup::Current());
+  ASSERT_TRUE(screen.IsOk());
+  EXPECT_TRUE(screen.SaveFile(wxString(GUI_ARTEFACT_DIR) + "/help-popup.png", wxBITMAP_TYPE_PNG));
+  const wxImage picture = screen.ConvertToImage();
+  // The ground inside the frame is RGB(255, 255, 208); the darkest pixels are the letters.
+  const wxPoint inside(2, 2);
+  EXPECT_EQ(wxColour(picture.GetRed(inside.x, inside.y), picture.GetGreen(inside.x, inside.y),
+                     picture.GetBlue(inside.x, inside.y)),
+            wxColour(255, 255, 208));
+  int darkest = 255;
+  for (int y = 1; y < picture.GetHeight() - 1; ++y) {
+    for (int x = 1; x < picture.GetWidth() - 1; ++x) {
+      darkest = std::min(darkest, Brightness(picture, wxRect(x, y, 1, 1)));
+    }
+  }
+  EXPECT_LT(darkest, 80) << "the text cannot be read on the pale yellow";
+  ClosePopup();
 }
 
 TEST(HelpDialog, ShiftF1EntersContextHelpAndTheNextClickAsksForThatControl) {

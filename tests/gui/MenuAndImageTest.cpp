@@ -122,6 +122,20 @@ TEST(Toolbars, GetTheirButtonsAndImages) {
   EXPECT_FALSE(framework::FillToolBar(*toolBar, 4242));
 }
 
+TEST(Toolbars, ATooltipIsThePartOfItsStringAfterTheFirstNewlineCutToEightyCharacters) {
+  EXPECT_EQ(framework::ToolTipOfCommandString("Calculate the Plan\nCalculate"), "Calculate");
+  EXPECT_EQ(framework::ToolTipOfCommandString("Prompt\nTip\nmore"), "Tip\nmore");
+  EXPECT_EQ(framework::ToolTipOfCommandString("A prompt without a tip"), "");
+  EXPECT_EQ(framework::ToolTipOfCommandString("Prompt\n"), "");
+  // Characters, not bytes: 100 letters of two bytes each give 80 letters.
+  const wxString longTip = wxString::FromUTF8("Prompt\n") + wxString(wxUniChar(0xF1), 100);
+  EXPECT_EQ(framework::ToolTipOfCommandString(longTip), wxString(wxUniChar(0xF1), 80));
+  // A newline past the 256 characters that are read is not found: no tip.
+  EXPECT_EQ(framework::ToolTipOfCommandString(wxString('p', 256) + "\nTip"), "");
+  EXPECT_EQ(framework::ToolTipOfCommandString(wxString('p', 255) + "\nTip"), "");
+  EXPECT_EQ(framework::ToolTipOfCommandString(wxString('p', 254) + "\nTip"), "T");
+}
+
 TEST(ResourceImages, IconsCursorAndBitmapsLoad) {
   for (int icon : {92, 93, 96, 97, 98}) {
     wxIcon loaded = framework::LoadResourceIcon(icon);
