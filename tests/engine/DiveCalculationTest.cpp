@@ -377,7 +377,9 @@ TEST_F(DiveCalculationTest, AScheduledDiveBreathesItsBottomGasUpToTheFirstSwitch
   EXPECT_EQ(dive.GetGasSwitchesUsed(), 2);
   for (int step = 1; step < dive.GetStepCount(); ++step) {
     const double depth = dive.GetStepDepth(step);
-    if (depth > 6.001) EXPECT_EQ(dive.GetStepOxygen(step), 21) << step << " at " << depth;
+    if (depth > 6.001) {
+      EXPECT_EQ(dive.GetStepOxygen(step), 21) << step << " at " << depth;
+    }
     EXPECT_FALSE(dive.IsStepClosedCircuit(step)) << step;
   }
   EXPECT_EQ(dive.GetStepOxygen(dive.GetStepCount() - 1), 100);
