@@ -19,6 +19,7 @@ struct Pool {
   wxWeakRef<wxFrame> window;
   wxWeakRef<wxWebView> browser;  // the kept browser, inside the window
   bool loading = false;          // its empty page is still loading
+  int lent = 0;                  // browsers in viewers now
 };
 
 Pool& ThePool() {
@@ -52,6 +53,9 @@ void CBrowserPool::Prepare() {
   Pool& pool = ThePool();
   if (pool.window || !wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) return;
   pool.window = new CPoolWindow;
+  // A viewer opened before this has a browser of its own; the pool keeps that one when it is
+  // given back.
+  if (pool.lent > 0) return;
   if (wxWebView* browser = NewBrowser(pool.window)) Keep(*browser);
 }
 
@@ -59,27 +63,30 @@ wxWebView* CBrowserPool::Take(wxWindow* parent, bool& loading) {
   if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) return nullptr;
   Pool& pool = ThePool();
   wxWebView* browser = pool.browser;
-  if (browser == nullptr) {
+  if (browser != nullptr) {
+    pool.browser = nullptr;
+    browser->Unbind(wxEVT_WEBVIEW_LOADED, OnKeptPageLoaded);
+    loading = pool.loading;
+    browser->Reparent(parent);
+    browser->SetSize(wxRect(parent->GetClientSize()));
+  } else {
     loading = true;
-    return NewBrowser(parent);
+    browser = NewBrowser(parent);
   }
-  pool.browser = nullptr;
-  browser->Unbind(wxEVT_WEBVIEW_LOADED, OnKeptPageLoaded);
-  loading = pool.loading;
-  browser->Reparent(parent);
-  browser->SetSize(wxRect(parent->GetClientSize()));
+  if (browser != nullptr) ++pool.lent;
   return browser;
 }
 
 void CBrowserPool::Give(wxWebView* browser) {
   Pool& pool = ThePool();
+  --pool.lent;
   if (!pool.window || pool.browser) {
     browser->Destroy();
     return;
   }
   browser->Reparent(pool.window);
   Keep(*browser);
-  // Emptied now, the next viewer never shows this document for a moment before its own.
+  // Emptied while no one waits for it: the next viewer finds an empty page, as in a new browser.
   browser->SetPage(wxString(), wxString());
 }
 

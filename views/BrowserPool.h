@@ -10,8 +10,9 @@ namespace views {
 
 class CBrowserPool {
  public:
-  // Makes the kept browser, hidden, unless one is kept; it starts the engine by loading the
-  // empty page. Nothing happens on a desktop without the engine.
+  // Makes the kept browser, hidden, unless one is kept or a viewer has one (the pool keeps that
+  // one when it is given back); it starts the engine by loading the empty page. Nothing happens
+  // on a desktop without the engine.
   static void Prepare();
   // A browser moved into parent: the kept one, else a new one; nullptr on a desktop without the
   // engine. Its page is empty, or the empty page is still loading (loading tells which).
