@@ -1,6 +1,6 @@
 // The dive tables of a loaded plan in the viewer: opened from the View menu, annotated, saved
-// and kept open by Enter; each viewer open with its own document from the first moment it is
-// shown.
+// and kept open by Enter; each viewer has its own document from the first moment it is shown,
+// and the browser engine ends with the program.
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -117,6 +117,7 @@ bool AnyWindowIs() {
   return false;
 }
 
+// The menu command, as the View menu sends it.
 void RunViewCommand(int command) {
   wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(command)));
 }
@@ -143,11 +144,8 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
       .Answer(wxID_OK)  // the save dialog again, in a folder that is a file
       .Answer(wxID_OK);  // the message that it could not be saved
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; }, [] {
-        // The menu command, as the View menu sends it.
-        wxQueueEvent(MainWindow(),
-                     new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_VIEW_ALL_DIVE_TABLES)));
-      })
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
       .Then("the viewer showing two tables", [] { return AskDocument(kCountTables) == "2"; }, [] {
         views::CViewer& viewer = *Viewer();
         EXPECT_EQ(viewer.GetTitle(), "Velmar Tessaline - Viewer");
