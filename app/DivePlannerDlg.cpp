@@ -18,6 +18,7 @@
 #include "platform/ProgramFileFolders.h"
 #include "platform/ResourceModule.h"
 #include "resources/resource.h"
+#include "views/BrowserPool.h"
 
 namespace app {
 namespace {
@@ -54,6 +55,7 @@ CDivePlannerDlg::CDivePlannerDlg(std::string productVersion, CRecentFileList& re
 
 CDivePlannerDlg::~CDivePlannerDlg() {
   timer_.Stop();
+  views::CBrowserPool::End();
   if (placement_) placement_->Save();
   framework::SetHelpTopicHandler(nullptr);
   helpBook_.reset();  // with the help viewer's window
@@ -101,6 +103,13 @@ bool CDivePlannerDlg::OnInitDialog() {
   // Each tick lets the toolbar follow the plan's state even while no event arrives.
   Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxWakeUpIdle(); }, kTimerId);
   timer_.Start(kTimerPeriodMs);
+  // The viewers' browser engine starts once the window has been drawn, so that it does not hold
+  // up the first drawing.
+  body_->Bind(wxEVT_PAINT, [this, started = false](wxPaintEvent& event) mutable {
+    if (!started) CallAfter([] { views::CBrowserPool::Prepare(); });
+    started = true;
+    event.Skip();
+  });
 
   if (!autoOpenPath_.empty()) {
     TheDebugLog().Log("Auto open file %s", autoOpenPath_.c_str());

@@ -1,8 +1,12 @@
 #include "views/BrowserHostWnd.h"
 
+#include <chrono>
+
+#include <wx/evtloop.h>
 #include <wx/html/htmprint.h>
 #include <wx/webview.h>
 
+#include "views/BrowserPool.h"
 #include "views/core/ViewerDocument.h"
 
 namespace views {
@@ -12,31 +16,35 @@ wxDEFINE_EVENT(EVT_BROWSER_HOST_NOTIFY, CBrowserHostNotify);
 CBrowserHostNotify::CBrowserHostNotify(int code, int id, std::string url, std::string text)
     : wxNotifyEvent(EVT_BROWSER_HOST_NOTIFY, id), code_(code), url_(std::move(url)), text_(std::move(text)) {}
 
+namespace {
+
+const wxEventTypeTag<wxWebViewEvent>* const kBrowserEvents[] = {&wxEVT_WEBVIEW_NAVIGATING, &wxEVT_WEBVIEW_LOADED,
+                                                               &wxEVT_WEBVIEW_NAVIGATED, &wxEVT_WEBVIEW_TITLE_CHANGED};
+
+// Long enough for the engine to start on a busy machine.
+constexpr auto kPageTimeOut = std::chrono::seconds(5);
+
+}  // namespace
+
 CBrowserHostWnd::CBrowserHostWnd() = default;
 
-CBrowserHostWnd::~CBrowserHostWnd() { delete printing_; }
+CBrowserHostWnd::~CBrowserHostWnd() {
+  delete printing_;
+  if (browser_ == nullptr) return;
+  for (const auto* type : kBrowserEvents) browser_->Unbind(*type, &CBrowserHostWnd::OnBrowserEvent, this);
+  CBrowserPool::Give(browser_);
+}
 
 bool CBrowserHostWnd::Create(long style, const wxRect& rect, wxWindow* parent, int id) {
   if (!wxPanel::Create(parent, id, rect.GetPosition(), rect.GetSize(), style)) return false;
-  if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) return true;
-  browser_ = wxWebView::New(this, wxID_ANY, "about:blank", wxPoint(0, 0), GetClientSize());
+  browser_ = CBrowserPool::Take(this, loading_);
   if (browser_ == nullptr) return true;
-  // The viewer offers its own commands; the browser's menu would offer to reload a page that
-  // came from no address.
-  browser_->EnableContextMenu(false);
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     browser_->SetSize(GetClientSize());
     event.Skip();
   });
-  browser_->Bind(wxEVT_WEBVIEW_NAVIGATING,
-                 [this](wxWebViewEvent& event) { Forward(event, CBrowserHostNotify::kBeforeNavigate, {}); });
-  browser_->Bind(wxEVT_WEBVIEW_LOADED,
-                 [this](wxWebViewEvent& event) { Forward(event, CBrowserHostNotify::kDocumentComplete, {}); });
-  browser_->Bind(wxEVT_WEBVIEW_NAVIGATED,
-                 [this](wxWebViewEvent& event) { Forward(event, CBrowserHostNotify::kNavigateComplete, {}); });
-  browser_->Bind(wxEVT_WEBVIEW_TITLE_CHANGED, [this](wxWebViewEvent& event) {
-    Forward(event, CBrowserHostNotify::kTitleChange, event.GetString().utf8_string());
-  });
+  for (const auto* type : kBrowserEvents) browser_->Bind(*type, &CBrowserHostWnd::OnBrowserEvent, this);
+  WaitForPage();
   return true;
 }
 
@@ -46,6 +54,20 @@ bool CBrowserHostWnd::CreateFromControl(wxWindow* parent, int controlId) {
   const wxRect rect = placeholder->GetRect();
   placeholder->Destroy();
   return Create(wxTAB_TRAVERSAL, rect, parent, controlId);
+}
+
+void CBrowserHostWnd::OnBrowserEvent(wxWebViewEvent& event) {
+  const wxEventType type = event.GetEventType();
+  if (type == wxEVT_WEBVIEW_NAVIGATING) {
+    Forward(event, CBrowserHostNotify::kBeforeNavigate, {});
+  } else if (type == wxEVT_WEBVIEW_LOADED) {
+    loading_ = false;
+    Forward(event, CBrowserHostNotify::kDocumentComplete, {});
+  } else if (type == wxEVT_WEBVIEW_NAVIGATED) {
+    Forward(event, CBrowserHostNotify::kNavigateComplete, {});
+  } else {
+    Forward(event, CBrowserHostNotify::kTitleChange, event.GetString().utf8_string());
+  }
 }
 
 void CBrowserHostWnd::Forward(wxWebViewEvent& event, int code, const std::string& text) {
@@ -61,12 +83,34 @@ void CBrowserHostWnd::Navigate(const std::string& url) {
 
 void CBrowserHostWnd::Clear() {
   document_.clear();
-  if (browser_) browser_->SetPage(wxString(), wxString());
+  if (!pageEmpty_) Load(std::string());
 }
 
 void CBrowserHostWnd::Write(const std::string& html) {
   document_ = html;
-  if (browser_) browser_->SetPage(wxString::FromUTF8(html), wxString());
+  Load(html);
+}
+
+void CBrowserHostWnd::Load(const std::string& html) {
+  if (!browser_) return;
+  pageEmpty_ = html.empty();
+  loading_ = true;
+  browser_->SetPage(wxString::FromUTF8(html), wxString());
+  WaitForPage();
+}
+
+// The browser loads its pages in a process of its own. Waiting for the page lets a viewer open
+// with its document instead of empty for a moment. Meanwhile only the display's own events are
+// handled: what the user types or clicks waits until the page is there.
+void CBrowserHostWnd::WaitForPage() {
+  wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+  const auto giveUp = std::chrono::steady_clock::now() + kPageTimeOut;
+  while (loading_ && answering_ && loop != nullptr) {
+    loop->YieldFor(wxEVT_CATEGORY_UI);
+    if (!loading_) break;
+    if (std::chrono::steady_clock::now() > giveUp) answering_ = false;
+    else wxMilliSleep(1);
+  }
 }
 
 void CBrowserHostWnd::Print(const std::string&, const std::string&) {

@@ -43,9 +43,9 @@ class CBrowserHostWnd : public wxPanel {
   CBrowserHostWnd();
   ~CBrowserHostWnd() override;
 
-  // Makes the host window and the browser inside it, covering it; false, with neither made,
-  // when the window cannot be made. A desktop without a browser engine leaves the host empty:
-  // every browser operation then does nothing.
+  // Makes the host window and the browser inside it, covering it, and waits until the browser has
+  // its empty page; false, with neither made, when the window cannot be made. A desktop without
+  // a browser engine leaves the host empty: every browser operation then does nothing.
   bool Create(long style, const wxRect& rect, wxWindow* parent, int id);
   // Puts the host where the placeholder control stands, in its place and with its id.
   bool CreateFromControl(wxWindow* parent, int controlId);
@@ -55,7 +55,7 @@ class CBrowserHostWnd : public wxPanel {
   void Navigate(const std::string& url);
   // Empties the document.
   void Clear();
-  // Shows the whole HTML text as the document.
+  // Shows the whole HTML text as the document; it is there when Write returns.
   void Write(const std::string& html);
   // The print dialog of the browser, for its document.
   void Print(const std::string& header, const std::string& footer);
@@ -63,9 +63,16 @@ class CBrowserHostWnd : public wxPanel {
   void PrintPreview(const std::string& header, const std::string& footer);
 
  private:
+  void OnBrowserEvent(wxWebViewEvent& event);
   void Forward(wxWebViewEvent& event, int code, const std::string& text);
+  // Gives the browser the page and waits until it has loaded it.
+  void Load(const std::string& html);
+  void WaitForPage();
 
   wxWebView* browser_ = nullptr;
+  bool loading_ = false;    // the browser has not yet loaded the page it was given
+  bool answering_ = true;   // false once the browser let a wait for its page run out
+  bool pageEmpty_ = true;
   std::string document_;
   wxHtmlEasyPrinting* printing_ = nullptr;
 };

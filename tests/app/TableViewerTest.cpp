@@ -1,8 +1,18 @@
 // The dive tables of a loaded plan in the viewer: opened from the View menu, annotated, saved
-// and kept open by Enter.
+// and kept open by Enter; each viewer has its own document from the first moment it is shown,
+// and the browser engine ends with the program.
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
 
 #include <wx/prntbase.h>
 #include <wx/textctrl.h>
@@ -61,6 +71,57 @@ void WriteTwoDivePlan(const std::string& path) {
 
 void Click(int id) { ClickOn(Viewer()->FindWindow(id)); }
 
+// The processes of the browser engine whose names begin so, children of this process and
+// running. The names are cut to 15 characters.
+std::set<pid_t> EngineProcesses(const std::string& namePrefix) {
+  std::set<pid_t> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+    std::ifstream file(entry.path() / "stat");
+    std::string stat;
+    if (!std::getline(file, stat)) continue;
+    // "pid (name) state parent ..."
+    const std::size_t open = stat.find('(');
+    const std::size_t close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) continue;
+    std::istringstream rest(stat.substr(close + 1));
+    char state = 0;
+    pid_t parent = 0;
+    if (rest >> state >> parent && state != 'Z' && parent == getpid() &&
+        stat.compare(open + 1, namePrefix.size(), namePrefix) == 0) {
+      found.insert(std::stoi(stat));
+    }
+  }
+  return found;
+}
+
+std::set<pid_t> PageProcesses() { return EngineProcesses("WebKitWebProces"); }
+
+// Whether every process of the engine that this process took over ends within the time.
+bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
+  const auto giveUp = std::chrono::steady_clock::now() + time;
+  for (;;) {
+    while (waitpid(-1, nullptr, WNOHANG) > 0) {
+    }
+    if (EngineProcesses("WebKit").empty()) return true;
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+template <typename Window>
+bool AnyWindowIs() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (dynamic_cast<Window*>(window) != nullptr) return true;
+  }
+  return false;
+}
+
+// The menu command, as the View menu sends it.
+void RunViewCommand(int command) {
+  wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(command)));
+}
+
 void SaveScreenshot(wxWindow& window, const char* name) {
   wxImage shot = CaptureWindow(window).ConvertToImage();
   if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
@@ -83,11 +144,8 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
       .Answer(wxID_OK)  // the save dialog again, in a folder that is a file
       .Answer(wxID_OK);  // the message that it could not be saved
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; }, [] {
-        // The menu command, as the View menu sends it.
-        wxQueueEvent(MainWindow(),
-                     new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_VIEW_ALL_DIVE_TABLES)));
-      })
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
       .Then("the viewer showing two tables", [] { return AskDocument(kCountTables) == "2"; }, [] {
         views::CViewer& viewer = *Viewer();
         EXPECT_EQ(viewer.GetTitle(), "Velmar Tessaline - Viewer");
@@ -196,4 +254,65 @@ TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithout
       .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", path.string()}), 0);
   EXPECT_EQ(run.NativeDialogs().size(), 1u);
+}
+
+// The program opens the dive table of the current dive, then of both dives with notes. Each
+// step acts at the first look at the viewer after it was shown: its document must be there
+// already, not come a moment later, and not be the document of the viewer before. The exit
+// status of the program, or 1 when a step failed.
+int RunViewersInARow() {
+  TempFolders folders;
+  const std::filesystem::path plan = folders.Root() / "Weekend.ccp";
+  WriteTwoDivePlan(plan.string());
+  std::set<pid_t> pageProcesses;
+
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [] { RunViewCommand(ID_VIEW_DIVE_TABLE); })
+      .Then("the viewer of the current dive", [] { return Viewer() != nullptr; }, [&] {
+        EXPECT_EQ(AskDocument("document.title"), "Velmar Tessaline");
+        EXPECT_EQ(AskDocument(kCountTables), "1");
+        pageProcesses = PageProcesses();
+        EXPECT_FALSE(pageProcesses.empty());
+        Click(IDC_VIEWER_EXIT);
+      })
+      .Then("the first viewer closed", [] { return Viewer() == nullptr; },
+            [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
+      .Then("the viewer of both dives", [] { return Viewer() != nullptr; }, [&] {
+        EXPECT_EQ(AskDocument(kCountTables), "2");
+        // The engine was not started again for this viewer.
+        EXPECT_EQ(PageProcesses(), pageProcesses);
+        Click(IDC_VIEWER_NOTES);
+      })
+      .Then("the notes dialog", [] { return FindShown<views::CNotes>() != nullptr; }, [] {
+        views::CNotes& notes = *FindShown<views::CNotes>();
+        dynamic_cast<wxTextCtrl*>(notes.FindWindow(IDC_NOTES_TEXT))->SetValue("Deco on the shot line\nSecond <b>line</b>");
+        ClickOn(notes.FindWindow(framework::kIdOk));
+      })
+      .Then("the notes dialog gone", [] { return !AnyWindowIs<views::CNotes>(); }, [] {
+        EXPECT_EQ(AskDocument(kCountNotedFooters), "2");
+        Click(IDC_VIEWER_EXIT);
+      })
+      .Then("the second viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
+  const int status = run.Run({"--no-splash", plan.string()});
+  return ::testing::Test::HasFailure() ? 1 : status;
+}
+
+// The program runs in a process of its own, so that it ends as on the desktop; what it leaves
+// running is handed to this process.
+TEST(TableViewer, EachViewerShowsItsOwnDocumentAtOnceAndTheEngineEndsWithTheProgram) {
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  const pid_t program = fork();
+  ASSERT_GE(program, 0);
+  if (program == 0) {
+    const int status = RunViewersInARow();
+    std::fflush(stdout);
+    _exit(status);
+  }
+  int status = -1;
+  ASSERT_EQ(waitpid(program, &status, 0), program);
+  EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
 }
