@@ -35,6 +35,8 @@ class PreferencePage : public SettingsPage {
 
   PreferencePage(int templateId, std::vector<NumberField> numbers, std::vector<ChoiceField> choices);
 
+  // Showing and hiding the page stays reachable beside showing the stored values.
+  using SettingsPage::Show;
   // The stored values, numbers shown in these units.
   virtual void Show(const PreferenceValues& stored, UnitSystem units);
   // What the page's fields choose: an untouched field keeps the stored value.

@@ -29,6 +29,8 @@ struct SettingsSpinField {
 class SettingsPage : public framework::TemplatePanel {
  public:
   SettingsPage(int templateId, std::vector<SettingsSpinField> fields);
+  // The window's own label stays reachable beside the label of a control below.
+  using framework::TemplatePanel::SetLabel;
 
   void SetOwner(wxWindow* owner) { owner_ = owner; }
   wxWindow* GetOwner() const { return owner_.get(); }

@@ -125,7 +125,7 @@ void CGraph::OnRightDown(wxMouseEvent& event) {
 
 void CGraph::BindCommands() {
   auto command = [this](int id, auto&& action) {
-    Bind(wxEVT_MENU, [this, action](wxCommandEvent&) { action(); }, framework::ToolkitCommandId(id));
+    Bind(wxEVT_MENU, [action](wxCommandEvent&) { action(); }, framework::ToolkitCommandId(id));
   };
   command(ID_GRAPH_ZOOM, [this] { OnZoom(); });
   command(ID_GRAPH_PAN, [this] { OnPan(); });
