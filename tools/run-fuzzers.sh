@@ -14,7 +14,11 @@ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=
   -DFUZZ=ON -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=OFF
 cmake --build "$build_dir" -j "$(nproc)"
 
-for corpus in tests/fuzz/corpus/*/; do
+# Each target fuzzes on a core of its own, so the targets run side by side, as many at a time as
+# there are cores; a target's report is printed when it ends.
+fuzz_target() {
+  local corpus=$1
+  local name target work findings log executions
   name=$(basename "$corpus")
   target="$build_dir/tests/fuzz/fuzz_$name"
   work="$build_dir/work/$name"
@@ -27,7 +31,7 @@ for corpus in tests/fuzz/corpus/*/; do
       "$work" "$corpus" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz_$name failed; the input is in $findings" >&2
-    exit 1
+    return 1
   fi
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   echo "fuzz_$name: ${executions:-?} executions in ${seconds} s, $(find "$work" -type f | wc -l) new inputs"
@@ -35,7 +39,26 @@ for corpus in tests/fuzz/corpus/*/; do
   if ! "$target" -timeout=10 "$corpus"* >"$log.replay" 2>&1; then
     tail -n 60 "$log.replay"
     echo "fuzz_$name failed replaying its corpus" >&2
-    exit 1
+    return 1
   fi
   echo "fuzz_$name: corpus of $(find "$corpus" -type f | wc -l) inputs replayed"
+}
+
+failed=0
+running=0
+for corpus in tests/fuzz/corpus/*/; do
+  if ((running >= $(nproc))); then
+    wait -n || failed=1
+    running=$((running - 1))
+  fi
+  fuzz_target "$corpus" >"$build_dir/$(basename "$corpus").report" 2>&1 &
+  running=$((running + 1))
 done
+while ((running > 0)); do
+  wait -n || failed=1
+  running=$((running - 1))
+done
+for corpus in tests/fuzz/corpus/*/; do
+  cat "$build_dir/$(basename "$corpus").report"
+done
+exit "$failed"
