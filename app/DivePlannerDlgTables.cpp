@@ -28,8 +28,7 @@ bool CDivePlannerDlg::BuildDiveTableHtml(int index) {
 
 void CDivePlannerDlg::BuildGasUsageTableHtml(int index) {
   const views::TableSettings settings = views::TableSettings::FromProgram();
-  views::BuildGasUsageTableHtml(views::ReadPlanTableFacts(planGroup_, settings.units), index, settings,
-                                       gasTables_);
+  views::BuildGasUsageTableHtml(views::ReadPlanTableFacts(planGroup_, settings.units), index, settings, gasTables_);
 }
 
 void CDivePlannerDlg::CalculateForTables(int index) {

@@ -47,6 +47,8 @@ wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate
 // boxes, radio buttons, group boxes, text labels) that text from this template again: after a
 // change of language, the template of the new resources. The other controls keep what they show,
 // and so do the labels named in readouts, which show values rather than their template text.
+// A control without an id of its own (IDC_STATIC) cannot be found again and keeps its text, so
+// the templates of windows that stay open across a change of language give every caption an id.
 void ApplyTemplateCaptions(wxWindow& parent, const platform::DialogTemplate& dialog,
                            const std::vector<int>& readouts = {});
 
