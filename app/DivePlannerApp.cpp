@@ -5,6 +5,7 @@
 
 #include "app/LiabilityRichEdit.h"
 #include "app/SplashWnd.h"
+#include "engine/SettingsFaultReport.h"
 #include "engine/support/DebugLog.h"
 #include "engine/support/VersionInfo.h"
 #include "framework/MenuBuilder.h"
@@ -48,6 +49,8 @@ bool CDivePlannerApp::OnInit() {
   log.SetTimeStamps(true);
   log.SetEnabled(true);
   log.Log("Velmar Tessaline Startup");
+  static CSettingsFaultReport settingsFaults;  // one for the run: its user is told once
+  InstallSettingsFaultReport(&settingsFaults);
 
   if (!AgreedToDisclaimer()) return true;  // OnRun ends the program at once
   agreed_ = true;

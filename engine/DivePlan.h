@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -390,6 +391,9 @@ class CDivePlan {
 
   // Appends the dive's records for the plan file, each ending with a line feed.
   void WriteDiveRecords(std::string& text) const;
+  // True when keys hold every record that WriteDiveRecords writes for any dive (all but the
+  // points): a section of a plan file without one of them was cut short.
+  static bool HasEveryDiveRecord(const std::set<int>& keys);
   // Appends a point of a plan-file row 100 (user points) or 110 (bailout plan points) as it
   // stands; false for any other row or one with too few fields.
   bool AddPointFromRecord(std::string_view record);

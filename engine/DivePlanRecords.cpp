@@ -25,6 +25,11 @@ constexpr int kBailoutGasListRecord = 60;
 constexpr int kUserPointRecord = 100;
 constexpr int kBailoutPointRecord = 110;
 constexpr int kPointRecordMinFields = 8;  // key and seven values; the bailout flag may be missing
+// What WriteDiveRecords writes for every dive, whatever its points.
+constexpr int kEveryDiveRecord[] = {kNameRecord, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 70, 71, kBellGasRecord, 40,
+                                    41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, kBailoutStartRecord,
+                                    kBailoutDepthRecord, kBailoutTriggeredRecord, kBailoutRecord058,
+                                    kBailoutGasListRecord};
 
 // The bailout point lies within the dive's day.
 constexpr SettingRange kBailoutTimeSec{0, CDivePlan::kDayLimitSec};
@@ -129,6 +134,11 @@ void CDivePlan::WriteDiveRecords(std::string& text) const {
   AppendTextRecord(text, kBailoutGasListRecord, bailoutGasList_);
   for (const CPlanPoint& point : userPoints_) AddPoint(text, kUserPointRecord, point, false);
   for (const CPlanPoint& point : bailoutPoints_) AddPoint(text, kBailoutPointRecord, point, point.bailout);
+}
+
+bool CDivePlan::HasEveryDiveRecord(const std::set<int>& keys) {
+  return std::all_of(std::begin(kEveryDiveRecord), std::end(kEveryDiveRecord),
+                     [&keys](int key) { return keys.count(key) > 0; });
 }
 
 bool CDivePlan::AddPointFromRecord(std::string_view line) {

@@ -139,7 +139,9 @@ class CPlanGroup : public CDiveGroupSettings {
   // Replaces the plan with the plan file's: every dive rebuilt through its setters (with Auto
   // Recalc on, each change calculates the dive), then WMU_PLAN_LOADED (0) and no unsaved
   // changes. A file that cannot be read, is no plan file or holds more than 30 dives leaves the
-  // group with one new dive and no path.
+  // group with one new dive and no path. A file that shows it was cut short (no line end after
+  // its last line, or a dive lacking a record every saved dive has) is loaded as far as it goes
+  // and the user is told, with the number of dives read.
   bool LoadPlanGroup(const std::string& path);
   // Writes one dive as a dive file; false for an index without a dive.
   bool ExportDive(const std::string& path, int index) const;
@@ -184,10 +186,10 @@ class CPlanGroup : public CDiveGroupSettings {
   }
 
   // Reads a plan or dive file for operation ("CPlanGroup::LoadPlanGroup()" ...) and checks its
-  // first line. On failure shows the message (invalidMessage for a file of the wrong kind), logs
-  // and clears m_loadInProgress.
+  // first line; lastLineEnded tells whether the file ends with a line end. On failure shows the
+  // message (invalidMessage for a file of the wrong kind), logs and clears m_loadInProgress.
   bool ReadFileToLoad(const std::string& path, std::string_view kind, int invalidMessage, std::string_view operation,
-                      std::vector<std::string>& lines);
+                      std::vector<std::string>& lines, bool* lastLineEnded = nullptr);
   // A plan file's header records, wherever they stand; false for any other key.
   bool ApplyHeaderRecord(const CTextRecord& record);
   bool SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const;

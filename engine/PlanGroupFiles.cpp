@@ -5,6 +5,7 @@
 // record by record through the same setters an edit uses, with m_loadInProgress set so that the
 // load itself is not recorded as a change.
 #include <algorithm>
+#include <set>
 
 #include "engine/NumberText.h"
 #include "engine/PlanGroup.h"
@@ -37,6 +38,33 @@ int CountDives(const std::vector<std::string>& lines) {
   return static_cast<int>(std::count(lines.begin(), lines.end(), kDiveKind));
 }
 
+// Whether a plan file ends as the program writes one: a dive section that lacks a record every
+// saved dive has was cut short, and so was a file whose last line has no line end.
+class CutShortCheck {
+ public:
+  void StartDive() {
+    EndDive();
+    inDive_ = true;
+  }
+  void Record(int key) {
+    if (inDive_) keys_.insert(key);
+  }
+  bool CutShort(bool lastLineEnded) {
+    EndDive();
+    return !lastLineEnded || diveCutShort_;
+  }
+
+ private:
+  void EndDive() {
+    if (inDive_ && !CDivePlan::HasEveryDiveRecord(keys_)) diveCutShort_ = true;
+    keys_.clear();
+    inDive_ = false;
+  }
+  std::set<int> keys_;
+  bool inDive_ = false;
+  bool diveCutShort_ = false;
+};
+
 }  // namespace
 
 void CPlanGroup::WriteHeader(std::string& text) const {
@@ -50,7 +78,7 @@ bool CPlanGroup::SaveRecordFile(const CTextRecordWriter& file, const std::string
   std::string error;
   if (file.Save(path, error)) return true;
   LogText("Unable to write data file " + path + " - " + error);
-  ShowMessage(IDS_MSG_UNABLE_TO_WRITE_FILE);
+  platform::AskUser(SaveFailureMessage(path), platform::mb::kOk | platform::mb::kIconExclamation);
   return false;
 }
 
@@ -75,9 +103,9 @@ bool CPlanGroup::ExportDive(const std::string& path, int index) const {
 }
 
 bool CPlanGroup::ReadFileToLoad(const std::string& path, std::string_view kind, int invalidMessage,
-                                std::string_view operation, std::vector<std::string>& lines) {
+                                std::string_view operation, std::vector<std::string>& lines, bool* lastLineEnded) {
   std::string error;
-  switch (ReadRecordFile(path, kind, lines, error)) {
+  switch (ReadRecordFile(path, kind, lines, error, lastLineEnded)) {
     case RecordFileRead::kRead:
       LogText("File opened OK");
       return true;
@@ -127,8 +155,10 @@ bool CPlanGroup::LoadPlanGroup(const std::string& path) {
   CreateDefaultPlan();
 
   std::vector<std::string> lines;
-  if (!ReadFileToLoad(path, kPlanKind, IDS_MSG_INVALID_DIVE_PLAN_FILE, kOperation, lines)) return false;
-  if (CountDives(lines) > kMaxDives) {
+  bool lastLineEnded = false;
+  if (!ReadFileToLoad(path, kPlanKind, IDS_MSG_INVALID_DIVE_PLAN_FILE, kOperation, lines, &lastLineEnded)) return false;
+  const int diveCount = CountDives(lines);
+  if (diveCount > kMaxDives) {
     // Refused before any dive is built: the group keeps its one new dive.
     ShowMessage(IDS_MSG_INVALID_DIVE_PLAN_FILE);
     SetLoadInProgress(false, "CPlanGroup::LoadPlanGroup() Failed to add dive plan");
@@ -137,18 +167,27 @@ bool CPlanGroup::LoadPlanGroup(const std::string& path) {
   filePath_ = path;
 
   CDivePlan* selected = nullptr;
+  CutShortCheck cutShort;
   for (const std::string& line : lines) {
     if (line == kDiveKind) {
       if (selected != nullptr) AddDivePlan();  // never fails: the dives were counted
       selected = dives_.back().dive.get();
+      cutShort.StartDive();
       continue;
     }
     const CTextRecord record(line);
-    if (!record.IsRecord() || ApplyHeaderRecord(record)) continue;
+    if (!record.IsRecord()) continue;
+    cutShort.Record(record.GetKey());
+    if (ApplyHeaderRecord(record)) continue;
     // Dive records before the first "Dive" line belong to no dive.
     if (selected != nullptr) selected->ApplyDiveRecord(record);
   }
 
+  if (cutShort.CutShort(lastLineEnded)) {
+    LogText("File " + path + " seems to be cut short - " + std::to_string(diveCount) + " dives read");
+    platform::AskUser(FormatC(ResourceFormat(IDS_MSG_PLAN_FILE_CUT_SHORT).c_str(), path.c_str(), diveCount),
+                      platform::mb::kOk | platform::mb::kIconExclamation);
+  }
   LogText("File " + path + " loaded OK");
   SetLoadInProgress(false, "CPlanGroup::LoadPlanGroup() Finished");
   platform::PostToMainWindow(WMU_PLAN_LOADED, 0, 0);

@@ -18,7 +18,7 @@ class CRegSetting {
   // none (such a setting goes to the store on every get).
   Value Get() const;
   // Caches the value and writes it to the store, whatever the cache held before. A failed write
-  // is not reported: the program goes on with the new value.
+  // is reported by the store; the program goes on with the new value.
   void Set(const Value& value);
 
   const std::string& GetKeyPath() const { return keyPath_; }

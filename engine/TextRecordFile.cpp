@@ -9,6 +9,8 @@
 #include "engine/support/MemStdioFile.h"
 #include "engine/support/Rounding.h"
 #include "platform/WholeFiles.h"
+#include "resources/ProgramResources.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -139,8 +141,13 @@ bool CTextRecordWriter::Save(const std::string& path, std::string& error) const 
   return platform::ReplaceFileContents(path, GetFileText(), 0666, &error);
 }
 
+std::string SaveFailureMessage(const std::string& path) {
+  if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
+  return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE);
+}
+
 RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, std::vector<std::string>& lines,
-                              std::string& error) {
+                              std::string& error, bool* lastLineEnded) {
   lines.clear();
   std::string contents;
   switch (platform::ReadRegularFile(path, kMaxRecordFileBytes, contents, &error)) {
@@ -150,6 +157,7 @@ RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, st
   }
   // A byte-order mark, as some editors write one, is no part of the first line.
   if (contents.rfind(kUtf8ByteOrderMark, 0) == 0) contents.erase(0, kUtf8ByteOrderMark.size());
+  if (lastLineEnded != nullptr) *lastLineEnded = !contents.empty() && contents.back() == '\n';
   CMemStdioFile file(std::move(contents));
   std::string line;
   if (!file.ReadLine(line) || line != kind) return RecordFileRead::kWrongKind;

@@ -63,13 +63,18 @@ class CTextRecordWriter {
   std::string text_;
 };
 
+// What the user is told when a save of the file failed: that it is read-only, or else that it
+// could not be written.
+std::string SaveFailureMessage(const std::string& path);
+
 enum class RecordFileRead { kRead, kCannotOpen, kWrongKind };
 
 // Reads a record file whole and checks that line 1 is exactly kind. On kRead, lines holds the
-// lines after the first, without their line ends. A file far larger than any the program
-// writes is of the wrong kind. error tells why a file could not be opened.
+// lines after the first, without their line ends, and lastLineEnded (when given) whether the
+// file ends with a line end, as every file the program writes does. A file far larger than any
+// the program writes is of the wrong kind. error tells why a file could not be opened.
 RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, std::vector<std::string>& lines,
-                              std::string& error);
+                              std::string& error, bool* lastLineEnded = nullptr);
 
 // Text as UTF-8: returned as it is when it is valid UTF-8, else read as Windows-1252.
 std::string FileTextToUtf8(std::string_view text);

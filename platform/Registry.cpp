@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 #include "platform/RegistryDocument.h"
@@ -13,7 +14,6 @@
 #include "platform/WholeFiles.h"
 
 namespace platform {
-namespace {
 
 struct FileStamp {
   bool exists = false;
@@ -28,6 +28,8 @@ struct FileStamp {
            modified.tv_nsec == other.modified.tv_nsec;
   }
 };
+
+namespace {
 
 FileStamp StampOf(const std::filesystem::path& file) {
   struct stat info {};
@@ -45,12 +47,12 @@ FileStamp StampOf(const std::filesystem::path& file) {
 constexpr std::uint64_t kMaxStoreBytes = 64u << 20;
 
 // The store's text; false when an existing store cannot be read.
-bool ReadStore(const std::filesystem::path& file, std::string& text) {
-  return ReadRegularFile(file, kMaxStoreBytes, text) == ReadFileResult::kRead;
+bool ReadStore(const std::filesystem::path& file, std::string& text, std::string* error = nullptr) {
+  return ReadRegularFile(file, kMaxStoreBytes, text, error) == ReadFileResult::kRead;
 }
 
-// A damaged store is kept aside before it is replaced, so nothing it held is lost.
-void KeepDamagedCopy(const std::filesystem::path& file) {
+// "<store>.damaged-<local date and time>-<process id>", with a number added when that exists.
+std::filesystem::path DamagedCopyName(const std::filesystem::path& file, int attempt) {
   char stamp[32];
   std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -58,14 +60,19 @@ void KeepDamagedCopy(const std::filesystem::path& file) {
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
   std::filesystem::path copy = file;
   copy += std::string(".damaged-") + stamp + "-" + std::to_string(::getpid());
-  std::error_code ignored;
-  std::filesystem::copy_file(file, copy, std::filesystem::copy_options::skip_existing, ignored);
+  if (attempt > 0) copy += "-" + std::to_string(attempt);
+  return copy;
+}
+
+RegistryFaultReport& FaultReport() {
+  static RegistryFaultReport report;
+  return report;
 }
 
 class ExclusiveLock {
  public:
   explicit ExclusiveLock(const std::filesystem::path& lockFile)
-      : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+      : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)), error_(fd_ < 0 ? errno : 0) {
     if (fd_ >= 0) {
       while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
       }
@@ -77,9 +84,11 @@ class ExclusiveLock {
   ExclusiveLock(const ExclusiveLock&) = delete;
   ExclusiveLock& operator=(const ExclusiveLock&) = delete;
   bool Held() const { return fd_ >= 0; }
+  int Error() const { return error_; }
 
  private:
   int fd_;
+  int error_;
 };
 
 }  // namespace
@@ -118,30 +127,74 @@ std::optional<std::string> RegistryStore::ReadString(std::string_view keyPath, s
   return value->text;
 }
 
-template <typename Change>
-bool RegistryStore::Modify(Change&& change) {
-  std::lock_guard guard(mutex_);
-  std::error_code error;
-  std::filesystem::create_directories(file_.parent_path(), error);
+bool RegistryStore::Modify(const Change& change) {
+  std::vector<RegistryFault> faults;
+  bool written = false;
+  {
+    std::lock_guard guard(mutex_);
+    written = ModifyLocked(change, faults);
+  }
+  // Outside the lock: telling the user may run a message loop that writes settings again.
+  if (const RegistryFaultReport& report = FaultReport()) {
+    for (const RegistryFault& fault : faults) report(fault);
+  }
+  return written;
+}
+
+bool RegistryStore::ModifyLocked(const Change& change, std::vector<RegistryFault>& faults) {
+  const auto failed = [&](std::string reason) {
+    faults.push_back(RegistryFault{RegistryFault::Kind::kWriteFailed, file_, std::move(reason), {}});
+    return false;
+  };
+  std::error_code ignored;
+  std::filesystem::create_directories(file_.parent_path(), ignored);
   std::filesystem::path lockFile = file_;
   lockFile += ".lock";
   ExclusiveLock lock(lockFile);
-  if (!lock.Held()) return false;
+  if (!lock.Held()) return failed("Cannot open " + lockFile.string() + ": " + std::strerror(lock.Error()));
 
   cache_.reset();
   RegistryDocument document;
-  if (StampOf(file_).exists) {
+  const FileStamp stamp = StampOf(file_);
+  if (stamp.exists) {
     std::string text;
+    std::string reason;
     // Replacing a store that could not be read would lose every value in it.
-    if (!ReadStore(file_, text)) return false;
+    if (!ReadStore(file_, text, &reason)) return failed(reason);
     document = RegistryDocument::Parse(text);
-    if (document.IsDamaged()) KeepDamagedCopy(file_);
+    // The rewrite drops the lines that cannot be read: only once they are safe in a copy.
+    if (document.IsDamaged() && !KeepDamagedCopy(stamp, text, document, faults)) return false;
   }
   // A store that holds the value already is left as it is, unless it is damaged: its copy was
   // kept aside and it is rewritten with what could be read.
   if (!change(document) && !document.IsDamaged()) return true;
-  return ReplaceFileContents(file_, document.Serialize(), 0600);
+  std::string reason;
+  if (!ReplaceFileContents(file_, document.Serialize(), 0600, &reason)) return failed(reason);
+  return true;
 }
+
+bool RegistryStore::KeepDamagedCopy(const FileStamp& stamp, std::string_view text, const RegistryDocument& document,
+                                    std::vector<RegistryFault>& faults) {
+  // A write that failed after the copy was kept need not keep another of the same file.
+  if (copiedDamage_ && *copiedDamage_ == stamp) return true;
+  constexpr int kAttempts = 100;
+  std::string reason;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const std::filesystem::path copy = DamagedCopyName(file_, attempt);
+    if (WriteNewFile(copy, text, 0600, &reason)) {
+      copiedDamage_ = std::make_unique<FileStamp>(stamp);
+      faults.push_back(
+          RegistryFault{RegistryFault::Kind::kDamagedLinesKept, file_, copy.string(), document.RefusedLines()});
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  faults.push_back(RegistryFault{RegistryFault::Kind::kWriteFailed, file_,
+                                 "Lines that cannot be read could not be kept aside - " + reason, {}});
+  return false;
+}
+
+void SetRegistryFaultReport(RegistryFaultReport report) { FaultReport() = std::move(report); }
 
 bool RegistryStore::WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value) {
   return Modify([&](RegistryDocument& document) {

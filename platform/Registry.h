@@ -4,15 +4,33 @@
 // e.g. key "Software\Velmar\VelmarTessaline\Settings\General", value "Units".
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
 class RegistryDocument;
+struct FileStamp;
+
+// What went wrong with the store, for the program's log and its user.
+struct RegistryFault {
+  enum class Kind {
+    kWriteFailed,       // a value could not be stored; detail says why
+    kDamagedLinesKept,  // lines that cannot be read were kept in the copy named by detail
+  };
+  Kind kind = Kind::kWriteFailed;
+  std::filesystem::path file;
+  std::string detail;
+  std::vector<std::string> refusedLines;  // kDamagedLinesKept: the first of them
+};
+using RegistryFaultReport = std::function<void(const RegistryFault&)>;
+// Every store reports its faults here, outside its locks (none installed: they go unreported).
+void SetRegistryFaultReport(RegistryFaultReport report);
 
 class RegistryStore {
  public:
@@ -27,8 +45,9 @@ class RegistryStore {
 
   // Each write re-reads the file under an exclusive lock, changes the one value and replaces
   // the file atomically, so values written meanwhile by another process survive; a file that
-  // holds the value already is not rewritten. False when the file could not be written; the
-  // old file is then untouched.
+  // holds the value already is not rewritten. A file holding lines that cannot be read is
+  // rewritten only once a copy of it is safely on disk beside it. False, and reported as a
+  // fault, when the file could not be written; the old file is then untouched.
   bool WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value);
   bool WriteString(std::string_view keyPath, std::string_view valueName, std::string_view value);
   bool DeleteValue(std::string_view keyPath, std::string_view valueName);
@@ -37,13 +56,17 @@ class RegistryStore {
 
  private:
   struct CachedDocument;
-  template <typename Change>
-  bool Modify(Change&& change);
+  using Change = std::function<bool(RegistryDocument&)>;
+  bool Modify(const Change& change);
+  bool ModifyLocked(const Change& change, std::vector<RegistryFault>& faults);
+  bool KeepDamagedCopy(const FileStamp& stamp, std::string_view text, const RegistryDocument& document,
+                       std::vector<RegistryFault>& faults);
   const RegistryDocument& Current() const;
 
   std::filesystem::path file_;
   mutable std::mutex mutex_;
   mutable std::unique_ptr<CachedDocument> cache_;
+  std::unique_ptr<FileStamp> copiedDamage_;  // the damaged file a copy was last kept of
 };
 
 // The process-wide store: $XDG_CONFIG_HOME/Velmar/registry.reg unless redirected.

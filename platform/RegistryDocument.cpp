@@ -60,8 +60,9 @@ std::string Quote(std::string_view text) {
   return out;
 }
 
+// Always eight hex digits: fewer are what is left of a value cut short.
 bool ParseDword(std::string_view digits, std::uint32_t& value) {
-  if (digits.empty() || digits.size() > 8) return false;
+  if (digits.size() != 8) return false;
   value = 0;
   for (char c : digits) {
     int nibble;
@@ -132,7 +133,7 @@ RegistryDocument RegistryDocument::Parse(std::string_view text) {
     if (line.empty() || line[0] == ';') continue;
     if (!headerSeen) {
       if (line != kHeader4 && line != kHeader5) {
-        document.damaged_ = true;
+        document.Refuse(line);
         return document;
       }
       headerSeen = true;
@@ -140,7 +141,7 @@ RegistryDocument RegistryDocument::Parse(std::string_view text) {
     }
     if (line.front() == '[') {
       if (line.back() != ']' || line.size() < 3) {
-        document.damaged_ = true;
+        document.Refuse(line);
         current = nullptr;
         continue;
       }
@@ -150,13 +151,18 @@ RegistryDocument RegistryDocument::Parse(std::string_view text) {
     if (line.front() == '@') continue;  // unnamed default values are not used
     RegistryValue value;
     if (!ParseValueLine(line, value) || current == nullptr) {
-      document.damaged_ = true;
+      document.Refuse(line);
       continue;
     }
     SetIn(*current, std::move(value));
   }
   if (!headerSeen) document.damaged_ = true;
   return document;
+}
+
+void RegistryDocument::Refuse(std::string_view line) {
+  damaged_ = true;
+  if (refusedLines_.size() < kMaxRefusedLinesKept) refusedLines_.emplace_back(line);
 }
 
 std::string RegistryDocument::Serialize() const {

@@ -31,6 +31,8 @@ class RegistryDocument {
   std::string Serialize() const;
 
   bool IsDamaged() const { return damaged_; }
+  // The first lines that were refused, as they were read (for the log).
+  const std::vector<std::string>& RefusedLines() const { return refusedLines_; }
   const RegistryValue* Find(std::string_view keyPath, std::string_view valueName) const;
   // False when the key held that value already, as it is given.
   bool Set(std::string_view keyPath, RegistryValue value);
@@ -41,7 +43,10 @@ class RegistryDocument {
   RegistryKey* FindKey(std::string_view fullPath);
   RegistryKey* FindOrAddKey(std::string_view fullPath);
   static bool SetIn(RegistryKey& key, RegistryValue value);
+  void Refuse(std::string_view line);
+  static constexpr std::size_t kMaxRefusedLinesKept = 20;
   std::vector<RegistryKey> keys_;
+  std::vector<std::string> refusedLines_;
   bool damaged_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -62,25 +63,63 @@ void SyncFolder(const std::filesystem::path& folder) {
   if (fd.Valid()) ::fsync(fd.Get());
 }
 
-// The file a save replaces: the target itself, or the file a symbolic link points to, so that
-// the link survives the save.
-std::filesystem::path ReplacedFile(const std::filesystem::path& target) {
-  struct stat link {};
-  if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
-  char resolved[PATH_MAX];
-  if (::realpath(target.c_str(), resolved) == nullptr) return target;
-  return resolved;
+// The file a save replaces: the target itself, or the file a chain of symbolic links ends in,
+// whether it exists or not, so that the links survive the save. False on a loop of links.
+bool ReplacedFile(const std::filesystem::path& target, std::filesystem::path& file) {
+  constexpr int kMaxLinks = 40;  // as the system follows them
+  file = target;
+  for (int link = 0; link < kMaxLinks; ++link) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) return true;
+    const std::filesystem::path next = std::filesystem::read_symlink(file, error);
+    if (error) return true;  // the save then reports what stands in its way
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+  errno = ELOOP;
+  return false;
 }
 
-// Temporary files are named "<file>.tmp-<process id>-<counter>".
+bool IsWriteProtected(const std::filesystem::path& file) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+// Temporary files are named "<stem>.tmp-<process id>-<counter>".
 constexpr std::string_view kTemporaryMark = ".tmp-";
+// The mark, a process id and a counter at their longest.
+constexpr std::size_t kTemporarySuffixBytes = kTemporaryMark.size() + 10 + 1 + 10;
+
+std::uint64_t NameHash(std::string_view name) {  // 64-bit FNV-1a
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return hash;
+}
+
+// The file's name, or when the temporary's name would then be longer than the folder allows,
+// the name's beginning and a hash of the whole name, so that it still belongs to this file alone.
+std::string TemporaryStem(const std::filesystem::path& file) {
+  const std::string name = file.filename().native();
+  const std::filesystem::path folder = file.parent_path();
+  long nameMax = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  if (nameMax <= 0) nameMax = NAME_MAX;
+  const auto limit = static_cast<std::size_t>(nameMax);
+  if (name.size() + kTemporarySuffixBytes <= limit) return name;
+  char hash[20];
+  std::snprintf(hash, sizeof hash, "~%016llx", static_cast<unsigned long long>(NameHash(name)));
+  const std::size_t hashBytes = std::strlen(hash);
+  std::size_t kept = limit > kTemporarySuffixBytes + hashBytes ? limit - kTemporarySuffixBytes - hashBytes : 0;
+  // Never half a UTF-8 character, so that the name still shows as text.
+  while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80) --kept;
+  return name.substr(0, kept) + hash;
+}
 
 // A name beside the file that no other save, of this process or another, is using.
-std::filesystem::path TemporaryName(const std::filesystem::path& file) {
+std::filesystem::path TemporaryName(const std::filesystem::path& file, const std::string& stem) {
   static std::atomic<unsigned> counter{0};
-  std::filesystem::path name = file;
-  name += std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  return name;
+  return file.parent_path() /
+         (stem + std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(counter++));
 }
 
 bool ReadDigits(std::string_view& text, unsigned long& value) {
@@ -90,11 +129,11 @@ bool ReadDigits(std::string_view& text, unsigned long& value) {
   return true;
 }
 
-// The process that made name as a temporary file of a save of the file named fileName; 0 for
-// any other name.
-pid_t TemporaryFileProcess(std::string_view name, std::string_view fileName) {
-  if (!name.starts_with(fileName)) return 0;
-  std::string_view rest = name.substr(fileName.size());
+// The process that made name as a temporary file of a save of the file whose temporaries begin
+// with stem; 0 for any other name.
+pid_t TemporaryFileProcess(std::string_view name, std::string_view stem) {
+  if (!name.starts_with(stem)) return 0;
+  std::string_view rest = name.substr(stem.size());
   if (!rest.starts_with(kTemporaryMark)) return 0;
   rest.remove_prefix(kTemporaryMark.size());
   unsigned long process = 0;
@@ -109,13 +148,12 @@ pid_t TemporaryFileProcess(std::string_view name, std::string_view fileName) {
 // file removes those of processes that no longer run; a running one may be writing its own.
 // Other files are never touched, whatever their names look like: they may be another
 // program's.
-void RemoveAbandonedTemporaries(const std::filesystem::path& file) {
+void RemoveAbandonedTemporaries(const std::filesystem::path& file, const std::string& stem) {
   const std::filesystem::path folder = file.parent_path();
-  const std::string fileName = file.filename().native();
   std::error_code error;
   std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error);
   for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-    const pid_t process = TemporaryFileProcess(entry->path().filename().native(), fileName);
+    const pid_t process = TemporaryFileProcess(entry->path().filename().native(), stem);
     if (process == 0) continue;
     struct stat status {};
     if (::lstat(entry->path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
@@ -125,10 +163,11 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& file) {
   }
 }
 
-int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& temporary, mode_t mode) {
+int CreateTemporary(const std::filesystem::path& file, const std::string& stem, std::filesystem::path& temporary,
+                    mode_t mode) {
   constexpr int kAttempts = 100;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    temporary = TemporaryName(file);
+    temporary = TemporaryName(file, stem);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -184,13 +223,22 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
                          std::string* error) {
-  const std::filesystem::path file = ReplacedFile(target);
-  RemoveAbandonedTemporaries(file);
+  std::filesystem::path file;
+  if (!ReplacedFile(target, file)) {
+    SetError(error, "Cannot follow the links of", target, errno);
+    return false;
+  }
+  if (IsWriteProtected(file)) {
+    if (error != nullptr) *error = "The file " + file.string() + " is read-only";
+    return false;
+  }
+  const std::string stem = TemporaryStem(file);
+  RemoveAbandonedTemporaries(file, stem);
   struct stat existing {};
   const bool keepMode = ::stat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
 
   std::filesystem::path temporary;
-  Descriptor fd(CreateTemporary(file, temporary, newFileMode));
+  Descriptor fd(CreateTemporary(file, stem, temporary, newFileMode));
   if (!fd.Valid()) {
     SetError(error, "Cannot create", temporary, errno);
     return false;
@@ -216,6 +264,43 @@ bool ReplaceFileContents(const std::filesystem::path& target, std::string_view c
   }
   SyncFolder(file.parent_path());
   return true;
+}
+
+bool IsReadOnlyFile(const std::filesystem::path& target) {
+  std::filesystem::path file;
+  return ReplacedFile(target, file) && IsWriteProtected(file);
+}
+
+bool WriteNewFile(const std::filesystem::path& file, std::string_view contents, mode_t mode, std::string* error) {
+  Descriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+  if (!fd.Valid()) {
+    const int code = errno;
+    SetError(error, "Cannot create", file, code);
+    errno = code;
+    return false;
+  }
+  const char* failedStep = nullptr;
+  std::string written;
+  if (!WriteAll(fd.Get(), contents)) {
+    failedStep = "Cannot write";
+  } else if (::fsync(fd.Get()) != 0) {
+    failedStep = "Cannot flush";
+  } else if (!fd.Close()) {
+    failedStep = "Cannot close";
+  } else if (ReadRegularFile(file, contents.size(), written) != ReadFileResult::kRead || written != contents) {
+    failedStep = "Cannot read back all that was written to";
+    errno = EIO;
+  }
+  if (failedStep == nullptr) {
+    SyncFolder(file.parent_path());
+    return true;
+  }
+  const int code = errno;
+  if (fd.Valid()) fd.Close();
+  ::unlink(file.c_str());
+  SetError(error, failedStep, file, code);
+  errno = code;
+  return false;
 }
 
 }  // namespace platform

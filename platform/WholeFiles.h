@@ -23,13 +23,25 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
                                std::string* error = nullptr);
 
 // Writes contents to a new temporary file beside target, flushes it to disk and renames it over
-// target. A target that is a symbolic link has the file it points to replaced; an existing
-// target keeps its permissions, a new one gets newFileMode less the umask. False, with the
-// failed step and the system's reason in error (when given), when any write, the flush, the
-// close or the rename failed: target is then untouched and the temporary file removed. The
-// temporary files that killed saves of the same file left behind, by processes no longer
-// running, are removed first.
+// target. A target that is a symbolic link has the file it points to replaced (made when it is
+// missing) and stays a link; an existing target keeps its permissions, a new one gets
+// newFileMode less the umask. A read-only target (IsReadOnlyFile) is refused. False, with the
+// failed step and the system's reason in error (when given), when the target is read-only or
+// any write, the flush, the close or the rename failed: target is then untouched and the
+// temporary file removed. The temporary files that killed saves of the same file left behind,
+// by processes no longer running, are removed first.
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode = 0666,
                          std::string* error = nullptr);
+
+// True when the file target names (through any links) exists and may not be written: this user
+// lacks write permission, or nobody has it. The second holds even for the administrator, who
+// may write anything, so that a file the user made read-only is never replaced.
+bool IsReadOnlyFile(const std::filesystem::path& target);
+
+// Makes file, which must not exist, with exactly contents, flushed to disk and read back to
+// check it. False, with the failed step and the reason in error, when any step failed; a file
+// made in part is removed. errno tells EEXIST from other failures.
+bool WriteNewFile(const std::filesystem::path& file, std::string_view contents, mode_t mode,
+                  std::string* error = nullptr);
 
 }  // namespace platform

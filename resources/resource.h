@@ -279,6 +279,9 @@
 #define IDS_GAS_MIX_LIST_FILTER             1626
 #define IDS_MSG_REPLACE_FILE                1627
 #define IDS_SETTINGS_SHEET_CAPTION          1628
+#define IDS_MSG_SETTINGS_NOT_SAVED          1645
+#define IDS_MSG_FILE_READ_ONLY              1646
+#define IDS_MSG_PLAN_FILE_CUT_SHORT         1647
 #define IDS_TAB_DIVE_SETTINGS               1095
 #define IDS_TAB_BAILOUT_SETTINGS            1096
 #define IDS_TAB_BAILOUT_GAS_LIST            1097

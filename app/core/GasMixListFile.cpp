@@ -84,7 +84,7 @@ bool SaveGasMixList(const std::string& path, const BailoutGasListModel& list) {
   std::string error;
   if (WriteGasMixListFile(path, list.GetListText(), error)) return true;
   TheDebugLog().Log("Unable to write gas mix list file %s - %s", path.c_str(), error.c_str());
-  ShowMessage(ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE));
+  ShowMessage(SaveFailureMessage(path));
   return false;
 }
 

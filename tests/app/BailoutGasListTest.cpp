@@ -176,4 +176,12 @@ TEST_F(GasMixListFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
   EXPECT_EQ(ReadFileText(Path()), "Gas Mix List\r\n060~32/0\r\n");
 }
 
+TEST_F(GasMixListFileTest, AReadOnlyListIsNotReplaced) {
+  WriteFileText(Path(), "Gas Mix List\r\n060~32/0\r\n");
+  std::filesystem::permissions(Path(), std::filesystem::perms(0444));
+  EXPECT_FALSE(SaveGasMixList(Path(), ListOf("21/0,100/0")));
+  EXPECT_EQ(Told(), std::vector<std::string>{Path() + " is read-only.\n\nThe file has not been changed."});
+  EXPECT_EQ(ReadFileText(Path()), "Gas Mix List\r\n060~32/0\r\n");
+}
+
 }  // namespace

@@ -495,3 +495,71 @@ TEST_F(PlanFilesTest, ImportMakesTheThirtiethDiveButNotAThirtyFirst) {
   EXPECT_NE(LogText().find("CPlanGroup::ImportDive() Failed to add dive plan - m_loadInProgress set False\n"),
             std::string::npos);
 }
+
+TEST_F(PlanFilesTest, AReadOnlyPlanOrDiveFileIsNotReplaced) {
+  for (const std::string name : {"plan.ccp", "dive.ccd"}) {
+    SCOPED_TRACE(name);
+    const std::string path = Write(name, "Dive Plan\r\n001~1\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    plan.RenameDive(0, "Changed");
+    userInterface.questions.clear();
+    EXPECT_FALSE(name == "plan.ccp" ? plan.SavePlanGroup(path) : plan.ExportDive(path, 0));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{path + " is read-only.\n\nThe file has not been changed."});
+    EXPECT_EQ(ReadFileText(path), "Dive Plan\r\n001~1\r\n");
+    EXPECT_TRUE(plan.m_modified);
+  }
+}
+
+TEST_F(PlanFilesTest, APlanCutAtAnyByteOpensWithWhatItHoldsAndSaysWhenItWasCutShort) {
+  BuildThreeDives();
+  const std::string whole = PathOf("whole.ccp");
+  ASSERT_TRUE(plan.SavePlanGroup(whole));
+  const std::string text = ReadFileText(whole);
+  const std::string cutPath = PathOf("cut.ccp");
+  const std::string cutShortStart = cutPath + " seems to be cut short: it does not end as a saved plan ends.\n\n";
+  for (std::size_t size = 0; size <= text.size(); ++size) {
+    const std::string cut = text.substr(0, size);
+    SCOPED_TRACE(testing::Message() << "cut at " << size << ": ..." << cut.substr(size > 40 ? size - 40 : 0));
+    // Worked out from the file alone: its lines, and whether the last dive reached record 060, the
+    // last that every saved dive holds.
+    int dives = 0;
+    bool lastDiveWhole = true;
+    std::size_t lineStart = 0;
+    while (lineStart < cut.size()) {
+      std::size_t lineEnd = cut.find('\n', lineStart);
+      const bool ended = lineEnd != std::string::npos;
+      if (!ended) lineEnd = cut.size();
+      std::string line = cut.substr(lineStart, lineEnd - lineStart);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line == "Dive") {
+        ++dives;
+        lastDiveWhole = false;
+      } else if (ended && line.rfind("060~", 0) == 0) {
+        lastDiveWhole = true;
+      }
+      lineStart = lineEnd + 1;
+    }
+    const bool refused = size < std::string("Dive Plan").size();  // a line end may follow it or not
+    const bool cutShort = !refused && (cut.back() != '\n' || !lastDiveWhole);
+
+    userInterface.questions.clear();
+    ASSERT_EQ(plan.LoadPlanGroup(Write("cut.ccp", cut)), !refused);
+    if (refused) {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{kInvalidPlanFile});
+      ExpectOneNewDive(plan);
+    } else if (cutShort) {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{cutShortStart + std::to_string(dives) + " dives have been read."});
+    } else {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
+    }
+    if (!refused) {
+      EXPECT_EQ(plan.GetDiveCount(), std::max(dives, 1));
+      EXPECT_FALSE(plan.m_modified);
+      EXPECT_FALSE(plan.m_loadInProgress);
+    }
+  }
+  // The whole file opens without a word, as do both cuts that leave whole dives.
+  userInterface.questions.clear();
+  ASSERT_TRUE(plan.LoadPlanGroup(whole));
+  EXPECT_TRUE(userInterface.questions.empty());
+}

@@ -93,6 +93,22 @@ TEST(RegistryDocument, DamagedTextReadsAsNothingOrWhatIsReadable) {
   }
 }
 
+TEST(RegistryDocument, ADwordOfOtherThanEightDigitsIsARefusedLine) {
+  // A store cut inside "GF Low"=dword:0000001e must not read GF Low = 1.
+  for (const char* digits : {"0000001", "1", "", "000000001e", "0000001e0"}) {
+    const std::string line = std::string("\"GF Low\"=dword:") + digits;
+    RegistryDocument document =
+        RegistryDocument::Parse("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"GF High\"=dword:00000055\r\n" + line);
+    EXPECT_TRUE(document.IsDamaged()) << line;
+    EXPECT_EQ(document.Find("A", "GF Low"), nullptr) << line;
+    EXPECT_EQ(document.Find("A", "GF High")->dword, 0x55u) << line;
+    EXPECT_EQ(document.RefusedLines(), std::vector<std::string>{line});
+  }
+  RegistryDocument whole = RegistryDocument::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"GF Low\"=dword:0000001E");
+  EXPECT_FALSE(whole.IsDamaged());
+  EXPECT_EQ(whole.Find("A", "GF Low")->dword, 30u);
+}
+
 TEST(RegistryDocument, RemovesValues) {
   RegistryDocument document;
   document.Set("A", Dword("x", 1));

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "tests/support/FileFaults.h"
+#include "tests/support/OrdinaryUser.h"
 #include "tests/support/TempFolders.h"
 
 namespace {
@@ -21,6 +22,32 @@ std::size_t FilesStartingWith(const std::filesystem::path& folder, const std::st
   }
   return count;
 }
+
+std::vector<std::filesystem::path> FilesNamed(const std::filesystem::path& folder, const std::string& prefix) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().filename().string().rfind(prefix, 0) == 0) files.push_back(entry.path());
+  }
+  return files;
+}
+
+// The faults the stores report while it lives.
+class RecordedFaults {
+ public:
+  RecordedFaults() {
+    platform::SetRegistryFaultReport([this](const platform::RegistryFault& fault) { faults.push_back(fault); });
+  }
+  ~RecordedFaults() { platform::SetRegistryFaultReport(nullptr); }
+  RecordedFaults(const RecordedFaults&) = delete;
+  RecordedFaults& operator=(const RecordedFaults&) = delete;
+
+  std::vector<platform::RegistryFault> faults;
+};
+
+using Kind = platform::RegistryFault::Kind;
+
+const std::string kDamagedStore = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kKey) +
+                                  "]\r\n\"GF High\"=dword:00000055\r\n\"GF Low\"=dword:0000001";
 
 }  // namespace
 
@@ -212,4 +239,107 @@ TEST(RegistryStore, ADamagedStoreIsRewrittenEvenByAWriteOfAValueItHolds) {
   EXPECT_EQ(ReadFileText(file).find("rubbish"), std::string::npos);
   EXPECT_EQ(store.ReadDword(kKey, "A"), 5u);
   ASSERT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 1u);
+}
+
+TEST(RegistryStore, ADwordCutShortReadsAsNoValueAndIsKeptInTheCopy) {
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  WriteFileText(file, kDamagedStore);
+  platform::RegistryStore store(file);
+  EXPECT_FALSE(store.ReadDword(kKey, "GF Low"));  // not 1
+  EXPECT_EQ(store.ReadDword(kKey, "GF High"), 0x55u);
+
+  ASSERT_TRUE(store.WriteDword(kKey, "Units", 1));
+  EXPECT_FALSE(store.ReadDword(kKey, "GF Low"));
+  EXPECT_EQ(ReadFileText(file).find("GF Low"), std::string::npos);
+  const auto copies = FilesNamed(folders.Config(), "registry.reg.damaged-");
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(ReadFileText(copies[0]), kDamagedStore);
+  ASSERT_EQ(recorded.faults.size(), 1u);
+  EXPECT_EQ(recorded.faults[0].kind, Kind::kDamagedLinesKept);
+  EXPECT_EQ(recorded.faults[0].file, file);
+  EXPECT_EQ(recorded.faults[0].detail, copies[0].string());
+  EXPECT_EQ(recorded.faults[0].refusedLines, std::vector<std::string>{"\"GF Low\"=dword:0000001"});
+}
+
+TEST(RegistryStore, RefusedLinesAreNotDroppedUnlessTheirCopyIsOnDisk) {
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  WriteFileText(file, kDamagedStore);
+  platform::RegistryStore store(file);
+  struct Case {
+    FileFault fault;
+    const char* reason;
+  };
+  // A full disk, as one that took the copy's name but none of its bytes.
+  for (const Case& c : {Case{FileFault::kWrite, "No space left on device"}, Case{FileFault::kSync, "Cannot flush"},
+                        Case{FileFault::kClose, "Cannot close"}}) {
+    SCOPED_TRACE(c.reason);
+    recorded.faults.clear();
+    {
+      ScopedFileFault full(c.fault, folders.Config());
+      EXPECT_FALSE(store.WriteDword(kKey, "Units", 1));
+    }
+    EXPECT_EQ(ReadFileText(file), kDamagedStore);
+    EXPECT_EQ(FilesStartingWith(folders.Config(), "registry.reg."), 1u);  // the lock only
+    ASSERT_EQ(recorded.faults.size(), 1u);
+    EXPECT_EQ(recorded.faults[0].kind, Kind::kWriteFailed);
+    EXPECT_NE(recorded.faults[0].detail.find("could not be kept aside"), std::string::npos) << recorded.faults[0].detail;
+    EXPECT_NE(recorded.faults[0].detail.find(c.reason), std::string::npos) << recorded.faults[0].detail;
+  }
+  ASSERT_TRUE(store.WriteDword(kKey, "Units", 1));
+  EXPECT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 1u);
+}
+
+TEST(RegistryStore, AReadOnlyConfigFolderKeepsALinkedStoreWithRefusedLines) {
+  const OrdinaryUser user;
+  if (!user.Unavailable().empty()) GTEST_SKIP() << user.Unavailable();
+  TempFolders folders;
+  const auto config = folders.Config() / "Velmar";
+  const auto elsewhere = folders.Root() / "elsewhere";
+  std::filesystem::create_directories(config);
+  std::filesystem::create_directories(elsewhere);
+  WriteFileText(elsewhere / "registry.reg", kDamagedStore);
+  std::filesystem::create_symlink(elsewhere / "registry.reg", config / "registry.reg");
+  WriteFileText(config / "registry.reg.lock", "");
+  user.Own(folders.Root());
+  std::filesystem::permissions(config, std::filesystem::perms(0555));
+  const std::string failures = user.Run([&] {
+    RecordedFaults recorded;
+    platform::RegistryStore store(config / "registry.reg");
+    std::string failed;
+    if (store.WriteDword(kKey, "Units", 1)) failed += "written; ";
+    if (ReadFileText(elsewhere / "registry.reg") != kDamagedStore) failed += "the store changed; ";
+    if (!std::filesystem::is_symlink(config / "registry.reg")) failed += "the link is gone; ";
+    if (recorded.faults.size() != 1 || recorded.faults[0].kind != Kind::kWriteFailed ||
+        recorded.faults[0].detail.find("Permission denied") == std::string::npos) {
+      failed += "not reported as a failed write; ";
+    }
+    return failed;
+  });
+  std::filesystem::permissions(config, std::filesystem::perms(0755));
+  EXPECT_EQ(failures, "");
+}
+
+TEST(RegistryStore, AReadOnlyStoreIsNotReplacedAndItsCopyIsKeptOnce) {
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  WriteFileText(file, kDamagedStore);
+  std::filesystem::permissions(file, std::filesystem::perms(0444));
+  platform::RegistryStore store(file);
+  EXPECT_FALSE(store.WriteDword(kKey, "Units", 1));
+  EXPECT_FALSE(store.WriteDword(kKey, "Units", 2));
+  EXPECT_EQ(ReadFileText(file), kDamagedStore);
+  EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0444));
+  EXPECT_EQ(FilesStartingWith(folders.Config(), "registry.reg.damaged-"), 1u);
+  EXPECT_EQ(FilesStartingWith(folders.Config(), "registry.reg.tmp"), 0u);
+  ASSERT_EQ(recorded.faults.size(), 3u);
+  EXPECT_EQ(recorded.faults[0].kind, Kind::kDamagedLinesKept);
+  for (int i : {1, 2}) {
+    EXPECT_EQ(recorded.faults[i].kind, Kind::kWriteFailed);
+    EXPECT_EQ(recorded.faults[i].detail, "The file " + file.string() + " is read-only");
+  }
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/FileFaults.h"
+#include "tests/support/OrdinaryUser.h"
 #include "tests/support/TempFolders.h"
 
 namespace fs = std::filesystem;
@@ -182,4 +183,137 @@ TEST_F(WholeFilesTest, AMissingFolderIsReported) {
   std::string error;
   EXPECT_FALSE(platform::ReplaceFileContents(folder / "no such folder" / "plan.ccp", "x", 0666, &error));
   EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+}
+
+TEST_F(WholeFilesTest, AFileNobodyMayWriteIsNotReplaced) {
+  WriteFileText(target, "old plan\r\n");
+  fs::permissions(target, fs::perms(0444));
+  const fs::path link = folder / "link.ccp";
+  fs::create_symlink("plan.ccp", link);
+  for (const fs::path& saved : {target, link}) {
+    SCOPED_TRACE(saved);
+    EXPECT_TRUE(platform::IsReadOnlyFile(saved));
+    std::string error;
+    EXPECT_FALSE(platform::ReplaceFileContents(saved, "new plan\r\n", 0666, &error));
+    EXPECT_EQ(error, "The file " + target.string() + " is read-only");
+    EXPECT_EQ(ReadFileText(target), "old plan\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0444));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Names(folder), (std::vector<std::string>{"link.ccp", "plan.ccp"}));
+  }
+  // A missing file, or one its owner may write, is no read-only file.
+  EXPECT_FALSE(platform::IsReadOnlyFile(folder / "missing.ccp"));
+  fs::permissions(target, fs::perms(0644));
+  EXPECT_FALSE(platform::IsReadOnlyFile(target));
+  EXPECT_TRUE(platform::ReplaceFileContents(link, "new plan\r\n"));
+  EXPECT_EQ(ReadFileText(target), "new plan\r\n");
+}
+
+TEST_F(WholeFilesTest, AFileTheUserMayNotWriteIsNotReplaced) {
+  const OrdinaryUser user;
+  if (!user.Unavailable().empty()) GTEST_SKIP() << user.Unavailable();
+  WriteFileText(target, "old plan\r\n");
+  // Others may write it, its owner not.
+  fs::permissions(target, fs::perms(0464));
+  user.Own(folders.Root());
+  const std::string failures = user.Run([this] {
+    std::string failed;
+    std::string error;
+    if (!platform::IsReadOnlyFile(target)) failed += "not seen as read-only; ";
+    if (platform::ReplaceFileContents(target, "new plan\r\n", 0666, &error)) failed += "replaced; ";
+    if (error != "The file " + target.string() + " is read-only") failed += "error: " + error + "; ";
+    if (ReadFileText(target) != "old plan\r\n") failed += "contents changed; ";
+    if (Names(folder) != std::vector<std::string>{"plan.ccp"}) failed += "a file was left beside it; ";
+    return failed;
+  });
+  EXPECT_EQ(failures, "");
+}
+
+TEST_F(WholeFilesTest, ASaveThroughADanglingLinkMakesItsTargetAndKeepsTheLink) {
+  fs::create_directories(folder / "real");
+  fs::create_symlink("real/missing.ccp", target);
+  ASSERT_TRUE(platform::ReplaceFileContents(target, "new plan\r\n"));
+  EXPECT_TRUE(fs::is_symlink(target));
+  EXPECT_EQ(fs::read_symlink(target), "real/missing.ccp");
+  EXPECT_EQ(ReadFileText(folder / "real" / "missing.ccp"), "new plan\r\n");
+  EXPECT_EQ(Names(folder / "real"), std::vector<std::string>{"missing.ccp"});
+
+  // A chain of links ends at the file that is replaced.
+  const fs::path second = folder / "second.ccp";
+  fs::create_symlink(target, second);
+  ASSERT_TRUE(platform::ReplaceFileContents(second, "newer plan\r\n"));
+  EXPECT_TRUE(fs::is_symlink(second));
+  EXPECT_TRUE(fs::is_symlink(target));
+  EXPECT_EQ(ReadFileText(folder / "real" / "missing.ccp"), "newer plan\r\n");
+
+  // Links in a loop lead to no file: nothing is written.
+  fs::create_symlink("loop-b.ccp", folder / "loop-a.ccp");
+  fs::create_symlink("loop-a.ccp", folder / "loop-b.ccp");
+  std::string error;
+  EXPECT_FALSE(platform::ReplaceFileContents(folder / "loop-a.ccp", "x", 0666, &error));
+  EXPECT_NE(error.find("Too many levels of symbolic links"), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_symlink(folder / "loop-a.ccp"));
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"loop-a.ccp", "loop-b.ccp", "plan.ccp", "real", "second.ccp"}));
+}
+
+TEST_F(WholeFilesTest, AFileWithTheLongestNameTheFolderAllowsIsSaved) {
+  const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  ASSERT_GE(nameMax, 249);
+  // 249 bytes, and the longest name of two-byte characters with the extension.
+  const std::string name249 = std::string(245, 'p') + ".ccp";
+  std::string longest;
+  while (longest.size() + 2 + 4 <= static_cast<std::size_t>(nameMax)) longest += "\xc3\xa9";
+  longest += ".ccp";
+  for (const std::string& name : {name249, longest}) {
+    SCOPED_TRACE(name.size());
+    std::string error;
+    ASSERT_TRUE(platform::ReplaceFileContents(folder / name, "plan\r\n", 0666, &error)) << error;
+    EXPECT_EQ(ReadFileText(folder / name), "plan\r\n");
+  }
+  EXPECT_EQ(Names(folder).size(), 2u);
+
+  // A killed save leaves a temporary whose name fits too, and only a later save of the same file
+  // removes it: not one of another file whose long name begins alike.
+  const fs::path file = folder / name249;
+  EXPECT_EXIT(
+      {
+        ScopedFileFault fault(FileFault::kEndBeforeRename, folder);
+        platform::ReplaceFileContents(file, "killed\r\n");
+      },
+      testing::ExitedWithCode(ScopedFileFault::kEndedExitCode), "");
+  std::vector<std::string> names = Names(folder);
+  ASSERT_EQ(names.size(), 3u);
+  const auto temporary = std::find_if(names.begin(), names.end(), [](const std::string& n) {
+    return n.find(".tmp-") != std::string::npos;
+  });
+  ASSERT_NE(temporary, names.end());
+  EXPECT_LE(temporary->size(), static_cast<std::size_t>(nameMax));
+  EXPECT_EQ(temporary->rfind(std::string(200, 'p'), 0), 0u) << *temporary;
+  EXPECT_EQ(ReadFileText(folder / *temporary), "killed\r\n");
+
+  const fs::path alike = folder / (std::string(245, 'p') + ".ccd");
+  ASSERT_TRUE(platform::ReplaceFileContents(alike, "dive\r\n"));
+  EXPECT_TRUE(fs::exists(folder / *temporary));
+  ASSERT_TRUE(platform::ReplaceFileContents(file, "saved\r\n"));
+  EXPECT_FALSE(fs::exists(folder / *temporary));
+  EXPECT_EQ(ReadFileText(file), "saved\r\n");
+  EXPECT_EQ(Names(folder).size(), 3u);
+}
+
+TEST_F(WholeFilesTest, ANewFileIsMadeWholeOrNotAtAll) {
+  const fs::path copy = folder / "copy";
+  ASSERT_TRUE(platform::WriteNewFile(copy, "kept\r\n", 0600));
+  EXPECT_EQ(ReadFileText(copy), "kept\r\n");
+  EXPECT_EQ(fs::status(copy).permissions(), fs::perms(0600));
+  std::string error;
+  EXPECT_FALSE(platform::WriteNewFile(copy, "other", 0600, &error));  // never over a file
+  EXPECT_EQ(errno, EEXIST);
+  EXPECT_EQ(ReadFileText(copy), "kept\r\n");
+  for (FileFault fault : {FileFault::kWrite, FileFault::kSync, FileFault::kClose}) {
+    ScopedFileFault full(fault, folder);
+    EXPECT_FALSE(platform::WriteNewFile(folder / "second", "lines", 0600, &error));
+    EXPECT_GE(full.Hits(), 1);
+  }
+  EXPECT_NE(error.find("Cannot close"), std::string::npos) << error;
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"copy"});
 }

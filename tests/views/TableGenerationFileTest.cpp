@@ -158,4 +158,13 @@ TEST_F(TableGenerationFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
   EXPECT_EQ(ReadFileText(path), std::string(kTitle) + "001~20.00\r\n");
 }
 
+TEST_F(TableGenerationFileTest, AReadOnlyFileIsNotReplaced) {
+  const std::string path = SettingsPath(folders);
+  WriteFileText(path, std::string(kTitle) + "001~20.00\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms(0444));
+  EXPECT_FALSE(WriteTableGenerationFile(path, MetricPage(10, 40, 10, 10, 30, 10)));
+  EXPECT_EQ(Told(), std::vector<std::string>{path + " is read-only.\n\nThe file has not been changed."});
+  EXPECT_EQ(ReadFileText(path), std::string(kTitle) + "001~20.00\r\n");
+}
+
 }  // namespace

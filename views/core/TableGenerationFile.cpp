@@ -83,7 +83,7 @@ bool WriteTableGenerationFile(const std::string& path, const GeneratorPage& page
   std::string error;
   if (file.Save(path, error)) return true;
   Log("Unable to write table generation settings file " + path + " - " + error);
-  ShowMessage(IDS_MSG_UNABLE_TO_WRITE_FILE);
+  platform::AskUser(SaveFailureMessage(path), platform::mb::kOk | platform::mb::kIconExclamation);
   return false;
 }
 
