@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "engine/GasRanges.h"
 #include "engine/NumberText.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -28,9 +27,8 @@ class RowChecker {
         offsetMetres_(SurfaceOffsetMetres(page.Metric(kSurfacePressure))),
         limits_{page.Metric(kMaxPpo2), page.Metric(kMaxEad), page.Units()} {}
 
-  // Exactly the gases the calculation of the dive will breathe, over the same depths.
-  void CheckDiveTo(double bottomMetres) {
-    std::vector<BreathedGas> gases = PlanBreathedGases(page_.travel.Rows(), page_.deco.Rows(), bottomMetres);
+  void CheckDiveTo(double axisDepthMetres) {
+    std::vector<BreathedGas> gases = GeneratedDiveGases(page_, axisDepthMetres);
     // The ascent gases are reported in the order their list shows them, shallowest first.
     std::reverse(std::find_if(gases.begin(), gases.end(),
                               [](const BreathedGas& gas) { return gas.phase == BreathingPhase::kAscent; }),
@@ -110,6 +108,11 @@ CheckFinding CheckEad(double oxygenPercent, double heliumPercent, double depthMe
           Marked(FormatC(ResourceFormat(IDS_CHECK_EAD).c_str(), Shown(ead, limits.units), unit,
                          Shown(depthMetres, limits.units), unit, Shown(limits.maxEadMetres, limits.units), unit),
                  IDS_CHECK_WARNING)};
+}
+
+std::vector<BreathedGas> GeneratedDiveGases(const GeneratorPage& page, double axisDepthMetres) {
+  const double bottomMetres = GeneratedBottomPoint(axisDepthMetres, 0).GetDepth();
+  return PlanBreathedGases(page.travel.Rows(), page.deco.Rows(), bottomMetres);
 }
 
 GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page) {
