@@ -132,7 +132,8 @@ GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page) {
                                       settings.durationFinishMin));
     result.durationRange = kCheckFailure;
   }
-  if (settings.depthFinishMetres > settings.durationStartMin * settings.descentRateMetresPerMin) {
+  // Feet converted to metres: a finish reached exactly in feet must not miss by the conversion.
+  if (IsShallower(settings.durationStartMin * settings.descentRateMetresPerMin, settings.depthFinishMetres)) {
     result.messages.push_back(FormatC(ResourceFormat(IDS_CHECK_UNREACHABLE).c_str(), settings.durationStartMin,
                                       page.Shown(kDescentRate), RateUnitText(units), page.Shown(kDepthFinish), unit));
     result.reachability = kCheckFailure;
