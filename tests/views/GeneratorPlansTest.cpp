@@ -264,7 +264,9 @@ class RandomPages {
                                    {32, 0, false, 0},   {50, 0, false, 0},  {80, 0, false, 0},  {100, 0, false, 0},
                                    {10, 50, true, 1.2}, {21, 0, true, 1.3}};
 
-  int Pick(std::size_t count) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, count - 1)(random_)); }
+  int Pick(std::size_t count) {
+    return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, count - 1)(random_));
+  }
 
   // On a table depth, beside one, or anywhere from the shallowest whole unit to the deepest.
   CGasSwitch RandomSwitch(const std::vector<int>& tableDepths, UnitSystem units, int shallowest) {
