@@ -1,5 +1,7 @@
 #include "engine/GasRanges.h"
 
+#include <algorithm>
+
 #include "engine/NumberText.h"
 #include "engine/support/DebugLog.h"
 
@@ -61,15 +63,17 @@ std::vector<BreathedGas> PlanBreathedGases(const GasSwitchList& travelList, cons
   int bottomSlot = kNoSwitchSlot;
   for (int slot = 0; slot < static_cast<int>(travelList.size()); ++slot) {
     const CGasSwitch& row = travelList[static_cast<std::size_t>(slot)];
-    if (!row.IsGasSet() || row.GetDepth() > bottomMetres) continue;
-    if (!gases.empty()) gases.back().toMetres = row.GetDepth();
-    gases.push_back({BreathingPhase::kDescent, slot, row.GetDepth(), bottomMetres});
+    if (!row.IsGasSet() || IsShallower(bottomMetres, row.GetDepth())) continue;
+    // A switch at the bottom, a little deeper by the noise of its conversion, is made there.
+    const double switchMetres = std::min(row.GetDepth(), bottomMetres);
+    if (!gases.empty()) gases.back().toMetres = switchMetres;
+    gases.push_back({BreathingPhase::kDescent, slot, switchMetres, bottomMetres});
     bottomSlot = slot;
   }
   gases.push_back({BreathingPhase::kBottom, bottomSlot, bottomMetres, 0});
   for (int slot = static_cast<int>(decoList.size()) - 1; slot >= 0; --slot) {
     const CGasSwitch& row = decoList[static_cast<std::size_t>(slot)];
-    if (!row.IsGasSet() || row.GetDepth() >= bottomMetres) continue;
+    if (!row.IsGasSet() || !IsShallower(row.GetDepth(), bottomMetres)) continue;
     gases.back().toMetres = row.GetDepth();
     gases.push_back({BreathingPhase::kAscent, slot, row.GetDepth(), 0});
   }

@@ -37,7 +37,8 @@ void LogGasRanges(const GasRangeList& travelRanges, const GasRangeList& decoRang
 // depth to the next one or the bottom. At the bottom: the last of them, from the bottom up to
 // the first decompression switch or the surface. Up: each decompression gas shallower than the
 // bottom, the last slot first, up to the next one or the surface. A switch at the bottom itself
-// is made there on the way down and never on the way up.
+// is made there on the way down and never on the way up; a switch within kSameDepthMetres of
+// the bottom is at the bottom.
 enum class BreathingPhase { kDescent, kBottom, kAscent };
 
 // A bottom with no travel gas at or above it keeps the gas of the dive's own bottom point.

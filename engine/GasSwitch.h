@@ -48,3 +48,11 @@ class CGasSwitch {
 
 // Used slots run from shallow to deep; an unused slot has its gas-set flag clear.
 using GasSwitchList = std::array<CGasSwitch, NO_OF_GAS_MIXES>;
+
+// Two depths closer than this are one depth. A switch depth keeps only its centimetres in its
+// text form, and feet converted to metres rarely meet the same depth worked out another way
+// exactly; depths typed in whole metres or feet always lie much further apart.
+inline constexpr double kSameDepthMetres = 0.01;
+
+// Shallower by more than the noise of the depth's conversions.
+inline bool IsShallower(double depthMetres, double thanMetres) { return depthMetres < thanMetres - kSameDepthMetres; }

@@ -54,7 +54,9 @@ void CDivePlan::ConstructPlanPlus() {
       switch (gas.phase) {
         case BreathingPhase::kDescent:
           // A switch at the bottom is made on arrival, by the bottom point itself.
-          if (gas.fromMetres < bottomMetres) AddPlanPlusPoint(SwitchPoint(travelSwitches_[slot]), kTravelLabel);
+          if (IsShallower(gas.fromMetres, bottomMetres)) {
+            AddPlanPlusPoint(SwitchPoint(travelSwitches_[slot]), kTravelLabel);
+          }
           ++gasSwitchesUsed_;
           break;
         case BreathingPhase::kBottom: {

@@ -1,5 +1,7 @@
 // Walking a plan into legs, stops and steps: leg lengths worked out by hand, the time limits and
 // their questions, input that cannot be calculated, and the gas used.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "resources/ProgramResources.h"
@@ -383,4 +385,35 @@ TEST_F(DiveCalculationTest, AScheduledDiveBreathesItsBottomGasUpToTheFirstSwitch
     EXPECT_FALSE(dive.IsStepClosedCircuit(step)) << step;
   }
   EXPECT_EQ(dive.GetStepOxygen(dive.GetStepCount() - 1), 100);
+}
+
+TEST_F(DiveCalculationTest, AScheduledSwitchAFewMillimetresFromTheBottomIsMadeThereWithoutALegOfItsOwn) {
+  // 145 ft is 44.52225 m (44.5223 m in a plan file): a settings file keeps the switches at
+  // 44.52 m. 21/35 is taken on arrival at the bottom, and EAN50 is never taken on the way up:
+  // 21/35 is breathed up to the oxygen at 15 ft (4.61 m).
+  CDivePlan dive = MadeDive(30, 70);
+  dive.SetDescentRate(20);
+  AddUserPoint(dive, 44.52225, 1200, 10, 0, true, 1.3);
+  GasSwitchList travel;
+  GasSwitchList deco;
+  travel[0].Set(0, 21, 0, false, 0, true);
+  travel[1].Set(44.52, 21, 35, false, 0, true);
+  deco[0].Set(4.61, 100, 0, false, 0, true);
+  deco[1].Set(44.52, 50, 0, false, 0, true);
+  dive.SetGasRanges(travel, deco);
+  ASSERT_TRUE(Calculate(dive));
+  // The surface, the bottom and 4.61 m.
+  EXPECT_EQ(dive.GetPlanPlusListCount(), 3);
+  EXPECT_EQ(dive.GetGasSwitchesUsed(), 3);
+  // The descent takes 44.5223 / (20 / 60) = 133 whole seconds, on air; the rest of the
+  // 20 minutes, 1067 s, is spent at the bottom on 21/35 (give or take the step where the legs
+  // meet).
+  int bottomSeconds = 0;
+  for (int step = 1; step < dive.GetStepCount(); ++step) {
+    const double depth = dive.GetStepDepth(step);
+    EXPECT_LE(depth, 44.5223 + 1e-9) << step;
+    EXPECT_NE(dive.GetStepOxygen(step), 50) << step << " at " << depth;
+    if (depth > 44.52 && dive.GetStepHelium(step) == 35) ++bottomSeconds;
+  }
+  EXPECT_NEAR(bottomSeconds, 1067, 1);
 }

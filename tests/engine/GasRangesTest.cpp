@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include "engine/support/DebugLog.h"
@@ -155,4 +156,36 @@ TEST_F(GasRangesTest, ADiveBreathesTheBottomGasUpToTheFirstSwitchShallowerThanTh
   // Without a travel gas the bottom has no switch of its own.
   EXPECT_EQ(PlanBreathedGases({}, deco, 21),
             (std::vector<BreathedGas>{{kBottom, kNoSwitchSlot, 21, 3}, {kUp, 0, 3, 0}}));
+}
+
+TEST_F(GasRangesTest, ASwitchWithinACentimetreOfTheBottomIsAtTheBottom) {
+  constexpr auto kDown = BreathingPhase::kDescent;
+  constexpr auto kBottom = BreathingPhase::kBottom;
+  constexpr auto kUp = BreathingPhase::kAscent;
+  // A bottom of 145 ft is 44.52225 m, which a settings file keeps as 44.52 m.
+  constexpr double kBottomMetres = 44.52225;
+  travel[0] = Switch(0, 21, 35);
+  deco[0] = Switch(4.60575, 100, 0);
+  for (double within : {44.52, 44.52225, 44.53}) {
+    travel[1] = Switch(within, 18, 45);
+    deco[1] = Switch(within, 50, 0);
+    // Made on the way down on arrival, never on the way up; the bottom itself is the deepest
+    // depth the descent gas is breathed at.
+    const double switchMetres = std::min(within, kBottomMetres);
+    EXPECT_EQ(PlanBreathedGases(travel, deco, kBottomMetres),
+              (std::vector<BreathedGas>{{kDown, 0, 0, switchMetres},
+                                        {kDown, 1, switchMetres, kBottomMetres},
+                                        {kBottom, 1, kBottomMetres, 4.60575},
+                                        {kUp, 0, 4.60575, 0}}))
+        << within;
+  }
+  // Two centimetres off, the switches are beside the bottom: the deeper descent switch is not
+  // reached, and the shallower ascent switch is made on the way up.
+  travel[1] = Switch(44.54, 18, 45);
+  deco[1] = Switch(44.50, 50, 0);
+  EXPECT_EQ(PlanBreathedGases(travel, deco, kBottomMetres),
+            (std::vector<BreathedGas>{{kDown, 0, 0, kBottomMetres},
+                                      {kBottom, 0, kBottomMetres, 44.50},
+                                      {kUp, 1, 44.50, 4.60575},
+                                      {kUp, 0, 4.60575, 0}}));
 }

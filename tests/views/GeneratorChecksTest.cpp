@@ -53,6 +53,30 @@ TEST_F(GeneratorChecksTest, RangesThatCannotBeGeneratedAreRefusedWithTheirReason
   EXPECT_TRUE(none.CanGenerate());
 }
 
+TEST_F(GeneratorChecksTest, AFinishReachedInExactlyTheShortestBottomTimeIsReachedInFeetAsInMetres) {
+  // Five minutes at 50 ft/min reach 250 ft, at 10 m/min 50 m; a foot or a metre more is not
+  // reached. A heliox diluent leaves nothing else to find.
+  const auto check = [](UnitSystem units, double finish, double ratePerMin) {
+    GeneratorPage page(units);
+    page.SetShown(kDepthStart, finish);
+    page.SetShown(kDepthFinish, finish);
+    page.SetShown(kDurationStart, 5);
+    page.SetShown(kDurationFinish, 5);
+    page.SetShown(kDescentRate, ratePerMin);
+    page.SetShown(kSurfacePressure, 1000);
+    AddSwitches(page.travel, {Switch(0, 10, 90, true, 1.3)});
+    return CheckGeneratorPage(page).messages;
+  };
+  EXPECT_TRUE(check(UnitSystem::kImperial, 250, 50).empty());
+  EXPECT_EQ(check(UnitSystem::kImperial, 251, 50),
+            (std::vector<std::string>{
+                "The start duration 5 (mins) and descent rate 50 (ft/min) prevent you from reaching depth 251 (ft)"}));
+  EXPECT_TRUE(check(UnitSystem::kMetric, 50, 10).empty());
+  EXPECT_EQ(check(UnitSystem::kMetric, 51, 10),
+            (std::vector<std::string>{
+                "The start duration 5 (mins) and descent rate 10 (m/min) prevent you from reaching depth 51 (m)"}));
+}
+
 TEST_F(GeneratorChecksTest, TheBottomGasTurnsHyperoxicOnceAtTheFirstDepthPastTheLimitBelowTheSurfaceGiven) {
   // EAN32 at 30 m: 4.0 x 0.32 = 1.28 bar; at 35 m 1.44 > 1.40. Its EAD at 50 m, 41.6 m, stays
   // within 70 m.

@@ -127,4 +127,17 @@ TEST_F(GeneratorGasListTest, RowsFromTheSettingsStoreAreCompactedSortedAndFreedO
   EXPECT_EQ(deco[0].Get(), "9.00,100.00,0.00,0,0.00,1");
 }
 
+TEST_F(GeneratorGasListTest, RowsTypedInFeetComeBackFromTheSettingsStoreAtTheirWholeFoot) {
+  // 145 ft is 44.52225 m, stored as 44.52 m; 30 m is 97.7 ft and stays 30 m in feet.
+  GeneratorPage page(UnitSystem::kImperial);
+  AddSwitches(page.travel, {Switch(0, 21, 0), Switch(30, 18, 45)});
+  AddSwitches(page.deco, {Switch(145 * kMetresPerFoot, 50, 0)});
+  StoreGeneratorPage(page);
+  EXPECT_EQ(AppSettings().gasMix.decoGas[0].Get(), "44.52,50.00,0.00,0,0.00,1");
+  const GeneratorPage feet = LoadGeneratorPage(UnitSystem::kImperial);
+  EXPECT_EQ(Depths(feet.travel), (std::vector<double>{0, 30}));
+  EXPECT_EQ(Depths(feet.deco), (std::vector<double>{145 * kMetresPerFoot}));
+  EXPECT_EQ(Depths(LoadGeneratorPage(UnitSystem::kMetric).deco), (std::vector<double>{44.52}));
+}
+
 }  // namespace

@@ -63,6 +63,20 @@ TEST_F(TableGenerationFileTest, ThePageIsWrittenInMetresAndReadBackInTheUnitsSho
   EXPECT_TRUE(Told().empty());
 }
 
+TEST_F(TableGenerationFileTest, SwitchDepthsKeptToTheCentimetreComeBackAtTheWholeFootTheyWereTypedAt) {
+  // 145 ft is 44.52225 m and 15 ft 4.60575 m, kept as 44.52 m and 4.61 m (or 4.60 m). 6 m is
+  // 19.54 ft, 14 cm from the nearest whole foot: in feet it is read as it is, and in metres
+  // every whole metre stays.
+  const std::string path = SettingsPath(folders);
+  WriteFileText(path, std::string(kTitle) + "030~Travel~0.00~21.00~35.00~0~0.00~1\r\n" +
+                          "030~Deco~44.52~50.00~0.00~0~0.00~1\r\n030~Deco~4.61~100.00~0.00~0~0.00~1\r\n" +
+                          "030~Deco~6.00~80.00~0.00~0~0.00~1\r\n");
+  const GeneratorPage feet = ReadPage(path, UnitSystem::kImperial);
+  EXPECT_EQ(Depths(feet.deco), (std::vector<double>{15 * kMetresPerFoot, 6, 145 * kMetresPerFoot}));
+  const GeneratorPage metres = ReadPage(path, UnitSystem::kMetric);
+  EXPECT_EQ(Depths(metres.deco), (std::vector<double>{4.61, 6, 44.52}));
+}
+
 TEST_F(TableGenerationFileTest, ReadingTakesWhatItKnowsAndPassesOverTheRest) {
   const std::string path = SettingsPath(folders);
   // Only the title: both lists are emptied, every field stays.

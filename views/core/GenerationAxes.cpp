@@ -47,3 +47,7 @@ std::vector<int> BuildDurationAxis(int startMin, int finishMin, int stepMin, std
   axis.push_back(finishMin);
   return axis;
 }
+
+CPlanPoint GeneratedBottomPoint(double depthMetres, int durationMin) {
+  return CPlanPoint(durationMin * 60, depthMetres * 100, true, 0, 0, 0, false, false);
+}

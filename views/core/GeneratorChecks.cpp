@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "engine/GasRanges.h"
 #include "engine/NumberText.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -28,9 +27,8 @@ class RowChecker {
         offsetMetres_(SurfaceOffsetMetres(page.Metric(kSurfacePressure))),
         limits_{page.Metric(kMaxPpo2), page.Metric(kMaxEad), page.Units()} {}
 
-  // Exactly the gases the calculation of the dive will breathe, over the same depths.
-  void CheckDiveTo(double bottomMetres) {
-    std::vector<BreathedGas> gases = PlanBreathedGases(page_.travel.Rows(), page_.deco.Rows(), bottomMetres);
+  void CheckDiveTo(double axisDepthMetres) {
+    std::vector<BreathedGas> gases = GeneratedDiveGases(page_, axisDepthMetres);
     // The ascent gases are reported in the order their list shows them, shallowest first.
     std::reverse(std::find_if(gases.begin(), gases.end(),
                               [](const BreathedGas& gas) { return gas.phase == BreathingPhase::kAscent; }),
@@ -112,6 +110,11 @@ CheckFinding CheckEad(double oxygenPercent, double heliumPercent, double depthMe
                  IDS_CHECK_WARNING)};
 }
 
+std::vector<BreathedGas> GeneratedDiveGases(const GeneratorPage& page, double axisDepthMetres) {
+  const double bottomMetres = GeneratedBottomPoint(axisDepthMetres, 0).GetDepth();
+  return PlanBreathedGases(page.travel.Rows(), page.deco.Rows(), bottomMetres);
+}
+
 GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page) {
   GeneratorCheckResult result;
   page.travel.ClearCheckResults();
@@ -129,7 +132,8 @@ GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page) {
                                       settings.durationFinishMin));
     result.durationRange = kCheckFailure;
   }
-  if (settings.depthFinishMetres > settings.durationStartMin * settings.descentRateMetresPerMin) {
+  // Feet converted to metres: a finish reached exactly in feet must not miss by the conversion.
+  if (IsShallower(settings.durationStartMin * settings.descentRateMetresPerMin, settings.depthFinishMetres)) {
     result.messages.push_back(FormatC(ResourceFormat(IDS_CHECK_UNREACHABLE).c_str(), settings.durationStartMin,
                                       page.Shown(kDescentRate), RateUnitText(units), page.Shown(kDepthFinish), unit));
     result.reachability = kCheckFailure;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/GasRanges.h"
 #include "views/core/GeneratorPage.h"
 
 inline constexpr int kCheckWarning = 1;
@@ -51,6 +52,10 @@ struct GeneratorCheckResult {
   int combined = 0;
   bool CanGenerate() const { return (combined & kCheckFailure) == 0; }
 };
+
+// Exactly the gases the generated dive to an axis depth breathes, over the same depths, in the
+// order it breathes them: the checks follow these.
+std::vector<BreathedGas> GeneratedDiveGases(const GeneratorPage& page, double axisDepthMetres);
 
 // Runs every check from scratch: the rows' results are cleared and set again.
 GeneratorCheckResult CheckGeneratorPage(GeneratorPage& page);

@@ -65,6 +65,11 @@ double ToShownLength(double metres, UnitSystem units) {
 
 double ToMetres(double shown, UnitSystem units) { return units == UnitSystem::kImperial ? shown * kMetresPerFoot : shown; }
 
+double TypedSwitchDepth(double storedMetres, UnitSystem units) {
+  const double typedMetres = ToMetres(std::round(ToShownLength(storedMetres, units)), units);
+  return std::fabs(typedMetres - storedMetres) <= kSameDepthMetres ? typedMetres : storedMetres;
+}
+
 const char* LengthUnitText(UnitSystem units) { return units == UnitSystem::kImperial ? "ft" : "m"; }
 
 const char* RateUnitText(UnitSystem units) { return units == UnitSystem::kImperial ? "ft/min" : "m/min"; }
@@ -117,9 +122,14 @@ GeneratorPage LoadGeneratorPage(UnitSystem units) {
   }
   CAppSettings& settings = AppSettings();
   page.grouping = settings.tableGeneration.tableGrouping.Get() == 0 ? TableGrouping::kByDepth : TableGrouping::kByTime;
-  const auto loadRows = [](const GasSwitchSettings& texts, GeneratorGasList& list) {
+  const auto loadRows = [units](const GasSwitchSettings& texts, GeneratorGasList& list) {
     GasSwitchList rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].FromString(texts[i].Get());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      CGasSwitch& row = rows[i];
+      row.FromString(texts[i].Get());
+      row.Set(TypedSwitchDepth(row.GetDepth(), units), row.GetOxygen(), row.GetHelium(), row.IsClosedCircuit(),
+              row.GetSetPoint(), row.IsGasSet());
+    }
     list.Assign(rows);
   };
   loadRows(settings.gasMix.travelGas, page.travel);

@@ -90,13 +90,18 @@ class GeneratorPage {
 // A length in the unit the page shows, and back.
 double ToShownLength(double metres, UnitSystem units);
 double ToMetres(double shown, UnitSystem units);
+// A switch depth read back from its text form, which keeps whole centimetres: the whole metre or
+// foot within kSameDepthMetres of it, the depth the gas-switch editor gave the row, and any
+// other depth as read.
+double TypedSwitchDepth(double storedMetres, UnitSystem units);
 // "m" or "ft", and "m/min" or "ft/min".
 const char* LengthUnitText(UnitSystem units);
 const char* RateUnitText(UnitSystem units);
 
 // The page as the registry keeps it ("Table Generation" values and the twelve "Travel Gas" and
-// "Deco Gas" rows). The rows read are compacted, sorted by depth and freed of duplicates
-// without a message, so that the lists always hold used rows first in ascending depth.
+// "Deco Gas" rows). The rows read are put at the depths they were typed at (TypedSwitchDepth),
+// compacted, sorted by depth and freed of duplicates without a message, so that the lists
+// always hold used rows first in ascending depth.
 GeneratorPage LoadGeneratorPage(UnitSystem units);
 // Lengths and the maximum PPO2 stored in thousandths, the other fields as whole numbers (the
 // fraction cut off); all twelve rows of each list, empty rows included.

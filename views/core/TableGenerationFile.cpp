@@ -48,8 +48,8 @@ void ReadGasRecord(const CTextRecord& record, GeneratorPage& page) {
   if (listKind == kAscentKind) list = &page.deco;
   if (list == nullptr) return;
   CGasSwitch gas;
-  gas.Set(record.GetReal(3), record.GetReal(4), record.GetReal(5), record.GetInt(6) == 1, record.GetReal(7),
-          record.GetInt(8) == 1);
+  gas.Set(TypedSwitchDepth(record.GetReal(3), page.Units()), record.GetReal(4), record.GetReal(5),
+          record.GetInt(6) == 1, record.GetReal(7), record.GetInt(8) == 1);
   std::vector<DroppedSwitch> dropped;
   list->Add(gas, dropped);
 }

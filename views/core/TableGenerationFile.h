@@ -14,7 +14,7 @@ inline constexpr const char* kTableGenerationFileKind = "Table Generation Settin
 bool WriteTableGenerationFile(const std::string& path, const GeneratorPage& page);
 // Reads a settings file into the page. A file that cannot be opened (1228) or is of another
 // kind (1620) leaves the page as it was. Otherwise both gas lists are emptied and refilled with
-// the file's rows, added as the list adds rows without a message for those it refuses, and
-// every field read is brought into its range; records of other keys, too few fields or another
-// gas kind are passed over.
+// the file's rows (each at the depth it was typed at, TypedSwitchDepth), added as the list adds
+// rows without a message for those it refuses, and every field read is brought into its range;
+// records of other keys, too few fields or another gas kind are passed over.
 bool ReadTableGenerationFile(const std::string& path, GeneratorPage& page);

@@ -67,7 +67,9 @@ std::unique_ptr<CDivePlan> TableGenerationRun::MakePlan(const GenerationSettings
   dive->SetPlanGroup(group);
   dive->SetMaxEad(settings.maxEadMetres);
   dive->SetMaxPpo2(settings.maxPpo2Bar);
-  dive->AddUserPlanPoint(dive->GetUserPlanPointCount(), durationMin * 60, depthMetres * 100, true, 0, 0, 0, false);
+  const CPlanPoint bottom = GeneratedBottomPoint(depthMetres, durationMin);
+  dive->AddUserPlanPoint(dive->GetUserPlanPointCount(), bottom.durationSec, bottom.depthMbar, bottom.closedCircuit,
+                         bottom.oxygenPercent, bottom.heliumPercent, bottom.setPointBar, bottom.noClearSurface);
   return dive;
 }
 
