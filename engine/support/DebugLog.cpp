@@ -1,13 +1,88 @@
 #include "engine/support/DebugLog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <ctime>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 #include <vector>
 
 #include "engine/support/DateAndNames.h"
-#include "engine/support/DiskHelper.h"
+#include "platform/OwnFiles.h"
 #include "platform/UserFolders.h"
+
+namespace {
+
+constexpr mode_t kLogFileMode = 0600;
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// The text with control characters as escapes and a backslash doubled, so that it reads back
+// unambiguously and never makes a line of its own.
+std::string EscapeControlCharacters(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      escaped += "\\\\";
+    } else if (c == '\n') {
+      escaped += "\\n";
+    } else if (c == '\r') {
+      escaped += "\\r";
+    } else if (c == '\t') {
+      escaped += "\\t";
+    } else if (byte < 0x20 || byte == 0x7F) {
+      escaped += "\\x";
+      escaped += kHexDigits[byte >> 4];
+      escaped += kHexDigits[byte & 0xF];
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// The day of "<baseName>_YYYY_MM_DD.log"; nothing for any other name.
+std::optional<std::chrono::sys_days> DayOfLogName(const std::string& name, const std::string& baseName) {
+  constexpr std::string_view kDatePattern = "_0000_00_00.log";
+  if (name.size() != baseName.size() + kDatePattern.size() || name.compare(0, baseName.size(), baseName) != 0) {
+    return std::nullopt;
+  }
+  int numbers[3] = {0, 0, 0};
+  int field = -1;
+  for (std::size_t i = 0; i < kDatePattern.size(); ++i) {
+    const char c = name[baseName.size() + i];
+    if (kDatePattern[i] == '0') {
+      if (c < '0' || c > '9') return std::nullopt;
+      numbers[field] = numbers[field] * 10 + (c - '0');
+    } else if (c != kDatePattern[i]) {
+      return std::nullopt;
+    } else if (c == '_') {
+      ++field;
+    }
+  }
+  const std::chrono::year_month_day day{std::chrono::year(numbers[0]), std::chrono::month(static_cast<unsigned>(numbers[1])),
+                                        std::chrono::day(static_cast<unsigned>(numbers[2]))};
+  if (!day.ok()) return std::nullopt;
+  return std::chrono::sys_days(day);
+}
+
+// The file ends with the line that closes a full day.
+bool EndsWithDayFull(std::FILE* file, std::uint64_t size) {
+  const std::string ending = std::string(CDebugLog::kDayFullText) + "\n";
+  if (size < ending.size()) return false;
+  std::string tail(ending.size(), '\0');
+  return ::pread(::fileno(file), tail.data(), tail.size(), static_cast<off_t>(size - tail.size())) ==
+             static_cast<ssize_t>(tail.size()) &&
+         tail == ending;
+}
+
+}  // namespace
 
 CDebugLog::CDebugLog() : clock_([] { return std::chrono::system_clock::now(); }) {}
 
@@ -26,15 +101,54 @@ bool CDebugLog::Open(const std::string& subFolder, const std::string& baseName) 
   for (char& c : sub) {
     if (c == '\\') c = '/';
   }
-  const std::string folder = (platform::DataFolder() / sub).string();
+  const std::filesystem::path dataFolder = platform::DataFolder();
+  const std::string folder = (dataFolder / sub).string();
   basePath_ = folder + "/" + baseName;
   const std::time_t now = std::chrono::system_clock::to_time_t(clock_());
   fileName_ = basePath_ + "_" + FormatTime(now, "%Y_%m_%d") + ".log";
 
-  // Creates only the folders that are missing.
-  if (!CDiskHelper().CreateDirectoryPath(folder)) return false;
-  file_ = std::fopen(fileName_.c_str(), "a");
-  return file_ != nullptr;
+  if (!platform::CreateOwnFolders(dataFolder, sub)) return false;
+  RemoveOldFiles(folder, baseName);
+  return OpenDayFile();
+}
+
+bool CDebugLog::OpenDayFile() {
+  // Read as well as appended to: a full day's closing line is looked for at its end.
+  const int descriptor =
+      ::open(fileName_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, kLogFileMode);
+  if (descriptor < 0) return false;
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return false;
+  }
+  // A file an earlier run made readable to others becomes the user's alone.
+  if ((status.st_mode & 0777) != kLogFileMode) ::fchmod(descriptor, kLogFileMode);
+  file_ = ::fdopen(descriptor, "a");
+  if (file_ == nullptr) {
+    ::close(descriptor);
+    return false;
+  }
+  fileBytes_ = static_cast<std::uint64_t>(status.st_size);
+  dayFull_ = EndsWithDayFull(file_, fileBytes_);
+  return true;
+}
+
+void CDebugLog::RemoveOldFiles(const std::string& folder, const std::string& baseName) const {
+  std::time_t now = std::chrono::system_clock::to_time_t(clock_());
+  std::tm local{};
+  if (localtime_r(&now, &local) == nullptr) return;
+  const std::chrono::sys_days today{std::chrono::year(local.tm_year + 1900) /
+                                    std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)) /
+                                    std::chrono::day(static_cast<unsigned>(local.tm_mday))};
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::optional<std::chrono::sys_days> day = DayOfLogName(it->path().filename().string(), baseName);
+    std::error_code typeError;
+    if (day && today - *day > std::chrono::days(kKeepDays) && it->is_regular_file(typeError)) {
+      std::filesystem::remove(it->path(), typeError);
+    }
+  }
 }
 
 void CDebugLog::SetEnabled(bool enabled) {
@@ -75,21 +189,30 @@ bool CDebugLog::LogText(std::string_view text) {
   return WriteLine(text.substr(0, kMaxMessage));
 }
 
+std::string CDebugLog::TimeStamp() const {
+  if (!timeStamps_) return {};
+  const auto now = clock_();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  char text[16];
+  std::snprintf(text, sizeof text, ".%03d : ", static_cast<int>(milliseconds));
+  return FormatTime(seconds, "%H:%M:%S") + text;
+}
+
 bool CDebugLog::WriteLine(std::string_view message) {
   std::lock_guard guard(mutex_);
   if (basePath_.empty()) return false;
   if (!enabled_) return true;
   if (file_ == nullptr) return false;
-  if (timeStamps_) {
-    const auto now = clock_();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::fprintf(file_, "%s.%03d : ", FormatTime(seconds, "%H:%M:%S").c_str(), static_cast<int>(milliseconds));
+  if (dayFull_) return true;
+  std::string line = TimeStamp() + EscapeControlCharacters(message) + "\n";
+  if (fileBytes_ + line.size() > dayCapBytes_) {
+    line = TimeStamp() + kDayFullText + "\n";
+    dayFull_ = true;
   }
-  std::fwrite(message.data(), 1, message.size(), file_);
-  std::fputc('\n', file_);
+  std::fwrite(line.data(), 1, line.size(), file_);
   std::fflush(file_);
+  fileBytes_ += line.size();
   return true;
 }
 
