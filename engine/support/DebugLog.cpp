@@ -21,22 +21,34 @@ namespace {
 constexpr mode_t kLogFileMode = 0600;
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// The text with control characters as escapes and a backslash doubled, so that it reads back
-// unambiguously and never makes a line of its own.
+bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+
+// A backslash that would read as the start of an escape.
+bool StartsEscape(std::string_view text, std::size_t at) {
+  if (at + 1 >= text.size()) return false;
+  const char next = text[at + 1];
+  return next == '\\' || next == 'n' || next == 'r' || next == 't' || next == 'x' ||
+         IsControl(static_cast<unsigned char>(next));
+}
+
+// The text with control characters as escapes (\n, \r, \t, \xhh), so that it never makes a
+// line of its own, and a backslash doubled where it would otherwise read as an escape, so that
+// the text reads back unambiguously; any other backslash, as in a registry key path, stays one.
 std::string EscapeControlCharacters(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     const auto byte = static_cast<unsigned char>(c);
     if (c == '\\') {
-      escaped += "\\\\";
+      escaped += StartsEscape(text, at) ? "\\\\" : "\\";
     } else if (c == '\n') {
       escaped += "\\n";
     } else if (c == '\r') {
       escaped += "\\r";
     } else if (c == '\t') {
       escaped += "\\t";
-    } else if (byte < 0x20 || byte == 0x7F) {
+    } else if (IsControl(byte)) {
       escaped += "\\x";
       escaped += kHexDigits[byte >> 4];
       escaped += kHexDigits[byte & 0xF];
@@ -129,8 +141,7 @@ bool CDebugLog::OpenDayFile() {
     ::close(descriptor);
     return false;
   }
-  fileBytes_ = static_cast<std::uint64_t>(status.st_size);
-  dayFull_ = EndsWithDayFull(file_, fileBytes_);
+  dayFull_ = EndsWithDayFull(file_, static_cast<std::uint64_t>(status.st_size));
   return true;
 }
 
@@ -206,13 +217,15 @@ bool CDebugLog::WriteLine(std::string_view message) {
   if (file_ == nullptr) return false;
   if (dayFull_) return true;
   std::string line = TimeStamp() + EscapeControlCharacters(message) + "\n";
-  if (fileBytes_ + line.size() > dayCapBytes_) {
+  // The size on disk, so that a second copy of the program writing the same day counts too.
+  struct stat status {};
+  const std::uint64_t fileBytes = ::fstat(::fileno(file_), &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+  if (fileBytes + line.size() > dayCapBytes_) {
     line = TimeStamp() + kDayFullText + "\n";
     dayFull_ = true;
   }
   std::fwrite(line.data(), 1, line.size(), file_);
   std::fflush(file_);
-  fileBytes_ += line.size();
   return true;
 }
 

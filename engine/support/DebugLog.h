@@ -2,10 +2,10 @@
 // The program's diagnostic log: one file per run, named from the day it was opened, written a
 // line at a time under a lock. Callers ask IsEnabledFor(category) before writing detail lines.
 // Only the user can read it (files 0600, folders 0700). A line of logged text is always one line
-// of the file: control characters are written as escapes (\n, \r, \t, \x1b) and a backslash
-// is doubled. A day's file stops at a size cap: the line that would pass it is replaced by one
-// saying that the rest of the day is not logged, and nothing more is written to that file, in
-// this run or a later one. Opening removes the log's files of days more than kKeepDays ago.
+// of the file: control characters are written as escapes (\n, \r, \t, \x1b), and a backslash
+// that would read as one is doubled. A day's file stops at a size cap: the line that would pass
+// it is replaced by one saying that the rest of the day is not logged, and nothing more is
+// written to that file, in this run or a later one. Opening removes the log's files of days more than kKeepDays ago.
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -79,7 +79,6 @@ class CDebugLog {
   std::string fileName_;
   std::FILE* file_ = nullptr;
   std::uint64_t dayCapBytes_ = kDayCapBytes;
-  std::uint64_t fileBytes_ = 0;
   bool dayFull_ = false;
   bool enabled_ = false;
   bool timeStamps_ = false;

@@ -149,10 +149,12 @@ TEST(DebugLog, LoggedTextIsAlwaysOneLine) {
   // A file name made to look like a second, forged line of the log.
   const std::string name = "/tmp/a\n04:37:00.000 : File /home/diver/plan.ccp loaded OK";
   EXPECT_TRUE(log.Log("File %s failed to load", name.c_str()));
-  EXPECT_TRUE(log.LogText("tab\there, return\r, escape \x1b[2J, delete \x7f, C:\\n is not a newline"));
+  EXPECT_TRUE(log.LogText("tab\there, return\r, escape \x1b[2J, delete \x7f, C:\\n is not a newline, \\\n neither"));
+  EXPECT_TRUE(log.LogText("Software\\Velmar\\Settings and a lone \\ stay as they are, so do \\\\x and a last \\"));
   EXPECT_EQ(ReadFileText(log.GetFileName()),
             "04:37:00.000 : File /tmp/a\\n04:37:00.000 : File /home/diver/plan.ccp loaded OK failed to load\n"
-            "04:37:00.000 : tab\\there, return\\r, escape \\x1b[2J, delete \\x7f, C:\\\\n is not a newline\n");
+            "04:37:00.000 : tab\\there, return\\r, escape \\x1b[2J, delete \\x7f, C:\\\\n is not a newline, \\\\\\n neither\n"
+            "04:37:00.000 : Software\\Velmar\\Settings and a lone \\ stay as they are, so do \\\\\\\\x and a last \\\n");
 }
 
 TEST(DebugLog, TheFilesAndFoldersAreTheUsersAlone) {
