@@ -8,6 +8,7 @@
 #include <wx/treectrl.h>
 
 #include "engine/NumberText.h"
+#include "engine/support/DebugLog.h"
 #include "framework/Help.h"
 #include "platform/ProgramFileFolders.h"
 #include "platform/UserInterface.h"
@@ -53,7 +54,10 @@ CHelpBook::CHelpBook(std::filesystem::path book)
 
 CHelpBook::~CHelpBook() = default;
 
-std::filesystem::path CHelpBook::ProgramBook() { return platform::OwnProgramFileFolders().helpBook / kFileName; }
+std::filesystem::path CHelpBook::ProgramBook() {
+  const std::filesystem::path folder = platform::OwnProgramFileFolders().helpBook;
+  return folder.empty() ? std::filesystem::path() : folder / kFileName;
+}
 
 std::string CHelpBook::PageOfContext(int context) {
   for (const TopicPage& topic : kTopicPages) {
@@ -65,9 +69,15 @@ std::string CHelpBook::PageOfContext(int context) {
 bool CHelpBook::Open() {
   if (opened_) return true;
   AddZipReader();
-  opened_ = std::filesystem::is_regular_file(book_) && viewer_->AddBook(wxFileName(wxString::FromUTF8(book_.string())));
+  // A book with no folder would be looked for in the folder the program was started in.
+  if (!book_.is_absolute()) {
+    TheDebugLog().LogText("Help: the program's own folder is unknown, no help book is opened");
+  }
+  opened_ = book_.is_absolute() && std::filesystem::is_regular_file(book_) &&
+            viewer_->AddBook(wxFileName(wxString::FromUTF8(book_.string())));
   if (!opened_) {
-    platform::AskUser(FormatC(ResourceFormat(IDS_MSG_HELP_BOOK_MISSING).c_str(), book_.string().c_str()),
+    const std::string shown = book_.empty() ? std::string(kFileName) : book_.string();
+    platform::AskUser(FormatC(ResourceFormat(IDS_MSG_HELP_BOOK_MISSING).c_str(), shown.c_str()),
                       platform::mb::kOk | platform::mb::kIconExclamation);
   }
   return opened_;

@@ -17,6 +17,10 @@ constexpr int kPauseAfterCheckMs = 10;
 constexpr std::size_t kSecuredMinimum =
     CBraskBinaryFile::kSecuredHeadSize + CBraskBinaryFile::kVectorSize + CBraskBinaryFile::kDigestSize;
 
+constexpr const char* kCrcOpenText = "CheckCRC32 Unable to open source file: ";
+constexpr const char* kSha256OpenText = "CheckSHA256 Unable to open source file: ";
+constexpr const char* kCrcFailedText = "Binary file load inital CRC32 check failed - ";
+constexpr const char* kSha256FailedText = "Secured file load initial SHA256 check failed - ";
 constexpr const char* kTooShortForCrcText = "File too small, at least four bytes required for the crc32 check";
 
 std::uint32_t Crc32(const unsigned char* bytes, std::size_t length) {
@@ -37,10 +41,20 @@ CStandardRecord* CBraskBinaryFile::GetRecord(int index) const {
   return index >= 0 && index < GetRecordCount() ? records_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
+bool CBraskBinaryFile::ReadFile(const std::string& path, std::string_view openPrefix,
+                                std::vector<unsigned char>& bytes) {
+  if (reader_) return reader_(path, openPrefix, bytes, errorText_);
+  return logimport::ReadWholeFile(path, openPrefix, bytes, errorText_);
+}
+
 bool CBraskBinaryFile::CheckCRC32(const std::string& path) {
   std::vector<unsigned char> bytes;
-  if (!logimport::ReadWholeFile(path, "CheckCRC32 Unable to open source file: ", bytes, errorText_)) return false;
+  if (!ReadFile(path, kCrcOpenText, bytes)) return false;
   logimport::PauseMs(kPauseAfterCheckMs);
+  return WholeFileCrcMatches(bytes);
+}
+
+bool CBraskBinaryFile::WholeFileCrcMatches(const std::vector<unsigned char>& bytes) {
   if (bytes.size() < kCrcSize) {
     errorText_ = kTooShortForCrcText;
     return false;
@@ -63,12 +77,17 @@ bool CBraskBinaryFile::CheckCRC32(const std::vector<unsigned char>& bytes) {
 
 bool CBraskBinaryFile::CheckSHA256(const std::string& path) {
   std::vector<unsigned char> bytes;
-  if (!logimport::ReadWholeFile(path, "CheckSHA256 Unable to open source file: ", bytes, errorText_)) return false;
+  if (!ReadFile(path, kSha256OpenText, bytes)) return false;
   logimport::PauseMs(kPauseAfterCheckMs);
+  return DigestMatches(bytes);
+}
+
+bool CBraskBinaryFile::DigestMatches(std::vector<unsigned char>& bytes) {
   if (bytes.size() < kDigestSize) {
     errorText_ = "File too small, at least 32 bytes required for the SHA256 check";
     return false;
   }
+  // The digest is computed with the fill value in its place; the bytes are given back as read.
   const auto digestAt = bytes.end() - static_cast<std::ptrdiff_t>(kDigestSize);
   const std::vector<unsigned char> stored(digestAt, bytes.end());
   const auto& fill = logimport::CurrentKeyMaterial().digestFill;
@@ -80,6 +99,7 @@ bool CBraskBinaryFile::CheckSHA256(const std::string& path) {
   calculator.SetSource(CHashCalculator::kBuffer);
   calculator.SetBuffer(bytes.data(), static_cast<int>(bytes.size()));
   const std::string digestText = calculator.GetHashText();
+  std::copy(stored.begin(), stored.end(), digestAt);
   bool equal = digestText.size() == 2 * kDigestSize;
   for (std::size_t i = 0; equal && i < kDigestSize; ++i) {
     equal = static_cast<unsigned char>(HexToInt(std::string_view(digestText).substr(2 * i, 2))) == stored[i];
@@ -89,13 +109,13 @@ bool CBraskBinaryFile::CheckSHA256(const std::string& path) {
   return false;
 }
 
-bool CBraskBinaryFile::CheckWholeFile(const std::string& path, Layout layout) {
+bool CBraskBinaryFile::CheckWholeFile(std::vector<unsigned char>& bytes, Layout layout) {
   if (layout == Layout::kBinary) {
-    if (CheckCRC32(path)) return true;
-    errorText_ = "Binary file load inital CRC32 check failed - " + errorText_;
+    if (WholeFileCrcMatches(bytes)) return true;
+    errorText_ = kCrcFailedText + errorText_;
   } else {
-    if (CheckSHA256(path)) return true;
-    errorText_ = "Secured file load initial SHA256 check failed - " + errorText_;
+    if (DigestMatches(bytes)) return true;
+    errorText_ = kSha256FailedText + errorText_;
   }
   return false;
 }
@@ -160,10 +180,14 @@ bool CBraskBinaryFile::Load(const std::string& path, Layout layout) {
   fileName_.clear();
   ClearRecords();
   logimport::ReloadKeyMaterial();
-  if (!CheckWholeFile(path, layout)) return false;
-
+  const bool binary = layout == Layout::kBinary;
   std::vector<unsigned char> bytes;
-  if (!logimport::ReadWholeFile(path, "Binary file load unable to open source file: ", bytes, errorText_)) return false;
+  if (!ReadFile(path, binary ? kCrcOpenText : kSha256OpenText, bytes)) {
+    errorText_ = (binary ? kCrcFailedText : kSha256FailedText) + errorText_;
+    return false;
+  }
+  logimport::PauseMs(kPauseAfterCheckMs);
+  if (!CheckWholeFile(bytes, layout)) return false;
   if (layout == Layout::kSecured && !Decipher(bytes)) return false;
   if (!CheckCRC32(bytes)) {
     errorText_ = "Standard Records Checksum failure";

@@ -6,8 +6,10 @@
 // value). Loading checks the file, deciphers it, splits it into records and descrambles the
 // datalog and memory-block records in place.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "logimport/StandardRecord.h"
@@ -22,9 +24,14 @@ class CBraskBinaryFile {
   static constexpr std::size_t kVectorSize = 16;
   static constexpr std::size_t kRecordHeaderSize = 6;
 
+  // Reads a whole file as logimport::ReadWholeFile does.
+  using FileReader = std::function<bool(const std::string& path, std::string_view openPrefix,
+                                        std::vector<unsigned char>& bytes, std::string& error)>;
+
   // True when the file was read and split; the records, both flags and the file name are then
   // current. A record whose own checksum failed does not fail the load (the error text then
-  // reads "Invalid record, continuing").
+  // reads "Invalid record, continuing"). The file is read once: the bytes checked are the bytes
+  // deciphered and split.
   bool Load(const std::string& path, Layout layout);
   // Whole-file check of a binary-layout file: true when the last four bytes hold the CRC-32 of
   // the bytes before them, or 0.
@@ -32,6 +39,8 @@ class CBraskBinaryFile {
   // The same on bytes in memory, where a stored 0 is not accepted.
   bool CheckCRC32(const std::vector<unsigned char>& bytes);
   bool CheckSHA256(const std::string& path);
+  // Replaces the reader of whole files (tests); an empty one restores logimport::ReadWholeFile.
+  void SetFileReader(FileReader reader) { reader_ = std::move(reader); }
   // Descrambles the datalog-computer and memory-block records in place; always true.
   bool DecodeStandardRecords(bool newFormat);
 
@@ -46,7 +55,10 @@ class CBraskBinaryFile {
   bool IsStoreWriter() const { return storeWriter_; }
 
  private:
-  bool CheckWholeFile(const std::string& path, Layout layout);
+  bool ReadFile(const std::string& path, std::string_view openPrefix, std::vector<unsigned char>& bytes);
+  bool WholeFileCrcMatches(const std::vector<unsigned char>& bytes);
+  bool DigestMatches(std::vector<unsigned char>& bytes);
+  bool CheckWholeFile(std::vector<unsigned char>& bytes, Layout layout);
   bool Decipher(std::vector<unsigned char>& bytes);
   bool SplitRecords(const std::vector<unsigned char>& stream);
   void ReadHeaderFlags();
@@ -56,4 +68,5 @@ class CBraskBinaryFile {
   std::vector<std::unique_ptr<CStandardRecord>> records_;
   bool newFormat_ = false;
   bool storeWriter_ = false;
+  FileReader reader_;
 };

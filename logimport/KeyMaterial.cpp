@@ -1,11 +1,14 @@
 #include "logimport/KeyMaterial.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
 
 #include "engine/support/DebugLog.h"
 #include "engine/support/HexConversions.h"
+#include "platform/OwnFiles.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
 
@@ -40,8 +43,27 @@ std::string Trimmed(const std::string& line) {
   return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
 }
 
+// Why the secret values of the file cannot be trusted: someone else could have written them.
+// Empty when only the user (or root) can change the file; a file that others may read is
+// trusted with a warning.
+std::string WhyUntrusted(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return {};  // the read that follows says what is wrong
+  if (std::string why = platform::WhyOthersCanChange(status); !why.empty()) return why;
+  if (platform::OthersCanRead(status)) {
+    TheDebugLog().LogText("Log key material: warning, " + path.string() +
+                          " can be read by other users; make it readable by you alone (chmod 600)");
+  }
+  return {};
+}
+
 KeyMaterial LoadFromFile() {
   const std::filesystem::path path = KeyMaterialFilePath();
+  if (std::string why = WhyUntrusted(path); !why.empty()) {
+    TheDebugLog().LogText("Log key material: " + path.string() + " refused, it is " + why +
+                          "; using the built-in placeholders");
+    return PlaceholderKeyMaterial();
+  }
   // A few lines of hex: anything large, or a pipe or device in its place, is not key material.
   constexpr std::uint64_t kMaxKeyFileBytes = 64 * 1024;
   std::string text;

@@ -26,7 +26,9 @@ std::filesystem::path KeyMaterialFilePath();
 std::optional<KeyMaterial> ParseKeyMaterial(const std::string& text, std::string& reason);
 
 // The values in force. Read at the first use and again at every ReloadKeyMaterial; a missing or
-// malformed file leaves the placeholders and writes one line to the diagnostic log.
+// malformed file, or one that someone other than the user or root owns or that group or others
+// can write, leaves the placeholders and writes one line to the diagnostic log. A file that
+// others can read is used, with a warning in the log.
 const KeyMaterial& CurrentKeyMaterial();
 void ReloadKeyMaterial();
 

@@ -7,6 +7,7 @@
 namespace platform {
 
 ProgramFileFolders ProgramFileFoldersOf(const std::filesystem::path& programFolder) {
+  if (!programFolder.is_absolute()) return {};
   const std::filesystem::path libraries = (programFolder / VT_LIBRARY_FOLDER_FROM_PROGRAM).lexically_normal();
   std::error_code error;
   if (!std::filesystem::is_directory(libraries, error)) return {programFolder, programFolder};

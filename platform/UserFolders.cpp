@@ -5,24 +5,40 @@
 
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 namespace platform {
 namespace {
 
-std::filesystem::path FromEnvironment(const char* name, const char* fallbackBelowHome) {
+// Only an absolute value names a folder: a relative one would follow the folder the program
+// happens to be started in.
+const char* AbsoluteVariable(const char* name) {
   const char* value = std::getenv(name);
-  if (value != nullptr && value[0] == '/') return value;
+  return value != nullptr && value[0] == '/' ? value : nullptr;
+}
+
+std::filesystem::path FromEnvironment(const char* name, const char* fallbackBelowHome) {
+  if (const char* value = AbsoluteVariable(name)) return value;
   return HomeFolder() / fallbackBelowHome;
+}
+
+std::filesystem::path PasswordDatabaseHome() {
+  long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+      found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+    return {};
+  }
+  return found->pw_dir;
 }
 
 }  // namespace
 
 std::filesystem::path HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] != '\0') return home;
-  if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-    return entry->pw_dir;
-  }
+  if (const char* home = AbsoluteVariable("HOME")) return home;
+  if (std::filesystem::path home = PasswordDatabaseHome(); !home.empty()) return home;
   return "/";
 }
 

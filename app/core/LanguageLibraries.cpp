@@ -1,10 +1,15 @@
 #include "app/core/LanguageLibraries.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <system_error>
 
+#include "engine/support/DebugLog.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/OwnFiles.h"
 
 namespace app {
 namespace {
@@ -45,9 +50,35 @@ std::optional<std::string> CopyLanguageName(const char* text) {
   return name;
 }
 
+// Why the file may not be loaded: loading runs its start-up code, so neither the file nor its
+// folder may be open to changes by anyone but the user or root. Both are judged where symbolic
+// links lead, and the file is loaded by that resolved path: the name cannot then be made to lead
+// elsewhere by anyone but the user or root either. Empty, with the resolved path, when it may be
+// loaded.
+std::string WhyNotLoadable(const std::filesystem::path& file, std::filesystem::path& resolved) {
+  std::error_code error;
+  resolved = std::filesystem::canonical(file, error);
+  if (error) return "cannot be found: " + error.message();
+  struct stat status {};
+  if (::lstat(resolved.c_str(), &status) != 0) return std::string("cannot be examined: ") + std::strerror(errno);
+  if (!S_ISREG(status.st_mode)) return "not a regular file";
+  if (std::string why = platform::WhyOthersCanChange(status); !why.empty()) return why;
+  if (::lstat(resolved.parent_path().c_str(), &status) != 0) {
+    return std::string("its folder cannot be examined: ") + std::strerror(errno);
+  }
+  if (std::string why = platform::WhyOthersCanChange(status); !why.empty()) return "its folder is " + why;
+  return {};
+}
+
 std::unique_ptr<LoadedLibrary> Load(const std::filesystem::path& file) {
+  if (!HasLibraryName(file)) return nullptr;
+  std::filesystem::path resolved;
+  if (std::string why = WhyNotLoadable(file, resolved); !why.empty()) {
+    TheDebugLog().LogText("Language library " + file.string() + " not loaded: " + why);
+    return nullptr;
+  }
   auto loaded = std::make_unique<LoadedLibrary>();
-  if (!HasLibraryName(file) || !loaded->library.Open(file)) return nullptr;
+  if (!loaded->library.Open(resolved)) return nullptr;
   auto language = reinterpret_cast<GetLanguageFunction>(loaded->library.Symbol("GetLanguage"));
   auto languageName = reinterpret_cast<GetLanguageStrFunction>(loaded->library.Symbol("GetLanguageStr"));
   auto resources = reinterpret_cast<GetResourceDataFunction>(loaded->library.Symbol("GetResourceData"));
@@ -65,6 +96,11 @@ std::unique_ptr<LoadedLibrary> Load(const std::filesystem::path& file) {
 
 std::vector<std::filesystem::path> LanguageLibraryCandidates(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
+  if (!folder.is_absolute()) {
+    // The program's own folder is unknown: a relative folder would be the one it was started in.
+    TheDebugLog().LogText("Language libraries: the program's own folder is unknown, no language library is loaded");
+    return files;
+  }
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     if (it->is_regular_file(error) && HasLibraryName(it->path())) files.push_back(it->path());

@@ -2,6 +2,10 @@
 // Language libraries: the files "VelmarTessaline*.so" in the program's language folder that
 // report a language and its name and carry a resource bundle that parses. Probing loads a file
 // only to ask it, then unloads it; loading one keeps it for as long as its resources are in use.
+// Loading runs a library's start-up code, so a file is loaded only when neither it (a regular
+// file) nor its folder, where symbolic links lead, is owned by someone other than the user or
+// root or writable by group or others; a file that fails is left out and the diagnostic log
+// says why.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -22,7 +26,8 @@ struct LanguageLibrary {
   std::filesystem::path path;
 };
 
-// The files of the folder that may be language libraries, in byte-wise order of their paths.
+// The files of the folder that may be language libraries, in byte-wise order of their paths;
+// none when the folder is not absolute (the program's own folder is unknown).
 std::vector<std::filesystem::path> LanguageLibraryCandidates(const std::filesystem::path& folder);
 
 // What the file reports, when it is a language library.

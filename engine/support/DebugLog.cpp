@@ -1,13 +1,100 @@
 #include "engine/support/DebugLog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <ctime>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 #include <vector>
 
 #include "engine/support/DateAndNames.h"
-#include "engine/support/DiskHelper.h"
+#include "platform/OwnFiles.h"
 #include "platform/UserFolders.h"
+
+namespace {
+
+constexpr mode_t kLogFileMode = 0600;
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+
+// A backslash that would read as the start of an escape.
+bool StartsEscape(std::string_view text, std::size_t at) {
+  if (at + 1 >= text.size()) return false;
+  const char next = text[at + 1];
+  return next == '\\' || next == 'n' || next == 'r' || next == 't' || next == 'x' ||
+         IsControl(static_cast<unsigned char>(next));
+}
+
+// The text with control characters as escapes (\n, \r, \t, \xhh), so that it never makes a
+// line of its own, and a backslash doubled where it would otherwise read as an escape, so that
+// the text reads back unambiguously; any other backslash, as in a registry key path, stays one.
+std::string EscapeControlCharacters(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      escaped += StartsEscape(text, at) ? "\\\\" : "\\";
+    } else if (c == '\n') {
+      escaped += "\\n";
+    } else if (c == '\r') {
+      escaped += "\\r";
+    } else if (c == '\t') {
+      escaped += "\\t";
+    } else if (IsControl(byte)) {
+      escaped += "\\x";
+      escaped += kHexDigits[byte >> 4];
+      escaped += kHexDigits[byte & 0xF];
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// The day of "<baseName>_YYYY_MM_DD.log"; nothing for any other name.
+std::optional<std::chrono::sys_days> DayOfLogName(const std::string& name, const std::string& baseName) {
+  constexpr std::string_view kDatePattern = "_0000_00_00.log";
+  if (name.size() != baseName.size() + kDatePattern.size() || name.compare(0, baseName.size(), baseName) != 0) {
+    return std::nullopt;
+  }
+  int numbers[3] = {0, 0, 0};
+  int field = -1;
+  for (std::size_t i = 0; i < kDatePattern.size(); ++i) {
+    const char c = name[baseName.size() + i];
+    if (kDatePattern[i] == '0') {
+      if (c < '0' || c > '9') return std::nullopt;
+      numbers[field] = numbers[field] * 10 + (c - '0');
+    } else if (c != kDatePattern[i]) {
+      return std::nullopt;
+    } else if (c == '_') {
+      ++field;
+    }
+  }
+  const std::chrono::year_month_day day{std::chrono::year(numbers[0]), std::chrono::month(static_cast<unsigned>(numbers[1])),
+                                        std::chrono::day(static_cast<unsigned>(numbers[2]))};
+  if (!day.ok()) return std::nullopt;
+  return std::chrono::sys_days(day);
+}
+
+// The file ends with the line that closes a full day.
+bool EndsWithDayFull(std::FILE* file, std::uint64_t size) {
+  const std::string ending = std::string(CDebugLog::kDayFullText) + "\n";
+  if (size < ending.size()) return false;
+  std::string tail(ending.size(), '\0');
+  return ::pread(::fileno(file), tail.data(), tail.size(), static_cast<off_t>(size - tail.size())) ==
+             static_cast<ssize_t>(tail.size()) &&
+         tail == ending;
+}
+
+}  // namespace
 
 CDebugLog::CDebugLog() : clock_([] { return std::chrono::system_clock::now(); }) {}
 
@@ -26,15 +113,53 @@ bool CDebugLog::Open(const std::string& subFolder, const std::string& baseName) 
   for (char& c : sub) {
     if (c == '\\') c = '/';
   }
-  const std::string folder = (platform::DataFolder() / sub).string();
+  const std::filesystem::path dataFolder = platform::DataFolder();
+  const std::string folder = (dataFolder / sub).string();
   basePath_ = folder + "/" + baseName;
   const std::time_t now = std::chrono::system_clock::to_time_t(clock_());
   fileName_ = basePath_ + "_" + FormatTime(now, "%Y_%m_%d") + ".log";
 
-  // Creates only the folders that are missing.
-  if (!CDiskHelper().CreateDirectoryPath(folder)) return false;
-  file_ = std::fopen(fileName_.c_str(), "a");
-  return file_ != nullptr;
+  if (!platform::CreateOwnFolders(dataFolder, sub)) return false;
+  RemoveOldFiles(folder, baseName);
+  return OpenDayFile();
+}
+
+bool CDebugLog::OpenDayFile() {
+  // Read as well as appended to: a full day's closing line is looked for at its end.
+  const int descriptor =
+      ::open(fileName_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, kLogFileMode);
+  if (descriptor < 0) return false;
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return false;
+  }
+  // A file an earlier run made readable to others becomes the user's alone.
+  if ((status.st_mode & 0777) != kLogFileMode) ::fchmod(descriptor, kLogFileMode);
+  file_ = ::fdopen(descriptor, "a");
+  if (file_ == nullptr) {
+    ::close(descriptor);
+    return false;
+  }
+  dayFull_ = EndsWithDayFull(file_, static_cast<std::uint64_t>(status.st_size));
+  return true;
+}
+
+void CDebugLog::RemoveOldFiles(const std::string& folder, const std::string& baseName) const {
+  std::time_t now = std::chrono::system_clock::to_time_t(clock_());
+  std::tm local{};
+  if (localtime_r(&now, &local) == nullptr) return;
+  const std::chrono::sys_days today{std::chrono::year(local.tm_year + 1900) /
+                                    std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)) /
+                                    std::chrono::day(static_cast<unsigned>(local.tm_mday))};
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::optional<std::chrono::sys_days> day = DayOfLogName(it->path().filename().string(), baseName);
+    std::error_code typeError;
+    if (day && today - *day > std::chrono::days(kKeepDays) && it->is_regular_file(typeError)) {
+      std::filesystem::remove(it->path(), typeError);
+    }
+  }
 }
 
 void CDebugLog::SetEnabled(bool enabled) {
@@ -75,20 +200,31 @@ bool CDebugLog::LogText(std::string_view text) {
   return WriteLine(text.substr(0, kMaxMessage));
 }
 
+std::string CDebugLog::TimeStamp() const {
+  if (!timeStamps_) return {};
+  const auto now = clock_();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  char text[16];
+  std::snprintf(text, sizeof text, ".%03d : ", static_cast<int>(milliseconds));
+  return FormatTime(seconds, "%H:%M:%S") + text;
+}
+
 bool CDebugLog::WriteLine(std::string_view message) {
   std::lock_guard guard(mutex_);
   if (basePath_.empty()) return false;
   if (!enabled_) return true;
   if (file_ == nullptr) return false;
-  if (timeStamps_) {
-    const auto now = clock_();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::fprintf(file_, "%s.%03d : ", FormatTime(seconds, "%H:%M:%S").c_str(), static_cast<int>(milliseconds));
+  if (dayFull_) return true;
+  std::string line = TimeStamp() + EscapeControlCharacters(message) + "\n";
+  // The size on disk, so that a second copy of the program writing the same day counts too.
+  struct stat status {};
+  const std::uint64_t fileBytes = ::fstat(::fileno(file_), &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+  if (fileBytes + line.size() > dayCapBytes_) {
+    line = TimeStamp() + kDayFullText + "\n";
+    dayFull_ = true;
   }
-  std::fwrite(message.data(), 1, message.size(), file_);
-  std::fputc('\n', file_);
+  std::fwrite(line.data(), 1, line.size(), file_);
   std::fflush(file_);
   return true;
 }

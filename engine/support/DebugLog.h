@@ -1,8 +1,14 @@
 #pragma once
 // The program's diagnostic log: one file per run, named from the day it was opened, written a
 // line at a time under a lock. Callers ask IsEnabledFor(category) before writing detail lines.
+// Only the user can read it (files 0600, folders 0700). A line of logged text is always one line
+// of the file: control characters are written as escapes (\n, \r, \t, \x1b), and a backslash
+// that would read as one is doubled. A day's file stops at a size cap: the line that would pass
+// it is replaced by one saying that the rest of the day is not logged, and nothing more is
+// written to that file, in this run or a later one. Opening removes the log's files of days more than kKeepDays ago.
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <mutex>
@@ -26,6 +32,9 @@ class CDebugLog {
  public:
   using Clock = std::function<std::chrono::system_clock::time_point()>;
   static constexpr std::size_t kMaxMessage = 201000;
+  static constexpr std::uint64_t kDayCapBytes = 10u << 20;
+  static constexpr int kKeepDays = 30;
+  static constexpr const char* kDayFullText = "Log file size limit reached, the rest of the day is not logged";
   static constexpr std::array<int, DBG_CATEGORY_COUNT> kStartupThresholds = {3, 4, 4, 3, 2, 3, 4, 3, 4};
 
   CDebugLog();
@@ -56,15 +65,21 @@ class CDebugLog {
   bool IsEnabledFor(LogCategory category) const { return debugLevel_ >= GetThreshold(category); }
 
   void SetClock(Clock clock) { clock_ = std::move(clock); }  // tests
+  void SetDayCap(std::uint64_t bytes) { dayCapBytes_ = bytes; }  // tests; before Open
 
  private:
   bool WriteLine(std::string_view message);
+  std::string TimeStamp() const;
+  bool OpenDayFile();
+  void RemoveOldFiles(const std::string& folder, const std::string& baseName) const;
   void Close();
 
   std::mutex mutex_;
   std::string basePath_;
   std::string fileName_;
   std::FILE* file_ = nullptr;
+  std::uint64_t dayCapBytes_ = kDayCapBytes;
+  bool dayFull_ = false;
   bool enabled_ = false;
   bool timeStamps_ = false;
   int debugLevel_ = 0;

@@ -2,11 +2,16 @@
 // and the language chosen at start-up and by the user, with the "Language ID" setting.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/core/LanguageChoice.h"
 #include "app/core/LanguageLibraries.h"
 #include "engine/AppSettings.h"
+#include "engine/support/DebugLog.h"
+#include "platform/ProgramFileFolders.h"
 #include "platform/Registry.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -32,9 +37,18 @@ class LanguageLibrariesTest : public testing::Test {
   void SetUp() override {
     ProgramResources();
     fs::create_directories(folder_);
+    KeepToOwner(folder_);
   }
   void TearDown() override { platform::SetLanguageResourceModule(nullptr); }
-  void Add(const char* from, const std::string& name) { fs::copy_file(from, folder_ / name); }
+  // A copy that only its owner can change, whatever the umask.
+  void Add(const char* from, const std::string& name) { AddTo(folder_, from, name); }
+  static void AddTo(const fs::path& folder, const char* from, const std::string& name) {
+    fs::copy_file(from, folder / name);
+    KeepToOwner(folder / name);
+  }
+  static void KeepToOwner(const fs::path& path) {
+    fs::permissions(path, fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+  }
   void StoreLanguage(std::uint32_t language) {
     platform::Registry().WriteDword(kSettingsKey, "Language ID", language);
     LoadRegistrySettings();
@@ -110,4 +124,118 @@ TEST_F(LanguageLibrariesTest, TheStoredLanguageComesUpAtStartUpAndStaysStoredWhe
   EXPECT_EQ(FirstMenuTitle(), "&File");
   EXPECT_EQ(choice.LoadedLibrary(), fs::path());
   EXPECT_EQ(StoredLanguage(), app::kEnglishLanguageId);
+}
+
+namespace {
+
+// The marker library in folders of its own, and the file its start-up code leaves.
+class LibraryStartUpTest : public LanguageLibrariesTest {
+ protected:
+  void SetUp() override {
+    LanguageLibrariesTest::SetUp();
+    ::setenv("VT_TEST_MARKER_FILE", marker_.c_str(), 1);
+    ASSERT_TRUE(TheDebugLog().Open("Velmar", "LanguageLibrariesTest"));
+    TheDebugLog().SetTimeStamps(false);
+  }
+  void TearDown() override {
+    ::unsetenv("VT_TEST_MARKER_FILE");
+    LanguageLibrariesTest::TearDown();
+  }
+  // A folder below the test's, that only its owner can change.
+  fs::path Folder(const std::string& name) const {
+    const fs::path folder = folders_.Root() / name;
+    fs::create_directories(folder);
+    KeepToOwner(folder);
+    return folder;
+  }
+  bool Ran() const { return fs::exists(marker_); }
+  std::string LogText() const { return ReadFileText(TheDebugLog().GetFileName()); }
+
+  fs::path marker_ = folders_.Root() / "marker";
+};
+
+}  // namespace
+
+// Root owns every file it makes, so ownership alone lets these pass: the modes must stop them.
+TEST_F(LibraryStartUpTest, ALibraryOthersCouldHaveChangedIsNeverLoaded) {
+  // Loaded from a file and folder only its owner can change, the library runs its start-up code
+  // (and, having no exports, is not offered).
+  AddTo(Folder("trusted"), MARKER_LIBRARY, "VelmarTessalineMarker.so");
+  EXPECT_TRUE(app::ListLanguageLibraries(folders_.Root() / "trusted").empty());
+  ASSERT_TRUE(Ran());
+  fs::remove(marker_);
+
+  struct Case {
+    const char* folder;
+    fs::perms fileWrite;    // added to the file
+    fs::perms folderWrite;  // added to its folder
+    const char* why;
+  };
+  const Case cases[] = {
+      {"others-write-the-file", fs::perms::others_write, fs::perms::none, "not loaded: writable by others"},
+      {"group-writes-the-file", fs::perms::group_write, fs::perms::none, "not loaded: writable by group"},
+      {"others-write-the-folder", fs::perms::none, fs::perms::others_write, "not loaded: its folder is writable by others"},
+      {"group-writes-the-folder", fs::perms::none, fs::perms::group_write, "not loaded: its folder is writable by group"},
+  };
+  for (const Case& test : cases) {
+    const fs::path folder = Folder(test.folder);
+    AddTo(folder, MARKER_LIBRARY, "VelmarTessalineMarker.so");
+    AddTo(folder, SPANISH_LIBRARY, "VelmarTessalineSpa.so");
+    fs::permissions(folder / "VelmarTessalineMarker.so", test.fileWrite, fs::perm_options::add);
+    fs::permissions(folder / "VelmarTessalineSpa.so", test.fileWrite, fs::perm_options::add);
+    fs::permissions(folder, test.folderWrite, fs::perm_options::add);
+    const std::vector<app::LanguageLibrary> listed = app::ListLanguageLibraries(folder);
+    EXPECT_FALSE(Ran()) << test.folder;
+    // A language library in the same place is not offered, nor found, nor loaded.
+    EXPECT_TRUE(listed.empty()) << test.folder;
+    EXPECT_EQ(app::FindLanguageLibrary(folder, kSpanish), fs::path()) << test.folder;
+    EXPECT_EQ(app::LoadLanguageLibrary(folder / "VelmarTessalineSpa.so"), nullptr) << test.folder;
+    EXPECT_NE(LogText().find("Language library " + (folder / "VelmarTessalineMarker.so").string() + " " + test.why),
+              std::string::npos)
+        << test.folder << "\n" << LogText();
+  }
+
+  // A file of another user's: root can hand one over.
+  if (::geteuid() == 0) {
+    const fs::path folder = Folder("someone-elses");
+    AddTo(folder, MARKER_LIBRARY, "VelmarTessalineMarker.so");
+    ASSERT_EQ(::chown((folder / "VelmarTessalineMarker.so").c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(app::ListLanguageLibraries(folder).empty());
+    EXPECT_FALSE(Ran());
+    EXPECT_NE(LogText().find("not loaded: owned by user 65534"), std::string::npos);
+  }
+
+  // A link in a trusted folder is judged where it leads.
+  const fs::path open = Folder("open");
+  AddTo(open, MARKER_LIBRARY, "VelmarTessalineMarker.so");
+  fs::permissions(open, fs::perms::others_write, fs::perm_options::add);
+  const fs::path linking = Folder("linking");
+  fs::create_symlink(open / "VelmarTessalineMarker.so", linking / "VelmarTessalineMarker.so");
+  EXPECT_TRUE(app::ListLanguageLibraries(linking).empty());
+  EXPECT_FALSE(Ran());
+  EXPECT_NE(LogText().find((linking / "VelmarTessalineMarker.so").string() + " not loaded: its folder is writable by others"),
+            std::string::npos);
+}
+
+TEST_F(LibraryStartUpTest, AProgramWithoutAFolderOfItsOwnLoadsNothingFromTheCurrentFolder) {
+  // The folder the program was started in holds libraries; its own folder is unknown.
+  const fs::path started = Folder("started");
+  AddTo(started, MARKER_LIBRARY, "VelmarTessalineMarker.so");
+  AddTo(started, SPANISH_LIBRARY, "VelmarTessalineSpa.so");
+  const fs::path before = fs::current_path();
+  fs::current_path(started);
+  const platform::ProgramFileFolders unknown = platform::ProgramFileFoldersOf("");
+  const std::vector<app::LanguageLibrary> listed = app::ListLanguageLibraries(unknown.languageLibraries);
+  const fs::path found = app::FindLanguageLibrary(unknown.languageLibraries, kSpanish);
+  const fs::path relative = app::FindLanguageLibrary(".", kSpanish);
+  app::CLanguageChoice choice(unknown.languageLibraries);
+  const bool chosen = choice.SetLanguage(kSpanish);
+  fs::current_path(before);
+
+  EXPECT_TRUE(listed.empty());
+  EXPECT_EQ(found, fs::path());
+  EXPECT_EQ(relative, fs::path());
+  EXPECT_FALSE(chosen);
+  EXPECT_FALSE(Ran());
+  EXPECT_NE(LogText().find("the program's own folder is unknown, no language library is loaded"), std::string::npos);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "logimport/KeyMaterial.h"
 #include "tests/logimport/LogFileFixture.h"
 
@@ -282,4 +284,37 @@ TEST_F(BinaryFileTest, DamagedStreamsBehindGoodChecksums) {
     EXPECT_EQ(reader.GetRecordCount(), binaryRecords) << bit;
   }
   EXPECT_EQ(loaded, 5);  // a cut at each of the five record ends loads, any other cut fails
+}
+
+TEST_F(BinaryFileTest, TheBytesCheckedAreTheBytesParsed) {
+  // A file that changes after its first read: the reader answers the first read with a sound
+  // file and any later one with a file whose first record was changed, its record checksum no
+  // longer matching, behind whole-file checks made to match.
+  Bytes changedStream = GoldenStream();
+  changedStream[8] ^= 0x01;
+  CBraskBinaryFile plain;
+  ASSERT_TRUE(plain.Load(Write("golden.ccl", Golden()), kBinary));
+  const std::vector<unsigned char> firstRecord(plain.GetRecord(0)->GetData(),
+                                               plain.GetRecord(0)->GetData() + plain.GetRecord(0)->GetDataLength());
+  const std::string path = Write("changing.ccl", Golden());
+  for (const auto& [sound, changed, layout] :
+       {std::tuple{Golden(), WithCrc(changedStream), kBinary},
+        std::tuple{Secure(Golden()), Secure(WithCrc(changedStream)), kSecured}}) {
+    int reads = 0;
+    CBraskBinaryFile reader;
+    reader.SetFileReader([&reads, &path, sound = sound, changed = changed](const std::string& read, std::string_view,
+                                                                         std::vector<unsigned char>& bytes, std::string&) {
+      EXPECT_EQ(read, path);
+      bytes = ++reads == 1 ? sound : changed;
+      return true;
+    });
+    ASSERT_TRUE(reader.Load(path, layout)) << reader.GetErrorText();
+    EXPECT_EQ(reads, 1);
+    ASSERT_EQ(reader.GetRecordCount(), 3);
+    EXPECT_EQ(reader.GetErrorText(), "");  // the changed record's own checksum would fail
+    EXPECT_TRUE(reader.GetRecord(0)->IsValid());
+    EXPECT_EQ(std::vector<unsigned char>(reader.GetRecord(0)->GetData(),
+                                         reader.GetRecord(0)->GetData() + reader.GetRecord(0)->GetDataLength()),
+              firstRecord);
+  }
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/support/DebugLog.h"
 #include "logimport/BraskBinaryFile.h"
 #include "tests/logimport/LogFileFixture.h"
 
@@ -94,4 +95,39 @@ TEST_F(KeyMaterialTest, APipeOrAFolderInPlaceOfTheFileLeavesThePlaceholdersWitho
   std::filesystem::create_directories(logimport::KeyMaterialFilePath());
   logimport::ReloadKeyMaterial();
   EXPECT_EQ(logimport::CurrentKeyMaterial().keystreamSeed, logimport::PlaceholderKeyMaterial().keystreamSeed);
+}
+
+// Root owns every file it makes, so these hold under CI too: the modes alone decide.
+TEST_F(KeyMaterialTest, AFileOthersCanWriteIsRefusedAndOneOthersCanReadDrawsAWarning) {
+  namespace fs = std::filesystem;
+  ASSERT_TRUE(TheDebugLog().Open("Velmar", "KeyMaterialTest"));
+  TheDebugLog().SetTimeStamps(false);
+  std::string reason;
+  const auto material = logimport::ParseKeyMaterial(kKeyLine + "\n" + kFillLine + "\n" + kSeedLine, reason);
+  ASSERT_TRUE(material);
+  const fs::path file = logimport::KeyMaterialFilePath();
+  fs::create_directories(file.parent_path());
+  WriteFileText(file, kKeyLine + "\n" + kFillLine + "\n" + kSeedLine + "\n");
+  const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+
+  for (const fs::perms write : {fs::perms::others_write, fs::perms::group_write}) {
+    fs::permissions(file, ownerOnly | write);
+    logimport::ReloadKeyMaterial();
+    EXPECT_EQ(logimport::CurrentKeyMaterial().aesKey, logimport::PlaceholderKeyMaterial().aesKey);
+    const std::string why = write == fs::perms::others_write ? "writable by others" : "writable by group";
+    EXPECT_NE(ReadFileText(TheDebugLog().GetFileName())
+                  .find("Log key material: " + file.string() + " refused, it is " + why + "; using the built-in placeholders"),
+              std::string::npos)
+        << why;
+  }
+
+  const std::string warning = "Log key material: warning, " + file.string() + " can be read by other users";
+  fs::permissions(file, ownerOnly);
+  logimport::ReloadKeyMaterial();
+  EXPECT_EQ(logimport::CurrentKeyMaterial().aesKey, material->aesKey);
+  EXPECT_EQ(ReadFileText(TheDebugLog().GetFileName()).find(warning), std::string::npos);
+  fs::permissions(file, ownerOnly | fs::perms::group_read | fs::perms::others_read);
+  logimport::ReloadKeyMaterial();
+  EXPECT_EQ(logimport::CurrentKeyMaterial().aesKey, material->aesKey);  // used, with the warning
+  EXPECT_NE(ReadFileText(TheDebugLog().GetFileName()).find(warning), std::string::npos);
 }

@@ -55,3 +55,19 @@ TEST(ProgramFileFolders, TheFolderTheProgramRunsInPlaysNoPart) {
   EXPECT_EQ(found.languageLibraries, platform::ExecutableFolder());
   EXPECT_EQ(found.helpBook, platform::ExecutableFolder());
 }
+
+TEST(ProgramFileFolders, AProgramWhoseFolderIsUnknownHasNoFiles) {
+  TempFolders folders;
+  // Run from an install's program folder, an unknown (empty) or relative program folder must
+  // not lead to the folders of that install.
+  const fs::path prefix = MakePrefix(folders, true);
+  const fs::path before = fs::current_path();
+  fs::current_path(prefix / INSTALL_BIN_DIR);
+  const platform::ProgramFileFolders unknown = platform::ProgramFileFoldersOf("");
+  const platform::ProgramFileFolders relative = platform::ProgramFileFoldersOf(".");
+  fs::current_path(before);
+  EXPECT_EQ(unknown.languageLibraries, fs::path());
+  EXPECT_EQ(unknown.helpBook, fs::path());
+  EXPECT_EQ(relative.languageLibraries, fs::path());
+  EXPECT_EQ(relative.helpBook, fs::path());
+}

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <string>
 
 #include "tests/support/TempFolders.h"
 
@@ -23,4 +27,29 @@ TEST(UserFolders, FallBackBelowHome) {
 TEST(UserFolders, KnowsTheProgramsOwnFolder) {
   EXPECT_EQ(platform::ExecutablePath().filename(), "platform_tests");
   EXPECT_TRUE(std::filesystem::is_directory(platform::ExecutableFolder()));
+}
+
+// A relative or empty HOME would put the settings and the log wherever the program was started.
+TEST(UserFolders, ARelativeOrEmptyHomeIsTakenFromThePasswordDatabase) {
+  TempFolders folders;
+  const char* oldHome = std::getenv("HOME");
+  const std::string kept = oldHome != nullptr ? oldHome : "";
+  const passwd* entry = ::getpwuid(::getuid());
+  ASSERT_NE(entry, nullptr);
+  const std::filesystem::path databaseHome = entry->pw_dir;
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::unsetenv("XDG_DATA_HOME");
+  for (const char* home : {"rel", "", "./rel/../x"}) {
+    ::setenv("HOME", home, 1);
+    EXPECT_EQ(platform::HomeFolder(), databaseHome) << '"' << home << '"';
+    EXPECT_EQ(platform::ConfigFolder(), databaseHome / ".config") << '"' << home << '"';
+    EXPECT_EQ(platform::DataFolder(), databaseHome / ".local/share") << '"' << home << '"';
+  }
+  ::setenv("HOME", folders.Root().c_str(), 1);
+  EXPECT_EQ(platform::HomeFolder(), folders.Root());
+  if (oldHome != nullptr) {
+    ::setenv("HOME", kept.c_str(), 1);
+  } else {
+    ::unsetenv("HOME");
+  }
 }

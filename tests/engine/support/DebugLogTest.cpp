@@ -139,3 +139,113 @@ TEST(DebugLog, EscapePercentDoublesEveryPercent) {
   EXPECT_EQ(EscapePercent("%s%%"), "%%s%%%%");
   EXPECT_EQ(EscapePercent(""), "");
 }
+
+TEST(DebugLog, LoggedTextIsAlwaysOneLine) {
+  TempFolders folders;
+  CDebugLog log;
+  log.SetClock([] { return ClockAt(2026, 3, 8, 4, 37, 0, 0); });
+  ASSERT_TRUE(log.Open("Velmar", "Escapes"));
+  log.SetTimeStamps(true);
+  // A file name made to look like a second, forged line of the log.
+  const std::string name = "/tmp/a\n04:37:00.000 : File /home/diver/plan.ccp loaded OK";
+  EXPECT_TRUE(log.Log("File %s failed to load", name.c_str()));
+  EXPECT_TRUE(log.LogText("tab\there, return\r, escape \x1b[2J, delete \x7f, C:\\n is not a newline, \\\n neither"));
+  EXPECT_TRUE(log.LogText("Software\\Velmar\\Settings and a lone \\ stay as they are, so do \\\\x and a last \\"));
+  EXPECT_EQ(ReadFileText(log.GetFileName()),
+            "04:37:00.000 : File /tmp/a\\n04:37:00.000 : File /home/diver/plan.ccp loaded OK failed to load\n"
+            "04:37:00.000 : tab\\there, return\\r, escape \\x1b[2J, delete \\x7f, C:\\\\n is not a newline, \\\\\\n neither\n"
+            "04:37:00.000 : Software\\Velmar\\Settings and a lone \\ stay as they are, so do \\\\\\\\x and a last \\\n");
+}
+
+TEST(DebugLog, TheFilesAndFoldersAreTheUsersAlone) {
+  TempFolders folders;
+  CDebugLog log;
+  log.SetClock([] { return ClockAt(2026, 3, 8, 12, 0, 0, 0); });
+  ASSERT_TRUE(log.Open("Velmar\\Velmar Tessaline", "Velmar_Tessaline"));
+  namespace fs = std::filesystem;
+  EXPECT_EQ(fs::status(log.GetFileName()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(folders.Data() / "Velmar").permissions(), fs::perms::owner_all);
+  EXPECT_EQ(fs::status(folders.Data() / "Velmar" / "Velmar Tessaline").permissions(), fs::perms::owner_all);
+
+  // A day's file that an earlier run left readable to everyone is closed to them.
+  CDebugLog again;
+  again.SetClock([] { return ClockAt(2026, 3, 8, 13, 0, 0, 0); });
+  fs::permissions(log.GetFileName(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                         fs::perms::others_read | fs::perms::others_write);
+  ASSERT_TRUE(again.Open("Velmar\\Velmar Tessaline", "Velmar_Tessaline"));
+  EXPECT_EQ(fs::status(log.GetFileName()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(DebugLog, ADayPastItsCapSaysSoOnceAndTakesNothingMoreThatDay) {
+  TempFolders folders;
+  constexpr std::uint64_t kCap = 100;
+  const std::string line(29, 'x');  // 30 bytes with its newline
+  const std::string full = std::string(CDebugLog::kDayFullText) + "\n";
+  auto now = ClockAt(2026, 3, 8, 9, 0, 0, 0);
+  const auto opened = [&now](CDebugLog& log, const char* base) {
+    log.SetClock([&now] { return now; });
+    log.SetDayCap(kCap);
+    return log.Open("Velmar", base);
+  };
+  {
+    CDebugLog log;
+    ASSERT_TRUE(opened(log, "Capped"));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(log.LogText(line));  // 90 bytes
+    EXPECT_TRUE(log.LogText(line));                               // would make 120
+    EXPECT_TRUE(log.LogText("short"));                            // would still fit, but the day is over
+    EXPECT_EQ(ReadFileText(log.GetFileName()), line + "\n" + line + "\n" + line + "\n" + full);
+  }
+  // A later run of the same day adds nothing; the next day's file starts afresh.
+  CDebugLog later;
+  ASSERT_TRUE(opened(later, "Capped"));
+  EXPECT_TRUE(later.LogText("after a restart"));
+  EXPECT_EQ(ReadFileText(later.GetFileName()), line + "\n" + line + "\n" + line + "\n" + full);
+  now = ClockAt(2026, 3, 9, 9, 0, 0, 0);
+  CDebugLog nextDay;
+  ASSERT_TRUE(opened(nextDay, "Capped"));
+  EXPECT_TRUE(nextDay.LogText("a new day"));
+  EXPECT_EQ(ReadFileText(nextDay.GetFileName()), "a new day\n");
+
+  // A file that reached the cap without the closing line (written by an older program) gets it
+  // at the first line that does not fit.
+  WriteFileText(folders.Data() / "Velmar" / "Old_2026_03_09.log", std::string(99, 'o') + "\n");
+  CDebugLog old;
+  ASSERT_TRUE(opened(old, "Old"));
+  old.SetTimeStamps(true);
+  EXPECT_TRUE(old.LogText("x"));
+  EXPECT_TRUE(old.LogText("y"));
+  EXPECT_EQ(ReadFileText(old.GetFileName()), std::string(99, 'o') + "\n09:00:00.000 : " + full);
+
+  // The program's own cap.
+  EXPECT_EQ(CDebugLog::kDayCapBytes, 10u * 1024 * 1024);
+}
+
+TEST(DebugLog, OpeningRemovesTheLogsOfDaysMoreThanThirtyDaysAgo) {
+  TempFolders folders;
+  namespace fs = std::filesystem;
+  const fs::path folder = folders.Data() / "Velmar";
+  fs::create_directories(folder);
+  const char* const removed[] = {"Velmar_Tessaline_2026_02_05.log", "Velmar_Tessaline_2025_12_31.log",
+                                 "Velmar_Tessaline_2020_07_14.log"};
+  const char* const kept[] = {
+      "Velmar_Tessaline_2026_02_06.log",      // 30 days before 8 March
+      "Velmar_Tessaline_2026_03_07.log",      // yesterday
+      "Velmar_Tessaline_2026_04_01.log",      // a clock set back: not the log's to judge
+      "Other_Program_2020_01_01.log",         // another base name
+      "Velmar_Tessaline_2020_01_01.log.bak",  // not a log file's name
+      "Velmar_Tessaline_2020_13_01.log",      // no such day
+      "Velmar_Tessaline_2020_1_01.log",
+      "notes.txt",
+  };
+  for (const char* name : removed) WriteFileText(folder / name, "old\n");
+  for (const char* name : kept) WriteFileText(folder / name, "kept\n");
+  fs::create_directories(folder / "Velmar_Tessaline_2001_01_01.log");  // a folder is no log file
+
+  CDebugLog log;
+  log.SetClock([] { return ClockAt(2026, 3, 8, 10, 0, 0, 0); });
+  ASSERT_TRUE(log.Open("Velmar", "Velmar_Tessaline"));
+  for (const char* name : removed) EXPECT_FALSE(fs::exists(folder / name)) << name;
+  for (const char* name : kept) EXPECT_TRUE(fs::exists(folder / name)) << name;
+  EXPECT_TRUE(fs::is_directory(folder / "Velmar_Tessaline_2001_01_01.log"));
+  EXPECT_TRUE(fs::exists(log.GetFileName()));
+}
