@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/OwnFiles.h"
 #include "platform/RegistryDocument.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
@@ -146,8 +147,8 @@ bool RegistryStore::ModifyLocked(const Change& change, std::vector<RegistryFault
     faults.push_back(RegistryFault{RegistryFault::Kind::kWriteFailed, file_, std::move(reason), {}});
     return false;
   };
-  std::error_code ignored;
-  std::filesystem::create_directories(file_.parent_path(), ignored);
+  // Missing folders are made private; existing ones are left as they are.
+  CreateOwnFolders(file_.parent_path(), {});
   std::filesystem::path lockFile = file_;
   lockFile += ".lock";
   ExclusiveLock lock(lockFile);

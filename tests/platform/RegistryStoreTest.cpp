@@ -56,6 +56,25 @@ TEST(RegistryStore, LivesInTheConfigFolder) {
   EXPECT_EQ(platform::Registry().File(), folders.Config() / "Velmar" / "registry.reg");
 }
 
+TEST(RegistryStore, MakesItsMissingFolderPrivateAndLeavesAnExistingOneAlone) {
+  TempFolders folders;
+  const auto modeOf = [](const std::filesystem::path& folder) {
+    struct stat status {};
+    EXPECT_EQ(::stat(folder.c_str(), &status), 0);
+    return status.st_mode & 07777;
+  };
+  platform::RegistryStore store(folders.Config() / "Velmar" / "registry.reg");
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 30));
+  EXPECT_EQ(modeOf(folders.Config() / "Velmar"), 0700u);
+
+  const std::filesystem::path shared = folders.Config() / "Shared";
+  std::filesystem::create_directory(shared);
+  ::chmod(shared.c_str(), 0755);
+  platform::RegistryStore sharedStore(shared / "registry.reg");
+  ASSERT_TRUE(sharedStore.WriteDword(kKey, "GF Low", 30));
+  EXPECT_EQ(modeOf(shared), 0755u);
+}
+
 TEST(RegistryStore, RoundTripsDwordAndStringValues) {
   TempFolders folders;
   platform::RegistryStore store(folders.Config() / "Velmar" / "registry.reg");
