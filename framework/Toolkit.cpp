@@ -37,7 +37,7 @@ void NameProgram(wxAppConsole& app, const char* name) {
   app.SetAppName(name);
   app.SetClassName(name);
 #ifdef __WXGTK__
-  // The window class is this name, its first letter in capitals, and so the name itself.
+  // GTK makes the window class of this name with its first letter in capitals: here the name itself.
   g_set_prgname(name);
 #endif
 }
