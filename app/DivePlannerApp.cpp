@@ -33,7 +33,10 @@ int ModifiersOf(const wxAcceleratorEntry& entry) {
 
 }  // namespace
 
-CDivePlannerApp::CDivePlannerApp(CommandLine commandLine) : commandLine_(std::move(commandLine)) {}
+CDivePlannerApp::CDivePlannerApp(CommandLine commandLine) : commandLine_(std::move(commandLine)) {
+  // The name of the desktop entry's StartupWMClass.
+  framework::NameProgram(*this, "VelmarTessaline");
+}
 
 bool CDivePlannerApp::OnInit() {
   framework::PrepareToolkit();

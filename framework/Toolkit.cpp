@@ -33,6 +33,15 @@ void LoadCompactCss() {
 
 }  // namespace
 
+void NameProgram(wxAppConsole& app, const char* name) {
+  app.SetAppName(name);
+  app.SetClassName(name);
+#ifdef __WXGTK__
+  // GTK makes the window class of this name with its first letter in capitals: here the name itself.
+  g_set_prgname(name);
+#endif
+}
+
 void PrepareToolkit() {
   // GTK adopts the user's locale when it starts; numbers must not follow it.
   std::setlocale(LC_NUMERIC, "C");

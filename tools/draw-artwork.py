@@ -526,17 +526,79 @@ def home_page(c):
 
 # ---- program icon and splash -----------------------------------------------------------------
 
+# The program icon in units of a 16-unit square: a dark-rimmed disc of water with a lighter
+# patch, the dive's profile in white and the surface across it, both kept inside the rim.
+PROGRAM_DISC = (7.5, 7.5, 7.4)
+PROGRAM_WATER, PROGRAM_RIM = (30, 100, 170), (10, 45, 95)
+PROGRAM_RIM_WIDTH = 0.5
+PROGRAM_PATCH, PROGRAM_PATCH_COLOUR = (7.5, 5.5, 4.5), (60, 140, 210)
+PROGRAM_PROFILE = [(2, 3.5), (5, 11), (9, 11), (10, 8.5), (11.5, 8.5), (12, 6), (13.5, 6), (14, 3.5)]
+PROGRAM_PROFILE_WIDTH = 1.6
+PROGRAM_SURFACE = ((1.5, 3.5), (14, 3.5))
+PROGRAM_SURFACE_COLOUR = (170, 220, 250)
+
+
+def stroke(c, path, width, colour):
+    """A line of the given width along the path, with round joins, as the drawing's SVG has it.
+    Pixel x covers x - 0.5 to x + 0.5, as for the discs."""
+    h = width / 2
+    for (x0, y0), (x1, y1) in zip(path, path[1:]):
+        length = math.hypot(x1 - x0, y1 - y0)
+        nx, ny = -(y1 - y0) / length * h, (x1 - x0) / length * h
+        c.polygon([(x0 + nx + 0.5, y0 + ny + 0.5), (x1 + nx + 0.5, y1 + ny + 0.5),
+                   (x1 - nx + 0.5, y1 - ny + 0.5), (x0 - nx + 0.5, y0 - ny + 0.5)], colour)
+    for x, y in path[1:-1]:
+        c.disc(x, y, h, colour)
+
+
 def icon_program(s):
     c = Canvas(s, s)
     k = s / 16
-    c.disc(7.5 * k, 7.5 * k, 7.4 * k, (30, 100, 170), (10, 45, 95))
-    c.disc(7.5 * k, 5.5 * k, 4.5 * k, (60, 140, 210))
-    width = max(1, int(1.6 * k))
-    path = [(2, 3.5), (5, 11), (9, 11), (10, 8.5), (11.5, 8.5), (12, 6), (13.5, 6), (14, 3.5)]
-    for (x0, y0), (x1, y1) in zip(path, path[1:]):
-        c.line(x0 * k, y0 * k, x1 * k, y1 * k, WHITE, width)
-    c.line(1.5 * k, 3.5 * k, 14 * k, 3.5 * k, (170, 220, 250), max(1, int(k)))
+    cx, cy, r = (v * k for v in PROGRAM_DISC)
+    rim = max(1, round(PROGRAM_RIM_WIDTH * k))
+    c.disc(cx, cy, r, PROGRAM_RIM)
+    c.disc(cx, cy, r - rim, PROGRAM_WATER)
+    px, py, pr = (v * k for v in PROGRAM_PATCH)
+    c.disc(px, py, pr, PROGRAM_PATCH_COLOUR)
+    lines = Canvas(s, s)
+    scaled = lambda path: [(x * k, y * k) for x, y in path]
+    stroke(lines, scaled(PROGRAM_PROFILE), max(1, PROGRAM_PROFILE_WIDTH * k), WHITE)
+    stroke(lines, scaled(PROGRAM_SURFACE), max(1, k), PROGRAM_SURFACE_COLOUR)
+    for y in range(s):
+        for x in range(s):
+            if math.hypot(x - cx, y - cy) > r - rim:
+                lines.pixels[y][x] = CLEAR
+    c.blit(lines, 0, 0)
     return c
+
+
+def svg_program():
+    """The program icon as a drawing that scales to any size, from the same shapes."""
+    def colour(rgb):
+        return '#%02x%02x%02x' % rgb
+
+    def points(path):
+        return ' '.join('%g,%g' % point for point in path)
+
+    cx, cy, r = PROGRAM_DISC
+    px, py, pr = PROGRAM_PATCH
+    rim = PROGRAM_RIM_WIDTH
+    (sx0, sy0), (sx1, sy1) = PROGRAM_SURFACE
+    return f'''<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 16 16">
+  <defs>
+    <clipPath id="inside-rim">
+      <circle cx="{cx:g}" cy="{cy:g}" r="{r - rim:g}"/>
+    </clipPath>
+  </defs>
+  <circle cx="{cx:g}" cy="{cy:g}" r="{r - rim / 2:g}" fill="{colour(PROGRAM_WATER)}" stroke="{colour(PROGRAM_RIM)}" stroke-width="{rim:g}"/>
+  <g clip-path="url(#inside-rim)">
+    <circle cx="{px:g}" cy="{py:g}" r="{pr:g}" fill="{colour(PROGRAM_PATCH_COLOUR)}"/>
+    <polyline points="{points(PROGRAM_PROFILE)}" fill="none" stroke="{colour(WHITE)}" stroke-width="{PROGRAM_PROFILE_WIDTH:g}" stroke-linejoin="round"/>
+    <line x1="{sx0:g}" y1="{sy0:g}" x2="{sx1:g}" y2="{sy1:g}" stroke="{colour(PROGRAM_SURFACE_COLOUR)}" stroke-width="1"/>
+  </g>
+</svg>
+'''.encode()
 
 
 FONT = {
@@ -643,7 +705,9 @@ def main():
         'dives.bmp': bmp_24(strip([add_dive, delete_dive, rename_dive, sort_dives, import_dive, export_dive])),
         'graph.bmp': bmp_24(strip([zoom, pan, graph_cursor, persistent_cursor, reset])),
         'graph-bailout.bmp': bmp_24(strip([bailout_cursor, bailout_segment, reset_zoom, return_to_dive, clear_bailout])),
-        'program.ico': icon_file([icon_program(16), icon_program(32), icon_program(48)]),
+        # Every size of the desktop's icon theme from 48 up is drawn, none scaled.
+        'program.ico': icon_file([icon_program(size) for size in (16, 32, 48, 64, 128, 256)]),
+        'program.svg': svg_program(),
         'main-toolbar.bmp': bmp_24(strip([new_plan, open_folder, save_disk, add_dive, delete_dive, import_dive,
                                           export_dive, dive_table, gas_table, calculate, create_tables, preferences,
                                           plan_settings, help_contents, whats_this, about])),

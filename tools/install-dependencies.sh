@@ -17,6 +17,10 @@ packages=(
   dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin file
   # The icon cache of a program installed from source
   gtk-update-icon-cache
+  # The manual page, made from the program's --help, and the checks of the package: its manual
+  # page, its AppStream entry, its hardening, its icons, the window class of the started program,
+  # and what lintian finds in it (the test goes without lintian when it is missing)
+  help2man man-db appstream devscripts x11-utils lintian python3
 )
 
 missing=()

@@ -32,6 +32,9 @@ existing=$prefix
 while [[ ! -e $existing ]]; do existing=$(dirname "$existing"); done
 if [[ $(id -u) -ne 0 && ! -w $existing ]]; then sudo_cmd=(sudo); fi
 "${sudo_cmd[@]}" cmake --install "$build_dir" --strip
+# An install from before the desktop entry took its reverse-domain name left it under this one,
+# which would list the program twice in the menu.
+"${sudo_cmd[@]}" rm -f "$prefix/share/applications/velmar-tessaline.desktop"
 # The Debian package leaves these to the triggers of the packages that own the caches.
 "${sudo_cmd[@]}" update-mime-database "$prefix/share/mime"
 "${sudo_cmd[@]}" update-desktop-database "$prefix/share/applications"

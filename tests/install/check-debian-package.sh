@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a scratch folder and checks it without installing it: its name,
 # version and dependencies, that it has no maintainer scripts (the desktop's caches are brought
-# up to date by the triggers of the packages that own them), and its files, stripped.
+# up to date by the triggers of the packages that own them), its files, stripped and hardened,
+# the manual page, changelog and AppStream entry as Debian wants them, and what lintian finds,
+# when it is installed.
 # Usage: check-debian-package.sh BUILD_DIR SOURCE_DIR LANGUAGE_LIBRARY_DIR
 set -euo pipefail
 build_dir=$1 source_dir=$2 library_dir=$3
@@ -47,8 +49,12 @@ dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sort >"$scratch/files"
 {
   echo ./usr/bin/VelmarTessaline
   echo "./usr/$library_dir/VelmarTessalineSpa.so"
-  echo ./usr/share/applications/velmar-tessaline.desktop
+  echo ./usr/share/applications/example.oskerby.VelmarTessaline.desktop
+  echo ./usr/share/doc/velmar-tessaline/changelog.gz
   for size in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/velmar-tessaline.png"; done
+  echo ./usr/share/icons/hicolor/scalable/apps/velmar-tessaline.svg
+  echo ./usr/share/man/man1/VelmarTessaline.1.gz
+  echo ./usr/share/metainfo/example.oskerby.VelmarTessaline.metainfo.xml
   echo ./usr/share/mime/packages/velmar-tessaline.xml
   echo ./usr/share/velmar-tessaline/VelmarTessaline.htb
 } | sort | diff -u - "$scratch/files" || fail "the package's files"
@@ -56,7 +62,59 @@ dpkg-deb -c "$package" | awk '$1 !~ /^d/ && $2 != "root/root" { print $6 }' | gr
 dpkg-deb -c "$package" | awk '$6 == "./usr/bin/VelmarTessaline" && $1 != "-rwxr-xr-x"' | grep . && fail "the program is not executable"
 
 dpkg-deb -x "$package" "$scratch/root"
+root=$scratch/root
 for binary in usr/bin/VelmarTessaline "usr/$library_dir/VelmarTessalineSpa.so"; do
-  file "$scratch/root/$binary" | grep -q ', stripped$' || fail "$binary is not stripped"
+  file "$root/$binary" | grep -q ', stripped$' || fail "$binary is not stripped"
 done
+
+echo "--- hardening-check"
+# Control-flow protection is checked where dpkg-buildflags gives it (Debian 13 on): Debian 12's
+# hardening has none. The language library holds data and three functions that take no buffers:
+# there is nothing for the stack protector or _FORTIFY_SOURCE to guard in it.
+cf_protection=(--nocfprotection)
+dpkg-buildflags --get CFLAGS 2>/dev/null | grep -q -- -fcf-protection && cf_protection=()
+hardening-check "${cf_protection[@]}" "$root/usr/bin/VelmarTessaline" || fail "the program is not hardened"
+hardening-check "${cf_protection[@]}" --nostackprotector --nofortify "$root/usr/$library_dir/VelmarTessalineSpa.so" ||
+  fail "the language library is not hardened"
+
+# Compressed as Debian wants documentation: gzip -9, with neither the file's name nor its time.
+for document in usr/share/man/man1/VelmarTessaline.1.gz usr/share/doc/velmar-tessaline/changelog.gz; do
+  kind=$(file -b "$root/$document")
+  [[ $kind == "gzip compressed data, max compression, from Unix, original size modulo 2^32 "[0-9]* ]] ||
+    fail "$document is not compressed as gzip -9n: $kind"
+done
+echo "--- manual page"
+page=$(zcat "$root/usr/share/man/man1/VelmarTessaline.1.gz" | MANWIDTH=80 man -l - 2>"$scratch/man-errors")
+echo "$page"
+[[ ! -s $scratch/man-errors ]] && echo "$page" | grep -q -- '--no-splash' && echo "$page" | grep -qi '^FILES' ||
+  fail "the manual page lacks the program's options or its files: $(cat "$scratch/man-errors")"
+echo "$page" | grep -q "VelmarTessaline $version" || fail "the manual page is not of version $version"
+# The changelog's newest release is this package's.
+zcat "$root/usr/share/doc/velmar-tessaline/changelog.gz" | head -1 | grep -qx "velmar-tessaline ($version) unstable; urgency=medium" ||
+  fail "the changelog does not begin with release $version"
+
+echo "--- appstreamcli validate"
+metainfo=$root/usr/share/metainfo/example.oskerby.VelmarTessaline.metainfo.xml
+appstreamcli validate --no-net "$metainfo" || fail "the AppStream entry is not valid"
+[[ -e $root/usr/share/applications/$(xmllint --xpath 'string(//launchable[@type="desktop-id"])' "$metainfo") ]] ||
+  fail "the AppStream entry names no desktop entry of the package"
+[[ $(xmllint --xpath 'string(/component/id)' "$metainfo").desktop == \
+   $(xmllint --xpath 'string(//launchable[@type="desktop-id"])' "$metainfo") ]] || fail "the AppStream id is not the desktop entry's"
+[[ $(xmllint --xpath 'string(//provides/mediatype)' "$metainfo") == application/x-velmar-tessaline-plan ]] ||
+  fail "the AppStream entry does not provide the plan type"
+[[ $(xmllint --xpath 'string(//releases/release[1]/@version)' "$metainfo") == "$version" ]] ||
+  fail "the AppStream entry's newest release is not $version"
+
+if command -v lintian >/dev/null; then
+  echo "--- lintian"
+  # The package has no copyright file until the program has a licence.
+  # Its status is 2 when it finds an error, 1 when it cannot check the package.
+  lintian_status=0
+  lintian -EvIL +pedantic "$package" >"$scratch/lintian" 2>&1 || lintian_status=$?
+  cat "$scratch/lintian"
+  ((lintian_status == 0 || lintian_status == 2)) || fail "lintian could not check the package"
+  grep -E '^[EW]: ' "$scratch/lintian" | grep -v ' no-copyright-file$' && fail "lintian finds errors or warnings"
+else
+  echo "lintian is not installed: the package is not checked with it"
+fi
 ((failures == 0))

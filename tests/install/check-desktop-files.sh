@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the program into a scratch folder and checks what the desktop reads of it: the desktop
 # entry, the file types (by name and, without one, by their first line, in a MIME database of
-# their own) and the icon in every size of the theme.
+# their own) and the icon in every size of the theme, drawn at its size, and as an SVG.
 # Usage: check-desktop-files.sh BUILD_DIR SAMPLE_FILE_FOLDER
 set -euo pipefail
 build_dir=$1 samples=$2
@@ -10,7 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 DESTDIR="$scratch/root" cmake --install "$build_dir" --prefix /usr >/dev/null
 share=$scratch/root/usr/share
-entry=$share/applications/velmar-tessaline.desktop
+entry=$share/applications/example.oskerby.VelmarTessaline.desktop
 types=$share/mime/packages/velmar-tessaline.xml
 
 failures=0
@@ -62,4 +62,25 @@ for size in 16 22 24 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x${size}/apps/velmar-tessaline.png
   file "$icon" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" || fail "no ${size}x${size} icon with alpha"
 done
+# The large icons are drawn at their size: a round badge whose disc, centred at 7.5/16 of the
+# side with a radius of 7.4/16, is filled to its edge and has nothing outside it, as an image
+# scaled up from a smaller one would (blurred edges, lines running over the rim).
+for size in 64 128 256; do
+  icon=$share/icons/hicolor/${size}x${size}/apps/velmar-tessaline.png
+  pngtopam -alphapam "$icon" | python3 -c '
+import math, sys
+data = sys.stdin.buffer.read()
+header, pixels = data.split(b"ENDHDR\n", 1)
+size = int(header.split(b"WIDTH ")[1].split()[0])
+centre, radius = 7.5 * size / 16, 7.4 * size / 16
+for y in range(size):
+    for x in range(size):
+        alpha = pixels[4 * (y * size + x) + 3]
+        distance = math.hypot(x - centre, y - centre)
+        if (distance > radius + 0.5 and alpha) or (distance < radius - 1 and alpha != 255):
+            sys.exit("pixel %d,%d at %.1f px from the centre has alpha %d" % (x, y, distance, alpha))
+' || fail "the ${size}x${size} icon is not drawn at its size"
+done
+svg=$share/icons/hicolor/scalable/apps/velmar-tessaline.svg
+xmllint --noout "$svg" && [[ $(xmllint --xpath 'local-name(/*)' "$svg") == svg ]] || fail "no scalable icon"
 ((failures == 0))

@@ -19,7 +19,7 @@ mkdir -p "$home" "$scratch/plans"
 plan="$scratch/plans/three dives.ccp"
 cp "$plan_source" "$plan"
 
-read -ra command <<<"$(sed -n 's/^Exec=//p' "$prefix/share/applications/velmar-tessaline.desktop")"
+read -ra command <<<"$(sed -n 's/^Exec=//p' "$prefix/share/applications/example.oskerby.VelmarTessaline.desktop")"
 for i in "${!command[@]}"; do
   if [[ ${command[i]} == %f ]]; then command[i]=$plan; fi
 done
