@@ -24,6 +24,7 @@
 #include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
+#include "resources/ProgramResources.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -315,4 +316,34 @@ TEST(TableViewer, EachViewerShowsItsOwnDocumentAtOnceAndTheEngineEndsWithTheProg
   EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
+}
+
+// The main window's close box is pressed as a viewer starts: the request reaches the program
+// while the viewer waits for its document. The viewer still comes up over the main window, and
+// the main window asks about the changed plan and closes once the viewer has been closed.
+TEST(TableViewer, AClosePressedWhileAViewerWaitsForItsDocumentReachesTheMainWindowAfterTheViewer) {
+  TempFolders folders;
+  const std::filesystem::path plan = folders.Root() / "Weekend.ccp";
+  WriteTwoDivePlan(plan.string());
+
+  ProgramRun run;
+  run.Answer(wxID_NO);  // the changed plan is not saved
+  AgreeToTheDisclaimer(run)
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [] {
+              MainWindow()->PlanGroup().SetModified(true);
+              MainWindow()->CallAfter([] {
+                PressCloseBox(*MainWindow());
+                RunCommand(ID_VIEW_DIVE_TABLE);
+              });
+            })
+      .Then("the viewer with its document", [] { return AskDocument(kCountTables) == "1"; }, [&] {
+        ASSERT_NE(MainWindow(), nullptr) << "the main window closed under the viewer";
+        EXPECT_TRUE(run.NativeDialogs().empty()) << "asked over the viewer: " << run.NativeDialogs().front();
+        SaveScreenshot(*Viewer(), "viewer-after-close-box.png");
+        Click(IDC_VIEWER_EXIT);
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
+  ASSERT_EQ(run.NativeDialogs().size(), 1u);
+  EXPECT_EQ(run.NativeDialogs()[0], ResourceString(IDS_MSG_PLAN_MODIFIED));
 }
