@@ -9,6 +9,7 @@ namespace views {
 
 CHeldCloseRequests::~CHeldCloseRequests() {
   Release();
+  if (wxTheApp == nullptr) return;  // the program is ending: nothing is left to close
   for (const wxWeakRef<wxWindow>& window : kept_) {
     wxTheApp->CallAfter([window] {
       if (window) window->Close();
@@ -16,8 +17,8 @@ CHeldCloseRequests::~CHeldCloseRequests() {
   }
 }
 
-void CHeldCloseRequests::Hold(const wxWindow& own) {
-  const wxWindow* ownTop = wxGetTopLevelParent(const_cast<wxWindow*>(&own));
+void CHeldCloseRequests::Hold(wxWindow& own) {
+  const wxWindow* ownTop = wxGetTopLevelParent(&own);
   for (wxWindow* window : wxTopLevelWindows) {
     if (window == ownTop || window->IsBeingDeleted()) continue;
     // Bound last, this handler comes before the window's own.

@@ -21,7 +21,7 @@ class CHeldCloseRequests {
   ~CHeldCloseRequests();
 
   // From now on keeps the close requests of every top-level window but own's.
-  void Hold(const wxWindow& own);
+  void Hold(wxWindow& own);
   // Lets the windows take their close requests again; those kept stay kept.
   void Release();
 
