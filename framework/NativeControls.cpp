@@ -73,4 +73,17 @@ bool IsPopupHoldingKeys() {
 #endif
 }
 
+void ReleaseKeyboardFocus([[maybe_unused]] wxWindow& window) {
+#ifdef __WXGTK__
+  auto* widget = static_cast<GtkWidget*>(window.GetHandle());
+  if (widget == nullptr) return;
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  if (!GTK_IS_WINDOW(top)) return;
+  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(top));
+  if (focus != nullptr && (focus == widget || gtk_widget_is_ancestor(focus, widget))) {
+    gtk_window_set_focus(GTK_WINDOW(top), nullptr);
+  }
+#endif
+}
+
 }  // namespace framework

@@ -27,4 +27,9 @@ void MakeOneTabStop(wxComboBox& box);
 // holds the keyboard: a key pressed meanwhile is theirs (Escape closes them), not the window's.
 bool IsPopupHoldingKeys();
 
+// Takes the keyboard focus of the window's top-level window off the window and its children,
+// before they move to another top-level window: a control must not stay that window's focus
+// while it is shown elsewhere or nowhere.
+void ReleaseKeyboardFocus(wxWindow& window);
+
 }  // namespace framework

@@ -101,16 +101,19 @@ void CBrowserHostWnd::Load(const std::string& html) {
 
 // The browser loads its pages in a process of its own. Waiting for the page lets a viewer open
 // with its document instead of empty for a moment. Meanwhile only the display's own events are
-// handled: what the user types or clicks waits until the page is there.
+// handled: what the user types or clicks waits until the page is there, and a close box clicked
+// meanwhile closes its window only once the host has gone, when the command that made it is over.
 void CBrowserHostWnd::WaitForPage() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   const auto giveUp = std::chrono::steady_clock::now() + kPageTimeOut;
+  heldCloses_.Hold(*this);
   while (loading_ && answering_ && loop != nullptr) {
     loop->YieldFor(wxEVT_CATEGORY_UI);
     if (!loading_) break;
     if (std::chrono::steady_clock::now() > giveUp) answering_ = false;
     else wxMilliSleep(1);
   }
+  heldCloses_.Release();
 }
 
 void CBrowserHostWnd::Print(const std::string&, const std::string&) {

@@ -8,6 +8,8 @@
 #include <wx/event.h>
 #include <wx/panel.h>
 
+#include "views/HeldCloseRequests.h"
+
 class wxHtmlEasyPrinting;
 class wxWebView;
 class wxWebViewEvent;
@@ -75,6 +77,8 @@ class CBrowserHostWnd : public wxPanel {
   bool pageEmpty_ = true;
   std::string document_;
   wxHtmlEasyPrinting* printing_ = nullptr;
+  // Close requests of other windows made while a page was awaited; sent when the host goes.
+  CHeldCloseRequests heldCloses_;
 };
 
 // The viewer's browser: the host as it stands.

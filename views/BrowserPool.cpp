@@ -4,6 +4,8 @@
 #include <wx/weakref.h>
 #include <wx/webview.h>
 
+#include "framework/NativeControls.h"
+
 namespace views {
 namespace {
 
@@ -84,7 +86,11 @@ void CBrowserPool::Give(wxWebView* browser) {
     browser->Destroy();
     return;
   }
+  // The keyboard focus stays with neither window: the viewer's goes back to the window that had
+  // it before, and the hidden window's must never be a browser that is not drawn.
+  framework::ReleaseKeyboardFocus(*browser);
   browser->Reparent(pool.window);
+  framework::ReleaseKeyboardFocus(*browser);
   Keep(*browser);
   // Emptied while no one waits for it: the next viewer finds an empty page, as in a new browser.
   browser->SetPage(wxString(), wxString());

@@ -4,6 +4,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "engine/AppSettings.h"
 #include "engine/NumberText.h"
@@ -70,6 +71,15 @@ bool CViewer::OnInitDialog() {
   for (const ViewerButton& button : kButtons) StyleShadedButton(*this, button.id, 0, button.tooltipId);
   ShowDocument();
   return true;
+}
+
+int CViewer::ShowModal() {
+  const wxWeakRef<wxWindow> focused = wxWindow::FindFocus();
+  const int result = CResizableDialog::ShowModal();
+  // The desktop makes the window under the viewer active again; its keys go to the control
+  // that had them, not to one the toolkit picks.
+  if (focused && focused->IsShownOnScreen() && focused->IsEnabled()) focused->SetFocus();
+  return result;
 }
 
 void CViewer::ShowDocument() {

@@ -20,6 +20,9 @@ class CViewer : public controls::CResizableDialog {
   const std::string& GetHtmlText() const { return html_; }
   CBrowser* Browser() const { return browser_; }
 
+  // Runs the viewer; the control that had the keyboard focus before has it again afterwards.
+  int ShowModal() override;
+
   // Saves the document in a file the user chooses; a file that cannot be written is reported.
   void OnSave();
   void OnEditNotes();

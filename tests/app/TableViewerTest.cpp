@@ -18,12 +18,16 @@
 #include <wx/textctrl.h>
 #include <wx/webview.h>
 
+#include <gtk/gtk.h>
+
 #include "app/DivePlannerDlg.h"
+#include "app/TabDivePlan.h"
 #include "engine/AppSettings.h"
 #include "engine/PlanGroup.h"
 #include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
+#include "resources/ProgramResources.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -126,6 +130,23 @@ void SaveScreenshot(wxWindow& window, const char* name) {
   wxImage shot = CaptureWindow(window).ConvertToImage();
   if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   EXPECT_TRUE(shot.SaveFile(std::string(GUI_ARTEFACT_DIR "/") + name, wxBITMAP_TYPE_PNG));
+}
+
+// Whether the keyboard focus of the viewer is in its document.
+bool DocumentHasTheFocus() {
+  auto* browser = static_cast<GtkWidget*>(Viewer()->Browser()->Browser()->GetHandle());
+  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(Viewer()->GetHandle()));
+  return focus != nullptr && (focus == browser || gtk_widget_is_ancestor(focus, browser));
+}
+
+// Whether the keyboard focus of every top-level window, shown or hidden, is a control that is
+// drawn, if it has one: GTK drops the keys of a window whose focus is not.
+bool EveryKeyboardFocusIsDrawn() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window->GetHandle()));
+    if (focus != nullptr && !gtk_widget_get_realized(focus)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -315,4 +336,102 @@ TEST(TableViewer, EachViewerShowsItsOwnDocumentAtOnceAndTheEngineEndsWithTheProg
   EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
+}
+
+// Three viewers opened with Alt+V, V, Return. The first is closed as Alt+F4 closes it (the
+// window manager turns the key into a request to close the window, which the test sends), the
+// second the same way after a click into its document, the third with its Exit button. Each
+// time the field typed in before has the keyboard again, and at the end the View menu opens.
+TEST(TableViewer, TheKeyboardStaysWithTheMainWindowAfterViewersOpenedByKeys) {
+  TempFolders folders;
+  const std::filesystem::path plan = folders.Root() / "Weekend.ccp";
+  WriteTwoDivePlan(plan.string());
+  int menusOpened = 0;
+  wxWindow* field = nullptr;
+  std::unique_ptr<GtkLogRecorder> gtkLog;
+  const auto focusBackInField = [&] {
+    return !AnyWindowIs<views::CViewer>() && wxWindow::FindFocus() == field && gtk_grab_get_current() == nullptr &&
+           EveryKeyboardFocusIsDrawn();
+  };
+  // V picks the current dive's tables or, from there, all dives' tables.
+  const auto viewerWithTables = [] {
+    const std::string tables = AskDocument(kCountTables);
+    return tables == "1" || tables == "2";
+  };
+  const auto menuOpenedTimes = [&](int times) {
+    return [&, times] { return menusOpened == times; };
+  };
+  const auto pickTables = [] {
+    PressKey('V');
+    PressKey(WXK_RETURN);
+  };
+
+  ProgramRun run;
+  AgreeToTheDisclaimer(run)
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [&] {
+              MainWindow()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+                ++menusOpened;
+                event.Skip();
+              });
+              field = MainWindow()->DivePage(0)->FindWindow(IDC_DEPTH_EDIT);
+              ClickOn(field);
+            })
+      .Then("the focus in the depth field", [&] { return wxWindow::FindFocus() == field; }, [&] {
+        gtkLog = std::make_unique<GtkLogRecorder>();
+        PressKey('V', wxMOD_ALT);
+      })
+      .Then("the View menu open", menuOpenedTimes(1), pickTables)
+      .Then("the first viewer", viewerWithTables, [] { PressCloseBox(*Viewer()); })
+      .Then("the first viewer closed, the focus in the depth field", focusBackInField,
+            [] { PressKey('V', wxMOD_ALT); })
+      .Then("the View menu open again", menuOpenedTimes(2), pickTables)
+      .Then("the second viewer", viewerWithTables, [] { ClickOn(Viewer()->Browser()->Browser()); })
+      .Then("the focus in its document", DocumentHasTheFocus, [] { PressCloseBox(*Viewer()); })
+      .Then("the second viewer closed, the focus in the depth field", focusBackInField,
+            [] { PressKey('V', wxMOD_ALT); })
+      .Then("the View menu open a third time", menuOpenedTimes(3), pickTables)
+      .Then("the third viewer", viewerWithTables, [] { Click(IDC_VIEWER_EXIT); })
+      .Then("the third viewer closed, the focus in the depth field", focusBackInField,
+            [] { PressKey('V', wxMOD_ALT); })
+      .Then("the View menu open after the viewers", menuOpenedTimes(4), [&] {
+        SaveScreenshot(*MainWindow(), "view-menu-after-viewers.png");
+        EXPECT_TRUE(gtkLog->Messages().empty()) << gtkLog->Messages().front();
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the menu closed, the focus in the depth field", focusBackInField, [&] {
+        gtkLog.reset();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
+}
+
+// The main window's close box is pressed as a viewer starts: the request reaches the program
+// while the viewer waits for its document. The viewer still comes up over the main window, and
+// the main window asks about the changed plan and closes once the viewer has been closed.
+TEST(TableViewer, AClosePressedWhileAViewerWaitsForItsDocumentReachesTheMainWindowAfterTheViewer) {
+  TempFolders folders;
+  const std::filesystem::path plan = folders.Root() / "Weekend.ccp";
+  WriteTwoDivePlan(plan.string());
+
+  ProgramRun run;
+  run.Answer(wxID_NO);  // the changed plan is not saved
+  AgreeToTheDisclaimer(run)
+      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+            [] {
+              MainWindow()->PlanGroup().SetModified(true);
+              MainWindow()->CallAfter([] {
+                PressCloseBox(*MainWindow());
+                RunCommand(ID_VIEW_DIVE_TABLE);
+              });
+            })
+      .Then("the viewer with its document", [] { return AskDocument(kCountTables) == "1"; }, [&] {
+        ASSERT_NE(MainWindow(), nullptr) << "the main window closed under the viewer";
+        EXPECT_TRUE(run.NativeDialogs().empty()) << "asked over the viewer: " << run.NativeDialogs().front();
+        SaveScreenshot(*Viewer(), "viewer-after-close-box.png");
+        Click(IDC_VIEWER_EXIT);
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
+  ASSERT_EQ(run.NativeDialogs().size(), 1u);
+  EXPECT_EQ(run.NativeDialogs()[0], ResourceString(IDS_MSG_PLAN_MODIFIED));
 }

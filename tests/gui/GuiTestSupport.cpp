@@ -21,7 +21,18 @@ void FailOnAssert(const wxString& file, int line, const wxString& function, cons
       << function.utf8_string() << ": " << condition.utf8_string() << " " << message.utf8_string();
 }
 
+void RecordGtkMessage(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer messages) {
+  static_cast<std::vector<std::string>*>(messages)->push_back(message);
+  g_log_default_handler(domain, level, message, nullptr);
+}
+
 }  // namespace
+
+GtkLogRecorder::GtkLogRecorder()
+    : handler_(g_log_set_handler("Gtk", G_LOG_LEVEL_CRITICAL,
+                                 RecordGtkMessage, &messages_)) {}
+
+GtkLogRecorder::~GtkLogRecorder() { g_log_remove_handler("Gtk", handler_); }
 
 void FailTestsOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
 

@@ -2,6 +2,8 @@
 // Helpers of the window tests: letting queued events run, finding tab positions, reading pixels,
 // answering message boxes.
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <wx/bitmap.h>
 #include <wx/msgdlg.h>
@@ -29,6 +31,21 @@ wxBitmap CaptureWindow(wxWindow& window);
 // A bitmap of the window painted by render.
 wxBitmap RenderToBitmap(const wxSize& size, const std::function<void(wxDC&)>& render);
 int Brightness(const wxImage& image, const wxRect& area);
+
+// Records the critical messages that GTK logs while it lives; they are still printed.
+class GtkLogRecorder {
+ public:
+  GtkLogRecorder();
+  ~GtkLogRecorder();
+  GtkLogRecorder(const GtkLogRecorder&) = delete;
+  GtkLogRecorder& operator=(const GtkLogRecorder&) = delete;
+
+  const std::vector<std::string>& Messages() const { return messages_; }
+
+ private:
+  unsigned handler_;
+  std::vector<std::string> messages_;
+};
 
 // Answers a message box inside wxTEST_DIALOG and reports what it showed.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialogBase, ExpectMessageBox> {

@@ -1,0 +1,35 @@
+#pragma once
+// The toolkit hands a click on a window's close box to the program as a display event, so a
+// wait that lets the display's events run would let another window close in the middle of the
+// command that waits. While held, the close requests of the other top-level windows are kept
+// instead, and each is sent again once the holder ends: after the command.
+#include <vector>
+
+#include <wx/weakref.h>
+#include <wx/window.h>
+
+class wxCloseEvent;
+
+namespace views {
+
+class CHeldCloseRequests {
+ public:
+  CHeldCloseRequests() = default;
+  CHeldCloseRequests(const CHeldCloseRequests&) = delete;
+  CHeldCloseRequests& operator=(const CHeldCloseRequests&) = delete;
+  // Sends the requests kept, once the event being handled now has been.
+  ~CHeldCloseRequests();
+
+  // From now on keeps the close requests of every top-level window but own's.
+  void Hold(wxWindow& own);
+  // Lets the windows take their close requests again; those kept stay kept.
+  void Release();
+
+ private:
+  void OnClose(wxCloseEvent& event);
+
+  std::vector<wxWeakRef<wxWindow>> watched_;
+  std::vector<wxWeakRef<wxWindow>> kept_;
+};
+
+}  // namespace views
