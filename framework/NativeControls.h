@@ -2,6 +2,7 @@
 // What the program asks of the toolkit's own controls beyond what wx offers.
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 namespace framework {
@@ -26,5 +27,11 @@ void MakeOneTabStop(wxComboBox& box);
 // True while an open menu (of the menu bar or a context menu) or the list of a drop-down box
 // holds the keyboard: a key pressed meanwhile is theirs (Escape closes them), not the window's.
 bool IsPopupHoldingKeys();
+
+// Takes the keyboard focus from the control of the window that has it, as a click on a part of
+// the window that takes no focus does, and lets what leaving the control sets off be handled at
+// once (a field takes its typed value when it is left). Returns the control left: nullptr when
+// no control of the window had the focus.
+wxWindow* LeaveFocusedControl(wxTopLevelWindow& window);
 
 }  // namespace framework
