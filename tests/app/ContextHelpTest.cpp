@@ -1,6 +1,7 @@
 // Context help in the real program: Shift+F1 in a field of the dive page and of the Preferences,
 // and Help -> What's This?, enter the mode; the next click shows the help of the control under
-// the pointer, or only ends the mode, and the program then takes clicks and events as before.
+// the pointer, or only ends the mode, as a key does; the program then takes clicks, keys and
+// events as before.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -65,7 +66,7 @@ const char* const kGfLowHelp = "Factor to use at deepest stop – This controls 
 
 }  // namespace
 
-TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedOrEndWithAClickElsewhere) {
+TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedOrEndWithAClickElsewhereOrAKey) {
   TempFolders folders;
   ProgramRun run;
   LoopProbe probe;
@@ -85,7 +86,9 @@ TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedO
         // A click elsewhere closes the pop-up.
         ClickOn(&DiveField(IDC_DS_GF_LOW_LABEL));
       })
-      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; }, PressShiftF1)
+      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; },
+            [] { ClickOn(&DiveField(IDC_DEPTH_EDIT)); })
+      .Then("Depth focused", [] { return Focused(DiveField(IDC_DEPTH_EDIT)); }, PressShiftF1)
       .Then("the mode again", [] { return InContextHelpOver(*MainWindow()); },
             [] { ClickOn(&DiveField(IDC_DS_GF_LOW_LABEL)); })  // a label has no help
       .Then("the mode ended", [] { return wxWindow::GetCapture() == nullptr; }, [] {
@@ -104,6 +107,13 @@ TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedO
             })
       .Then("the event loop's answer", [&] { return probe.Answered(); }, [&] {
         EXPECT_LT(probe.Delay(), 1s);
+        PressShiftF1();
+      })
+      .Then("the mode from Shift+F1 again", [] { return InContextHelpOver(*MainWindow()); },
+            [] { PressKey(WXK_ESCAPE); })
+      .Then("the mode ended by the key", [] { return wxWindow::GetCapture() == nullptr; }, [] {})
+      .Then("a while after Escape", Waited(300ms), [] {
+        ASSERT_TRUE(MainWindowOnScreen()) << "the Escape that ended the mode went on to Exit";
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });
