@@ -12,9 +12,10 @@ bool IsModifierKey(int keyCode) {
   return keyCode == WXK_SHIFT || keyCode == WXK_CONTROL || keyCode == WXK_ALT || keyCode == WXK_RAW_CONTROL;
 }
 
-// Sees every event of the program while the mode is on. The window holding the mouse capture
-// gets every click, wherever its control is (a capture taken by a control would send the clicks
-// to whichever window the toolkit draws that control in).
+// Sees every event of the program while the mode is on. The mode's window is a top-level window:
+// holding the mouse capture, it gets every click, wherever the control clicked is. A control that
+// the toolkit draws in its parent's window would pass a capture of its own to that parent, which
+// would then take the clicks that the mode waits for.
 class ContextHelpMode : public wxEventFilter {
  public:
   bool IsOn() const { return on_; }
