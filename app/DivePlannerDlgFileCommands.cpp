@@ -5,6 +5,7 @@
 #include "engine/AppSettings.h"
 #include "engine/support/DebugLog.h"
 #include "framework/FileDialogs.h"
+#include "framework/NativeControls.h"
 #include "platform/UserInterface.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -120,10 +121,16 @@ void CDivePlannerDlg::OnOpenRecentFile(const std::string& path) {
 }
 
 void CDivePlannerDlg::OnFileExit() {
+  // A value still being typed is a change like any other: its field is left first.
+  const wxWeakRef<wxWindow> field = framework::LeaveFocusedControl(*this);
   if (planGroup_.m_modified) {
     const int answer = platform::AskUser(ResourceString(IDS_MSG_PLAN_MODIFIED),
                                          platform::mb::kYesNo | platform::mb::kIconExclamation);
-    if (answer == platform::answer::kYes && !SaveFile(false)) return;  // nothing is lost: the window stays
+    if (answer == platform::answer::kYes && !SaveFile(false)) {
+      // Nothing is lost: the window stays, and the typing goes on where it was.
+      if (field) field->SetFocus();
+      return;
+    }
   }
   Destroy();
 }

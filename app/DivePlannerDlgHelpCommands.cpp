@@ -1,8 +1,7 @@
-#include <wx/cshelp.h>
-
 #include "app/AboutDlg.h"
 #include "app/DivePlannerDlg.h"
 #include "app/HelpBook.h"
+#include "controls/ContextHelpMode.h"
 #include "controls/HelpKeys.h"
 #include "controls/HelpPopup.h"
 #include "framework/Help.h"
@@ -14,7 +13,7 @@ void CDivePlannerDlg::BindHelpCommands() {
   helpBook_ = std::make_unique<CHelpBook>(CHelpBook::ProgramBook());
   framework::SetHelpTopicHandler([this](int context) { ShowHelpContext(context); });
   BindCommand(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
-  BindCommand(ID_HELP_WHATS_THIS, [this] { wxContextHelp help(this); });
+  BindCommand(ID_HELP_WHATS_THIS, [this] { controls::EnterContextHelpMode(*this); });
   BindCommand(ID_HELP_ABOUT, [this] {
     CAboutDlg about(this);
     about.ShowModal();

@@ -1,7 +1,6 @@
 #include "controls/HelpDlg.h"
 
-#include <wx/cshelp.h>
-
+#include "controls/ContextHelpMode.h"
 #include "controls/HelpKeys.h"
 #include "controls/HelpPopup.h"
 #include "framework/Help.h"
@@ -11,11 +10,7 @@ namespace controls {
 bool HandleHelpKey(const wxKeyEvent& event, wxWindow* window, const std::function<int()>& topic) {
   if (event.GetKeyCode() != WXK_F1) return false;
   if (event.ShiftDown()) {
-    // Entered once the key has been handled; the mode runs until the next click.
-    wxWeakRef<wxWindow> target(window);
-    window->CallAfter([target] {
-      if (target) wxContextHelp help(target.get());
-    });
+    EnterContextHelpMode(*window);
     return true;
   }
   const int id = topic();

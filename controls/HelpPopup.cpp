@@ -48,7 +48,8 @@ HelpPopup* ShowHelpPopup(wxWindow* item, const wxPoint& screenPoint, int control
   if (HelpPopup* old = CurrentPopup().get()) old->Destroy();
   auto* popup = new HelpPopup(parent, wxString::FromUTF8(text));
   popup->Position(screenPoint, wxSize(0, 0));
-  popup->Popup();
+  // The focus stays where it is: taken by the pop-up, it would be nowhere once the pop-up closes.
+  popup->Popup(wxWindow::FindFocus());
   CurrentPopup() = popup;
   return popup;
 }

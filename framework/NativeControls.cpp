@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <wx/app.h>
+
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
@@ -84,6 +86,21 @@ void ReleaseKeyboardFocus([[maybe_unused]] wxWindow& window) {
     gtk_window_set_focus(GTK_WINDOW(top), nullptr);
   }
 #endif
+}
+
+wxWindow* LeaveFocusedControl(wxTopLevelWindow& window) {
+  wxWindow* focus = wxWindow::FindFocus();
+  if (focus == nullptr || focus == &window || wxGetTopLevelParent(focus) != &window) return nullptr;
+#ifdef __WXGTK__
+  gtk_window_set_focus(GTK_WINDOW(window.GetHandle()), nullptr);
+#else
+  window.SetFocusIgnoringChildren();
+#endif
+  // The toolkit tells the control that it lost the focus at idle time; the control then queues
+  // what it does about it.
+  wxTheApp->ProcessIdle();
+  wxTheApp->ProcessPendingEvents();
+  return focus;
 }
 
 }  // namespace framework

@@ -2,6 +2,7 @@
 // What the program asks of the toolkit's own controls beyond what wx offers.
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 namespace framework {
@@ -31,5 +32,11 @@ bool IsPopupHoldingKeys();
 // before they move to another top-level window: a control must not stay that window's focus
 // while it is shown elsewhere or nowhere.
 void ReleaseKeyboardFocus(wxWindow& window);
+
+// Takes the keyboard focus from the control of the window that has it, as a click on a part of
+// the window that takes no focus does, and lets what leaving the control sets off be handled at
+// once (a field takes its typed value when it is left). Returns the control left: nullptr when
+// no control of the window had the focus.
+wxWindow* LeaveFocusedControl(wxTopLevelWindow& window);
 
 }  // namespace framework

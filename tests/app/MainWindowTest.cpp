@@ -297,6 +297,77 @@ TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheP
   EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
 }
 
+TEST(MainWindow, EscapeExitAndTheCloseBoxTakeAValueStillBeingTypedAndAskAboutIt) {
+  TempFolders folders;
+  ProgramRun run;
+  const std::string question = "The Dive Plan has been modified.\n\nDo you want to save the changes?";
+  auto field = [] { return dynamic_cast<wxTextCtrl*>(MainWindow()->DivePage(0)->FindWindow(IDC_DS_SURFACE_PRESSURE)); };
+  auto surfacePressureMbar = [] { return MainWindow()->PlanGroup().GetDivePlan(0)->GetSurfacePressure(); };
+  // Types over the last digit of the field, as the user does.
+  auto typeLastDigit = [](char digit) {
+    PressKey(WXK_END);
+    PressKey(WXK_BACK);
+    PressKey(digit);
+  };
+  // Each way out asks; a Yes whose Save As is cancelled keeps the program, with the value.
+  auto expectAskedAndKept = [&](std::size_t dialogs, double mbar) {
+    ASSERT_EQ(run.NativeDialogs().size(), dialogs);
+    EXPECT_EQ(run.NativeDialogs()[dialogs - 2], question);
+    ASSERT_TRUE(MainWindowOnScreen()) << "the program ended";
+    EXPECT_EQ(surfacePressureMbar(), mbar);
+    EXPECT_TRUE(TitleMarksChanges());
+  };
+  int menusOpened = 0;
+  for (int way = 0; way < 3; ++way) run.Answer(wxID_YES).Answer(wxID_CANCEL);
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [&] {
+        MainWindow()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+          ++menusOpened;
+          event.Skip();
+        });
+        MainWindow()->Raise();
+        ClickOn(field());
+      })
+      .Then("Surface Pressure focused", [&] { return wxWindow::FindFocus() == field(); },
+            [&] { typeLastDigit('5'); })
+      .Then("1005 typed", [&] { return field()->GetValue() == "1005"; }, [&] {
+        EXPECT_FALSE(TitleMarksChanges());
+        EXPECT_EQ(surfacePressureMbar(), 1000);
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the question and the Save As dialog of Escape", [&] { return run.NativeDialogs().size() == 2; }, [&] {
+        expectAskedAndKept(2, 1005);
+        MainWindow()->PlanGroup().ClearModified();
+      })
+      .Then("the typing back in the field", [&] { return wxWindow::FindFocus() == field(); },
+            [&] { typeLastDigit('7'); })
+      .Then("1007 typed", [&] { return field()->GetValue() == "1007"; }, [&] {
+        EXPECT_EQ(surfacePressureMbar(), 1005);
+        PressKey('F', wxMOD_ALT);
+      })
+      .Then("the File menu", [&] { return menusOpened == 1; }, [] { PressKey('X'); })
+      .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 4; }, [&] {
+        expectAskedAndKept(4, 1007);
+        MainWindow()->PlanGroup().ClearModified();
+      })
+      .Then("the field focused again", [&] { return wxWindow::FindFocus() == field(); },
+            [&] { typeLastDigit('3'); })
+      .Then("1003 typed", [&] { return field()->GetValue() == "1003"; }, [&] {
+        EXPECT_EQ(surfacePressureMbar(), 1007);
+        PressCloseBox(*MainWindow());
+      })
+      .Then("the question and the Save As dialog of the close box", [&] { return run.NativeDialogs().size() == 6; },
+            [&] {
+              expectAskedAndKept(6, 1003);
+            })
+      .Then("drawn again", Waited(300ms), [] {
+        SaveScreenshot(*MainWindow(), "exit-takes-typed-value");
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
 TEST(MainWindow, SaveWritesAnOpenedPlanBackToItsFileAndClearsTheChange) {
   TempFolders folders;
   const std::string path = (folders.Root() / "Saturday.ccp").string();

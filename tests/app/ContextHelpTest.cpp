@@ -1,0 +1,158 @@
+// Context help in the real program: Shift+F1 in a field of the dive page and of the Preferences,
+// and Help -> What's This?, enter the mode; the next click shows the help of the control under
+// the pointer, or only ends the mode, as a key does; the program then takes clicks, keys and
+// events as before.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include <wx/uiaction.h>
+
+#include "app/DivePlannerDlg.h"
+#include "app/Preferences.h"
+#include "app/TabDivePlan.h"
+#include "controls/HelpPopup.h"
+#include "framework/TemplateWindows.h"
+#include "resources/resource.h"
+#include "tests/app/ProgramRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/TempFolders.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
+
+wxWindow& DiveField(int id) { return *MainWindow()->DivePage(0)->FindWindow(id); }
+
+bool Focused(wxWindow& window) { return wxWindow::FindFocus() == &window; }
+
+// The mode is on over a window while that window holds the mouse.
+bool InContextHelpOver(wxWindow& window) { return wxWindow::GetCapture() == &window; }
+
+bool PopupShows(const char* text) {
+  return controls::HelpPopup::Current() != nullptr && controls::HelpPopup::Current()->Text() == wxString::FromUTF8(text);
+}
+
+void PressShiftF1() { PressKey(WXK_F1, wxMOD_SHIFT); }
+
+// What the screen shows over the window, the help pop-up included, as build/<name>.png.
+void SaveScreenOver(wxWindow& window, const std::string& name) {
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  EXPECT_TRUE(CaptureWindow(window).SaveFile(GUI_ARTEFACT_DIR "/" + name + ".png", wxBITMAP_TYPE_PNG));
+}
+
+// Asks the event loop for a turn and times the answer.
+class LoopProbe {
+ public:
+  void Ask(wxWindow& window) {
+    asked_ = Clock::now();
+    answered_ = std::make_shared<Clock::time_point>();
+    window.CallAfter([answered = answered_] { *answered = Clock::now(); });
+  }
+  bool Answered() const { return *answered_ != Clock::time_point{}; }
+  Clock::duration Delay() const { return *answered_ - asked_; }
+
+ private:
+  Clock::time_point asked_;
+  std::shared_ptr<Clock::time_point> answered_ = std::make_shared<Clock::time_point>();
+};
+
+const char* const kGfLowHelp = "Factor to use at deepest stop – This controls the rate of ascent";
+
+}  // namespace
+
+TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedOrEndWithAClickElsewhereOrAKey) {
+  TempFolders folders;
+  ProgramRun run;
+  LoopProbe probe;
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen,
+            [] { ClickOn(&DiveField(IDC_DS_SURFACE_PRESSURE)); })
+      .Then("Surface Pressure focused", [] { return Focused(DiveField(IDC_DS_SURFACE_PRESSURE)); },
+            PressShiftF1)
+      .Then("the context-help mode", [] { return InContextHelpOver(*MainWindow()); },
+            [] { ClickOn(&DiveField(IDC_DS_GF_LOW)); })
+      .Then("the help of Gradient Factor Low", [] { return PopupShows(kGfLowHelp); }, [] {
+        EXPECT_EQ(wxWindow::GetCapture(), nullptr) << "the mode goes on after its click";
+        EXPECT_TRUE(Focused(DiveField(IDC_DS_SURFACE_PRESSURE))) << "the help click or the pop-up took the focus";
+      })
+      .Then("the pop-up drawn", Waited(300ms), [] {
+        SaveScreenOver(*MainWindow(), "context-help-dive-page");
+        // A click elsewhere closes the pop-up.
+        ClickOn(&DiveField(IDC_DS_GF_LOW_LABEL));
+      })
+      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; },
+            [] { ClickOn(&DiveField(IDC_DEPTH_EDIT)); })
+      .Then("Depth focused", [] { return Focused(DiveField(IDC_DEPTH_EDIT)); }, PressShiftF1)
+      .Then("the mode again", [] { return InContextHelpOver(*MainWindow()); },
+            [] { ClickOn(&DiveField(IDC_DS_GF_LOW_LABEL)); })  // a label has no help
+      .Then("the mode ended", [] { return wxWindow::GetCapture() == nullptr; }, [] {
+        EXPECT_EQ(controls::HelpPopup::Current(), nullptr);
+        ClickOn(&DiveField(IDC_DS_GF_LOW));
+      })
+      .Then("the next click reaching Gradient Factor Low", [] { return Focused(DiveField(IDC_DS_GF_LOW)); },
+            [] { RunCommand(ID_HELP_WHATS_THIS); })
+      .Then("the mode of What's This?", [] { return InContextHelpOver(*MainWindow()); },
+            [] { ClickOn(&DiveField(IDC_DS_SURFACE_PRESSURE)); })
+      .Then("the help of Surface Pressure",
+            [] { return PopupShows("Adjust to ambient surface pressure for altitude diving"); }, [&] {
+              EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+              controls::HelpPopup::Current()->Close();
+              probe.Ask(*MainWindow());
+            })
+      .Then("the event loop's answer", [&] { return probe.Answered(); }, [&] {
+        EXPECT_LT(probe.Delay(), 1s);
+        PressShiftF1();
+      })
+      .Then("the mode from Shift+F1 again", [] { return InContextHelpOver(*MainWindow()); },
+            [] { PressKey(WXK_ESCAPE); })
+      .Then("the mode ended by the key", [] { return wxWindow::GetCapture() == nullptr; }, [] {})
+      .Then("a while after Escape", Waited(300ms), [] {
+        ASSERT_TRUE(MainWindowOnScreen()) << "the Escape that ended the mode went on to Exit";
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(ContextHelp, ShiftF1InAPreferencesFieldShowsTheHelpOfTheFieldClickedAndTheNextClickReachesIt) {
+  TempFolders folders;
+  ProgramRun run;
+  LoopProbe probe;
+  app::CPreferences* dialog = nullptr;
+  auto field = [&dialog](int id) -> wxWindow& { return *dialog->FindWindow(id); };
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] { RunCommandLater(ID_TOOLS_PREFERENCES); })
+      .Then("the Preferences", [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; }, [] {})
+      .Then("drawn", Waited(300ms), [&] { ClickOn(&field(IDC_PG_DIVER_NAME)); })
+      .Then("Diver Name focused", [&] { return Focused(field(IDC_PG_DIVER_NAME)); }, PressShiftF1)
+      .Then("the context-help mode", [&] { return InContextHelpOver(*dialog); },
+            [&] { ClickOn(&field(IDC_PG_SET_POINT)); })
+      .Then("the help of the PPO2 set point",
+            [] { return PopupShows("Set the default profile entry PPO2 when using CC mode"); }, [&] {
+              EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+              EXPECT_TRUE(Focused(field(IDC_PG_DIVER_NAME)));
+            })
+      .Then("the pop-up drawn", Waited(300ms), [&] {
+        SaveScreenOver(*dialog, "context-help-preferences");
+        controls::HelpPopup::Current()->Close();
+      })
+      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; },
+            [&] { ClickOn(&field(IDC_PG_SET_POINT)); })
+      .Then("the next click reaching the set point", [&] { return Focused(field(IDC_PG_SET_POINT)); },
+            [&] { probe.Ask(*dialog); })
+      .Then("the event loop's answer", [&] { return probe.Answered(); }, [&] {
+        EXPECT_LT(probe.Delay(), 1s);
+        ClickOn(dialog->FindWindow(framework::kIdCancel));
+      })
+      .Then("the Preferences closed", [] { return FindShown<app::CPreferences>() == nullptr; }, [] {
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
