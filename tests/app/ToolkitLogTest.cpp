@@ -40,7 +40,11 @@ TEST(ToolkitLog, AStartWithAPlanTheHelpBookAndATableWindowLogNoCritical) {
       .Then("the help closed", [] { return FindShown<wxHtmlHelpFrame>() == nullptr; }, [] {
         wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_VIEW_DIVE_TABLE)));
       })
-      .Then("the table window", [] { return FindShown<views::CViewer>() != nullptr; },
+      .Then("the table window",
+            [] {
+              views::CViewer* viewer = FindShown<views::CViewer>();
+              return viewer != nullptr && viewer->IsModal() && viewer->IsShownOnScreen();
+            },
             [] { ClickOn(FindShown<views::CViewer>()->FindWindow(IDC_VIEWER_EXIT)); })
       .Then("the table window closed", [] { return FindShown<views::CViewer>() == nullptr; },
             [] { MainWindow()->Close(); });
