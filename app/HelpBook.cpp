@@ -37,6 +37,34 @@ constexpr int kViewerHeight = 680;
 // Wide enough for the Contents, Index and Search tabs side by side and the longest page title.
 constexpr int kNavigationWidth = 340;
 
+// Lays out every window of the tree that has a sizer, parents first.
+void LayOutTree(wxWindow& window) {
+  if (window.GetSizer() != nullptr) window.Layout();
+  for (wxWindow* child : window.GetChildren()) LayOutTree(*child);
+}
+
+// The viewer's own first size is too small for the pages and its list of pages; the user's later
+// sizes are kept while the viewer stays open. The window is laid out before it is first shown:
+// otherwise the lists of its navigation pages come to the screen at their tiny default sizes,
+// smaller than their scroll bars.
+class SizedHelpController : public wxHtmlHelpController {
+ public:
+  using wxHtmlHelpController::wxHtmlHelpController;
+
+ protected:
+  wxHtmlHelpFrame* CreateHelpFrame(wxHtmlHelpData* data) override {
+    wxHtmlHelpFrame* frame = wxHtmlHelpController::CreateHelpFrame(data);
+    frame->SetSize(wxSize(kViewerWidth, kViewerHeight));
+    if (wxHtmlHelpWindow* window = frame->GetHelpWindow()) {
+      if (wxSplitterWindow* splitter = window->GetSplitterWindow()) splitter->SetSashPosition(kNavigationWidth);
+      // The contents open with every page listed, not only the book's title.
+      if (wxTreeCtrl* contents = window->GetTreeCtrl()) contents->ExpandAll();
+    }
+    LayOutTree(*frame);
+    return frame;
+  }
+};
+
 void AddZipReader() {
   static bool added = false;
   if (!added) wxFileSystem::AddHandler(new wxZipFSHandler);
@@ -46,7 +74,7 @@ void AddZipReader() {
 }  // namespace
 
 CHelpBook::CHelpBook(std::filesystem::path book)
-    : book_(std::move(book)), viewer_(std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE)) {
+    : book_(std::move(book)), viewer_(std::make_unique<SizedHelpController>(wxHF_DEFAULT_STYLE)) {
   // Closing the main window ends the program even while the help is open.
   viewer_->SetShouldPreventAppExit(false);
   viewer_->SetTitleFormat("%s");
@@ -83,28 +111,12 @@ bool CHelpBook::Open() {
   return opened_;
 }
 
-bool CHelpBook::ShowContents() { return Open() && Shown(viewer_->DisplayContents()); }
+bool CHelpBook::ShowContents() { return Open() && viewer_->DisplayContents(); }
 
 bool CHelpBook::ShowContext(int context) {
   const std::string page = PageOfContext(context);
   if (page.empty()) return ShowContents();
-  return Open() && Shown(viewer_->Display(wxString::FromUTF8(page)));
-}
-
-bool CHelpBook::Shown(bool displayed) {
-  // The viewer's own first size is too small for the pages and its list of pages; the user's
-  // later sizes are kept while the viewer stays open.
-  wxFrame* frame = viewer_->GetFrame();
-  if (displayed && frame != nullptr && frame != sizedFrame_.get()) {
-    frame->SetSize(wxSize(kViewerWidth, kViewerHeight));
-    if (wxHtmlHelpWindow* window = viewer_->GetHelpWindow()) {
-      if (wxSplitterWindow* splitter = window->GetSplitterWindow()) splitter->SetSashPosition(kNavigationWidth);
-      // The contents open with every page listed, not only the book's title.
-      if (wxTreeCtrl* contents = window->GetTreeCtrl()) contents->ExpandAll();
-    }
-    sizedFrame_ = frame;
-  }
-  return displayed;
+  return Open() && viewer_->Display(wxString::FromUTF8(page));
 }
 
 }  // namespace app

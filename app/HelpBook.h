@@ -6,9 +6,6 @@
 #include <memory>
 #include <string>
 
-#include <wx/frame.h>
-#include <wx/weakref.h>
-
 class wxHtmlHelpController;
 
 namespace app {
@@ -36,13 +33,10 @@ class CHelpBook {
 
  private:
   bool Open();
-  // Gives the viewer its first size once it is on the screen.
-  bool Shown(bool displayed);
 
   std::filesystem::path book_;
   std::unique_ptr<wxHtmlHelpController> viewer_;
   bool opened_ = false;
-  wxWeakRef<wxFrame> sizedFrame_;
 };
 
 }  // namespace app

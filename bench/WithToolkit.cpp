@@ -8,7 +8,7 @@
 #include <wx/init.h>
 
 #include "framework/Toolkit.h"
-#include "platform/Registry.h"
+#include "tests/support/TempFolders.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ class BenchApp : public wxApp {
 
 int RunBenchmarksWithToolkit(int argc, char** argv, const std::function<void()>& setUp,
                              const std::function<void()>& tearDown) {
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
+  const TempFolders settingsFolder;
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   wxApp::SetInstance(new BenchApp);

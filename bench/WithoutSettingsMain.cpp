@@ -1,12 +1,12 @@
-// The main of the benchmarks whose dives never read the user's settings: a registry file that
-// cannot exist stands in for the user's, and the settings take their defaults.
+// The main of the benchmarks whose dives never read the user's settings: the run's settings file
+// lies in a temporary folder of its own, removed at the end, and the settings take their defaults.
 #include <benchmark/benchmark.h>
 
 #include "engine/AppSettings.h"
-#include "platform/Registry.h"
+#include "tests/support/TempFolders.h"
 
 int main(int argc, char** argv) {
-  platform::UseRegistryFile("/nonexistent/velmar-bench-registry.reg");
+  const TempFolders settingsFolder;
   LoadRegistrySettings();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

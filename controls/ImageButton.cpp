@@ -130,7 +130,7 @@ void CImageButton::OnMouseMove(wxMouseEvent& event) {
   const bool inside = wxRect(GetClientSize()).Contains(event.GetPosition());
   // Dragging in from outside with the button held does not light the button up.
   if (event.LeftIsDown() && !hover_ && !HasCapture()) return;
-  SetHover(inside);
+  SetHover(inside && IsEnabled());
   event.Skip();
 }
 
@@ -220,9 +220,9 @@ void CImageButton::PaintIcon(wxDC& dc, bool hasCaption, const wxRect& item, wxRe
   dc.DrawBitmap(disabled ? icon_.ConvertToDisabled() : icon_, at, true);
 }
 
-void CImageButton::PaintCaption(wxDC& dc, const wxString& caption, const wxRect&, const wxRect& area, bool pressed, bool) {
-  // The caption keeps its colours when the button is disabled; only the icon is greyed.
-  dc.SetTextForeground(Sys(wxSYS_COLOUR_BTNTEXT));
+void CImageButton::PaintCaption(wxDC& dc, const wxString& caption, const wxRect&, const wxRect& area, bool pressed,
+                                bool disabled) {
+  dc.SetTextForeground(Sys(disabled ? wxSYS_COLOUR_GRAYTEXT : wxSYS_COLOUR_BTNTEXT));
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   const wxArrayString lines = WrapCaption(dc, caption, std::max(area.width, 1));
   const int lineHeight = dc.GetCharHeight();
@@ -264,11 +264,14 @@ void CShadedButton::SetShadeStyle(int shadeType, int granularity, int highlightP
   ShadedFaces faces = BuildShadedFaces(size.x, size.y, style, SystemShadeColours(), random);
   normalFace_ = FaceBitmap(faces.normal);
   hoverFace_ = FaceBitmap(faces.hover);
+  disabledFace_ = FaceBitmap(faces.disabled);
   Refresh();
 }
 
 void CShadedButton::PaintFace(wxDC& dc, const wxRect& rect) {
-  if (!IsHovering()) {
+  if (!IsEnabled()) {
+    if (disabledFace_.IsOk()) dc.DrawBitmap(disabledFace_, rect.GetTopLeft());
+  } else if (!IsHovering()) {
     if (normalFace_.IsOk()) dc.DrawBitmap(normalFace_, rect.GetTopLeft());
   } else if (hoverFace_.IsOk()) {
     dc.DrawBitmap(hoverFace_, rect.GetTopLeft() + (IsPressed() ? kPressedOffset : wxPoint()));

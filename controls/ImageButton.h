@@ -1,8 +1,9 @@
 #pragma once
 // Push buttons drawn by the program: CImageButton draws a flat face that lights up under the
-// mouse, an icon left of its caption (greyed when disabled), a raised frame while hovered and a
-// sunken one while pressed, and shows its own cursor and tooltip. CShadedButton paints its face
-// from generated shaded pictures. A click sends wxEVT_BUTTON with the button's id.
+// mouse, an icon left of its caption (both greyed when disabled), a raised frame while hovered
+// and a sunken one while pressed, and shows its own cursor and tooltip. CShadedButton paints its
+// face from generated shaded pictures, faded when disabled. A click sends wxEVT_BUTTON with the
+// button's id.
 #include <wx/bitmap.h>
 #include <wx/control.h>
 #include <wx/cursor.h>
@@ -66,7 +67,7 @@ class CShadedButton : public CImageButton {
  public:
   using CImageButton::CImageButton;
 
-  // Builds the normal and hover faces for the button's present size.
+  // Builds the normal, hover and disabled faces for the button's present size.
   void SetShadeStyle(int shadeType, int granularity, int highlightPercent, int colouringPercent, wxColour colouring);
 
  protected:
@@ -75,6 +76,7 @@ class CShadedButton : public CImageButton {
  private:
   wxBitmap normalFace_;
   wxBitmap hoverFace_;
+  wxBitmap disabledFace_;
 };
 
 // The colours of the desktop's 3D elements that the faces are shaded with.

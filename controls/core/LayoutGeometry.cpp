@@ -22,10 +22,12 @@ AnchoredPlace AnchorChild(const Box& child, int clientWidth, int clientHeight, A
 Box PlaceChild(const AnchoredPlace& place, const Box& client) {
   const int w = client.Width();
   const int h = client.Height();
-  return Box{client.left + w * place.topLeft.xPercent / 100 + place.marginLeft,
-             client.top + h * place.topLeft.yPercent / 100 + place.marginTop,
-             client.left + w * place.bottomRight.xPercent / 100 + place.marginRight,
-             client.top + h * place.bottomRight.yPercent / 100 + place.marginBottom};
+  const int left = client.left + w * place.topLeft.xPercent / 100 + place.marginLeft;
+  const int top = client.top + h * place.topLeft.yPercent / 100 + place.marginTop;
+  // A client smaller than the one the child was anchored in can leave no room between the two
+  // anchors: the child then shrinks to nothing, it never turns inside out.
+  return Box{left, top, std::max(left, client.left + w * place.bottomRight.xPercent / 100 + place.marginRight),
+             std::max(top, client.top + h * place.bottomRight.yPercent / 100 + place.marginBottom)};
 }
 
 std::string FormatPlacement(const WindowPlacement& p) {

@@ -42,7 +42,7 @@ struct AnchoredPlace {
 
 // child is the child's rectangle relative to the client rectangle's origin.
 AnchoredPlace AnchorChild(const Box& child, int clientWidth, int clientHeight, Anchor topLeft, Anchor bottomRight);
-// Where the child goes in this client rectangle.
+// Where the child goes in this client rectangle; never narrower or lower than nothing.
 Box PlaceChild(const AnchoredPlace& place, const Box& client);
 
 // Window placement as the profile keeps it: "left,top,right,bottom,show,flags,minX,minY".

@@ -5,6 +5,9 @@
 namespace controls {
 namespace {
 
+// A disabled native button is flat: the shading keeps only this much of its contrast.
+constexpr int kDisabledFadePercent = 70;
+
 int Blend(int from, int to, int percent) { return (to * percent + from * (100 - percent)) / 100; }
 
 int Cube(int c) { return c * c * c / 16384; }
@@ -147,6 +150,8 @@ ShadedFaces BuildShadedFaces(int width, int height, const ShadeStyle& style, con
   }
   faces.hover = faces.normal;
   faces.hover.TintEntries(colours.highlight, style.highlightPercent);
+  faces.disabled = faces.normal;
+  faces.disabled.TintEntries(colours.face, kDisabledFadePercent);
   return faces;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The faces of the shaded push buttons: an 8-bit indexed picture whose 256-entry palette runs
 // from the shadow colour through the face colour to the highlight colour, filled with one of
-// nine shade patterns plus a little noise, and a hover face that differs only in its palette.
+// nine shade patterns plus a little noise, and a hover and a disabled face that differ only in
+// their palettes.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -67,6 +68,7 @@ struct ShadeStyle {
 struct ShadedFaces {
   IndexedImage normal;
   IndexedImage hover;
+  IndexedImage disabled;  // the shading faded most of the way to the flat face, as greyed
 };
 
 ShadedFaces BuildShadedFaces(int width, int height, const ShadeStyle& style, const ShadeColours& colours, Rand15& random);

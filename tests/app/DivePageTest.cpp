@@ -19,6 +19,7 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/TempFolders.h"
 #include "views/XYLineGraph.h"
+#include "views/core/GraphScene.h"
 
 namespace {
 
@@ -466,6 +467,93 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
       })
       .Then("the menu closed again", [&] { return menuClosed; }, [] {
         EXPECT_FALSE(Dive(2).IsBailoutMode());
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash", path}), 0);
+}
+
+TEST(DivePage, AFailedDiveReadsNothingUnderTheCursorAndOffersNoBailout) {
+  TempFolders folders;
+  const std::string path = (folders.Root() / "Failed.ccp").string();
+  {
+    // Air to 30 m for 20 minutes, then two hours at 50 m on a rebreather: its ascent runs past
+    // six hours, and the diver does not plan on.
+    CPlanGroup plan;
+    plan.CreateDefaultPlan();
+    AddBenchmarkPoint(*plan.GetDivePlan(0), 30, 1200, 21, 0);
+    ASSERT_TRUE(plan.AddDivePlan());
+    CDivePlan& rebreather = *plan.GetDivePlan(1);
+    rebreather.SetSurfaceInterval(6 * 3600);
+    PlanPastSixHours(rebreather);
+    ASSERT_TRUE(plan.SavePlanGroup(path));
+  }
+  views::CXYLineGraph* graph = nullptr;
+  wxMenu* menu = nullptr;
+  bool menuClosed = false;
+  // The cursor read-out box as drawn now, and whether any of it is darker than its white.
+  auto readoutBoxHasText = [&] {
+    const wxImage shot = CaptureWindow(*graph).ConvertToImage();
+    const views::PixelRect box = views::ReadoutBox(graph->PlotLayout());
+    for (int y = box.top + 2; y < box.bottom - 2; ++y) {
+      for (int x = box.left + 2; x < box.right - 2; ++x) {
+        if (shot.GetRed(x, y) < 200 || shot.GetGreen(x, y) < 200 || shot.GetBlue(x, y) < 200) return true;
+      }
+    }
+    return false;
+  };
+  // Moves the mouse onto the graph, halfway along and halfway down.
+  auto pointAtTheMiddle = [&] {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(graph->ClientToScreen(wxPoint(graph->GetClientSize().x / 2, graph->GetClientSize().y / 2)));
+  };
+  auto cursorOnThePlot = [&] { return graph->IsCursorInPlot() && graph->GetCursorX() > 0; };
+  ProgramRun run;
+  run.Answer(wxID_NO);  // plan past six hours? no
+  AgreeToTheDisclaimer(run)
+      .Then("the air dive drawn", [] { return MainWindowOnScreen() && SetsNamed(*Page().Graph(), "Depth") == 1; },
+            [&] {
+              graph = Page().Graph();
+              MainWindow()->Raise();
+              Settle(300);
+              pointAtTheMiddle();
+            })
+      .Then("the air dive read at the cursor", [&] { return cursorOnThePlot() && readoutBoxHasText(); },
+            [] { ShowTab(1); })
+      .Then("the failed dive",
+            [&] {
+              return MainWindow()->GetActiveTab() == 1 && Page(1).Graph()->IsShownOnScreen() &&
+                     run.NativeDialogs().size() == 1 && Page(1).Graph()->calculationFailed;
+            },
+            [&] {
+              EXPECT_FALSE(Dive(1).IsCalculationCompleted());
+              EXPECT_EQ(SetsNamed(*Page(1).Graph(), "Depth"), 0);
+              graph = Page(1).Graph();
+              graph->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
+                menu = event.GetMenu();
+                event.Skip();
+              });
+              graph->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
+                menuClosed = true;
+                event.Skip();
+              });
+              Settle(300);
+              pointAtTheMiddle();
+            })
+      .Then("the cursor on the failed dive", cursorOnThePlot, [&] {
+        // At the bottom on closed circuit: the page could read it, but the graph shows nothing.
+        EXPECT_FALSE(Page(1).FormatLoggedReadoutItem(graph->GetCursorX(), 0).empty());
+        EXPECT_TRUE(views::ReadoutItems(*graph, graph->Page()).empty());
+        EXPECT_FALSE(readoutBoxHasText());
+        SaveScreenshot(Page(1), "dive-page-failed.png");
+        wxUIActionSimulator().MouseClick(wxMOUSE_BTN_RIGHT);
+      })
+      .Then("the graph's menu on the failed dive", [&] { return menu != nullptr; }, [&] {
+        EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
+        EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
+        PressKey(WXK_ESCAPE);
+      })
+      .Then("the menu closed", [&] { return menuClosed; }, [] {
+        EXPECT_FALSE(Dive(1).IsBailoutMode());
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash", path}), 0);

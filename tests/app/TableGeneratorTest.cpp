@@ -146,6 +146,8 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         EXPECT_EQ(dynamic_cast<wxTextCtrl*>(editor.FindWindow(IDC_GS_DEPTH))->GetValue(), "0");
         // 18/45 at the surface of 900 mbar: 0.9 bar x 0.18, as the list shows it.
         EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.16");
+        Settle(200);
+        SaveScreenshot(editor, "gas-switch-editor-surface-row.png");  // Add and Delete greyed
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "10");
         EXPECT_FALSE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
         EXPECT_TRUE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());

@@ -20,6 +20,17 @@ TEST(AnchorArithmetic, AChildAnchoredBottomCentreStaysCentredAboveTheBottom) {
   EXPECT_EQ(controls::PlaceChild(place, Box{5, 7, 305, 157}), (Box{145, 127, 165, 147}));
 }
 
+TEST(AnchorArithmetic, AClientTooSmallForTheMarginsShrinksTheChildToNothingNeverBelow) {
+  // 10 px from the left and right edges, 20 from the top, 30 from the bottom in a 200 x 100
+  // client: 180 x 50.
+  auto place = controls::AnchorChild(Box{10, 20, 190, 70}, 200, 100, controls::anchor::kTopLeft,
+                                     controls::anchor::kBottomRight);
+  EXPECT_EQ(controls::PlaceChild(place, Box{0, 0, 30, 60}), (Box{10, 20, 20, 30}));
+  // 15 x 40: the right edge would lie at 5, the bottom at 10, both before the top left corner.
+  EXPECT_EQ(controls::PlaceChild(place, Box{0, 0, 15, 40}), (Box{10, 20, 10, 20}));
+  EXPECT_EQ(controls::PlaceChild(place, Box{0, 0, 0, 0}), (Box{10, 20, 10, 20}));
+}
+
 TEST(AnchorArithmetic, PercentagesAreTruncated) {
   auto place = controls::AnchorChild(Box{33, 0, 40, 10}, 101, 10, controls::anchor::kTopCentre,
                                      controls::anchor::kTopCentre);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using controls::BuildShadedFaces;
 using controls::Rgb;
 using controls::ShadeColours;
@@ -100,6 +102,29 @@ TEST(ShadedFace, TheHoverFaceKeepsThePixelsAndOnlyLightensThePalette) {
     EXPECT_GE(faces.hover.Entry(i).b, faces.normal.Entry(i).b);
   }
   EXPECT_GT(faces.hover.Entry(128).b, faces.normal.Entry(128).b);
+}
+
+TEST(ShadedFace, TheDisabledFaceKeepsThePixelsAndFadesTheShadingTowardsTheFlatFace) {
+  controls::Rand15 random(5);
+  controls::ShadedFaces faces = BuildShadedFaces(80, 24, Style(6, 8), kColours, random);
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 80; ++x) ASSERT_EQ(faces.normal.Pixel(x, y), faces.disabled.Pixel(x, y));
+  }
+  auto between = [](int value, int a, int b) { return value >= std::min(a, b) && value <= std::max(a, b); };
+  for (int i = 0; i < 256; ++i) {
+    const Rgb normal = faces.normal.Entry(i);
+    const Rgb faded = faces.disabled.Entry(i);
+    EXPECT_TRUE(between(faded.r, normal.r, kColours.face.r)) << i;
+    EXPECT_TRUE(between(faded.g, normal.g, kColours.face.g)) << i;
+    EXPECT_TRUE(between(faded.b, normal.b, kColours.face.b)) << i;
+  }
+  // Shadow 128 to highlight 255 in red at rest; greyed, no more than a third of that contrast
+  // is left around the face's 212.
+  const int restingContrast = faces.normal.Entry(255).r - faces.normal.Entry(0).r;
+  const int greyedContrast = faces.disabled.Entry(255).r - faces.disabled.Entry(0).r;
+  EXPECT_EQ(restingContrast, 127);
+  EXPECT_GT(greyedContrast, 0);
+  EXPECT_LE(greyedContrast, restingContrast / 3);
 }
 
 TEST(ShadedFace, AWideButtonSpansThePaletteOnce) {

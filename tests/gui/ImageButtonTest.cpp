@@ -1,6 +1,8 @@
 // Shaded buttons: faces for rest, hover and press, the click, icon, cursor and tooltip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <wx/dcmemory.h>
 #include <wx/settings.h>
 #include <wx/frame.h>
@@ -109,13 +111,52 @@ TEST(ShadedButton, CarriesItsIconTooltipAndCursor) {
   wxUIActionSimulator().Char(WXK_RETURN);
   EXPECT_TRUE(SettleUntil([&] { return clicks == 2; }));
   EXPECT_FALSE(windowSawEnter);
-  // Disabled, it keeps its face and caption; clicks do nothing.
+  // Disabled, clicks do nothing.
   window.button->Disable();
   wxUIActionSimulator mouse;
   mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
   mouse.MouseClick();
   Settle(100);
   EXPECT_EQ(clicks, 2);
+}
+
+TEST(ShadedButton, ADisabledButtonIsGreyedAndDoesNotLightUp) {
+  ButtonWindow window;
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(window.other->GetScreenRect().GetPosition() + wxPoint(5, 5));
+  Settle(100);
+  const wxImage enabled = window.Face();
+  window.button->Disable();
+  const wxImage disabled = window.Face();
+  // The caption: black text enabled, grey text disabled (its darkest pixel is far lighter).
+  auto darkest = [](const wxImage& image, const wxRect& area) {
+    int least = 255;
+    for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
+      for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+        least = std::min({least, int{image.GetRed(x, y)}, int{image.GetGreen(x, y)}, int{image.GetBlue(x, y)}});
+      }
+    }
+    return least;
+  };
+  const wxRect caption(50, 8, 60, 24);  // right of the icon
+  EXPECT_LT(darkest(enabled, caption), 60);
+  EXPECT_GT(darkest(disabled, caption), darkest(enabled, caption) + 60);
+  // The face: the light top left and the dark bottom right come closer, as on a flat button.
+  auto contrast = [](const wxImage& image) {
+    return Brightness(image, wxRect(2, 2, 8, 6)) - Brightness(image, wxRect(108, 32, 8, 6));
+  };
+  EXPECT_GT(contrast(enabled), 0);
+  EXPECT_LT(contrast(disabled), contrast(enabled) / 2);
+
+  // The mouse over it changes nothing.
+  mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
+  Settle(200);
+  EXPECT_FALSE(window.button->IsHovering());
+  wxImage both(240, 40);
+  both.Paste(enabled, 0, 0);
+  both.Paste(window.Face(), 120, 0);
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  EXPECT_TRUE(both.SaveFile(std::string(GUI_ARTEFACT_DIR) + "/shaded-button-enabled-disabled.png", wxBITMAP_TYPE_PNG));
 }
 
 TEST(MemDC, DrawsOffScreenAndCopiesOnceAtTheEnd) {

@@ -5,10 +5,24 @@
 
 #include "bench/BenchmarkDives.h"
 #include "tests/engine/DiveTestSupport.h"
+#include "views/core/GraphScene.h"
 #include "views/core/ProfileGraphFeed.h"
 
 namespace views {
 namespace {
+
+// A page whose dive is on closed circuit everywhere and reads "value" for every item.
+class ClosedCircuitPage : public IGraphPage {
+ public:
+  int GetStepCount() const override { return 10000; }
+  bool IsStepWarningFree(int) const override { return true; }
+  int GetStepWarningFlags(int) const override { return 0; }
+  std::string GetStepWarningText(int) const override { return {}; }
+  bool IsLoggedClosedCircuitAt(int) const override { return true; }
+  std::string FormatLoggedReadoutItem(int, int) const override { return "value"; }
+  std::string FormatStepReadoutItem(int, int) const override { return "value"; }
+  bool IsReviewDive() const override { return false; }
+};
 
 class ProfileGraphFeedTest : public DiveTest {
  protected:
@@ -124,6 +138,60 @@ TEST_F(ProfileGraphFeedTest, AFailedCalculationDrawsNeitherTheDepthNorTheSwitche
   FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
   EXPECT_TRUE(SetNames().empty());
   EXPECT_FALSE(graph.warningBox);
+}
+
+TEST_F(ProfileGraphFeedTest, AFailedCalculationReadsNothingAtTheCursorAndOffersNoBailout) {
+  const ClosedCircuitPage page;
+  GraphLayout layout;
+  layout.plotRect = {0, 0, 1000, 500};
+  layout.plotWidth = 1000;
+  layout.plotHeight = 500;
+  layout.originY = 500;
+  auto pointAtTheMiddle = [&] {
+    graph.SetPlotLayout(layout);
+    graph.OnMouseMove(false, {500, 250});
+    ASSERT_TRUE(graph.IsCursorInPlot());
+  };
+  // Calculated: the time and the ten items of the page, and the bailout offered.
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  pointAtTheMiddle();
+  EXPECT_FALSE(graph.calculationFailed);
+  EXPECT_EQ(ReadoutItems(graph, &page).size(), 11u);
+  EXPECT_TRUE(graph.IsBailoutEnabled(&page));
+
+  // The six-hour ascent on the rebreather that the diver does not plan on.
+  CDivePlan longDive = MadeDive(30, 70);
+  AddUserPoint(longDive, 50, 7200, 10, 50, true, 1.3, true);
+  AddUserPoint(longDive, 21, 0, 50, 0);
+  ASSERT_FALSE(Calculate(longDive));
+  for (bool discarded : {false, true}) {
+    if (discarded) longDive.DiscardResults();
+    FeedProfileGraph(graph, &longDive, false, UnitSystem::kMetric);
+    pointAtTheMiddle();
+    EXPECT_TRUE(graph.calculationFailed);
+    EXPECT_TRUE(ReadoutItems(graph, &page).empty());
+    EXPECT_FALSE(graph.IsBailoutEnabled(&page));
+    // The zoom drag still shows the span being dragged.
+    graph.OnLButtonDown({100, 100});
+    graph.OnMouseMove(true, {100, 100});
+    graph.OnMouseMove(true, {300, 200});
+    EXPECT_EQ(ReadoutItems(graph, &page).size(), 1u);
+    graph.OnLButtonUp({300, 200});
+    graph.OnResetZoom();
+  }
+
+  // Calculated again, the dive reads and bails out once more.
+  FeedProfileGraph(graph, &dive, false, UnitSystem::kMetric);
+  pointAtTheMiddle();
+  EXPECT_EQ(ReadoutItems(graph, &page).size(), 11u);
+  EXPECT_TRUE(graph.IsBailoutEnabled(&page));
+
+  // A review dive is the log itself, whether its steps were calculated or not.
+  CDivePlan review = MadeDive();
+  AddUserPoint(review, 30, 1200, 21, 0);
+  review.SetReviewDive(true);
+  FeedProfileGraph(graph, &review, false, UnitSystem::kMetric);
+  EXPECT_FALSE(graph.calculationFailed);
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ class GraphModel {
   void OnReset();
   void OnResetZoom();
   bool IsResetZoomEnabled() const { return zoomed_; }
-  // The bailout commands need a page whose profile is on closed circuit at the cursor.
+  // The bailout commands need a calculated dive whose profile is on closed circuit at the cursor.
   bool IsBailoutEnabled(const IGraphPage* page) const;
   ContextMenuChoice ContextMenu() const;
 
@@ -168,6 +168,8 @@ class GraphModel {
   bool warningBox = false;   // the red "Warning" key
   bool recalculationRequired = false;
   bool diveReview = false;  // "DIVE REVIEW" banner
+  // The dive's calculation did not complete: the cursor reads nothing and no bailout is offered.
+  bool calculationFailed = false;
   bool pageMode = false;    // dragging always zooms, double-click swaps the cursor kind, bailout menu
   bool arrowWhileZooming = true;
   bool verticalCursor = true;  // also: a zoom acts on X only and Y follows the data

@@ -170,7 +170,7 @@ void GraphModel::OnResetZoom() {
 }
 
 bool GraphModel::IsBailoutEnabled(const IGraphPage* page) const {
-  return page != nullptr && page->IsLoggedClosedCircuitAt(GetCursorX());
+  return !calculationFailed && page != nullptr && page->IsLoggedClosedCircuitAt(GetCursorX());
 }
 
 ContextMenuChoice GraphModel::ContextMenu() const {

@@ -235,7 +235,7 @@ std::vector<ReadoutItem> ReadoutItems(const GraphModel& graph, const IGraphPage*
     items.push_back({std::move(text), centre, true, false});
     return items;
   }
-  if (!graph.IsCursorInPlot()) return items;
+  if (!graph.IsCursorInPlot() || graph.calculationFailed) return items;
   const int t = graph.GetCursorX();
   items.push_back({ResourceString(IDS_GRAPH_TIME) + " " + MinutesSeconds(t), centre - 390});
   if (page == nullptr) return items;

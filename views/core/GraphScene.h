@@ -93,7 +93,8 @@ struct ReadoutItem {
   bool red = false;
 };
 // The read-out as it stands: the zoom span while zooming, else the time under the cursor with
-// what the page tells of it; nothing while the cursor is off the plot.
+// what the page tells of it; nothing while the cursor is off the plot or when the dive's
+// calculation failed.
 std::vector<ReadoutItem> ReadoutItems(const GraphModel& graph, const IGraphPage* page);
 
 }  // namespace views

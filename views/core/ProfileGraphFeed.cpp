@@ -111,13 +111,15 @@ void FeedProfileGraph(GraphModel& graph, const CDivePlan* dive, bool calculation
   graph.recalculationRequired = calculationPending;
   graph.bailoutMode = dive->IsBailoutMode();
   graph.diveReview = dive->IsReviewDive();
+  // A review dive shows the log as it is, calculated or not.
+  graph.calculationFailed = !dive->IsReviewDive() && !dive->IsCalculationCompleted();
   graph.warningBox = !dive->IsReviewDive() && calculated && !dive->IsWarningFree();
   if (dive->GetPlanPlusPointCount() == 0 || (dive->IsBailoutMode() && !dive->IsBailoutPlanPresent())) return;
   const double scale = Imperial(units) ? kFeetPerMetre : 1;
   if (calculated) AddStepSets(graph, *dive, scale);
   // The profile of a calculation that failed was never planned through: drawn, it would pass
-  // for a valid plan. A review dive shows the log as it is.
-  if (dive->IsCalculationCompleted() || dive->IsReviewDive()) AddPointSets(graph, *dive, scale);
+  // for a valid plan.
+  if (!graph.calculationFailed) AddPointSets(graph, *dive, scale);
   graph.AutoRange();
 }
 

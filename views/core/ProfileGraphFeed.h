@@ -20,7 +20,8 @@ void SetUpProfileGraph(GraphModel& graph, UnitSystem units, bool grid);
 void SetProfileGraphLabels(GraphModel& graph, UnitSystem units, bool hasDive);
 // Refills the graph from the dive (none: only the sets are removed). Without built points, or
 // in bailout mode before a bailout plan exists, the graph keeps its ranges. The depth line, the
-// gas switches and the no-clear-surface legs are drawn only for a calculation that completed.
+// gas switches and the no-clear-surface legs are drawn only for a calculation that completed;
+// a planned dive whose calculation did not complete is marked failed.
 void FeedProfileGraph(GraphModel& graph, const CDivePlan* dive, bool calculationPending, UnitSystem units);
 
 }  // namespace views
