@@ -21,6 +21,8 @@ packages=(
   # page, its AppStream entry, its hardening, its icons, the window class of the started program,
   # and what lintian finds in it (the test goes without lintian when it is missing)
   help2man man-db appstream devscripts x11-utils lintian python3
+  # The program driven by keys through the X server under a window manager, and its screenshot
+  openbox xdotool x11-apps
 )
 
 missing=()
