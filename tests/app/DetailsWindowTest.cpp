@@ -13,8 +13,6 @@
 
 namespace {
 
-bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
-
 void ViewDetails() {
   wxCommandEvent event(wxEVT_MENU, framework::ToolkitCommandId(ID_VIEW_DETAILS));
   MainWindow()->ProcessWindowEvent(event);
@@ -59,7 +57,7 @@ TEST(DetailsWindow, OpensOnceFromTheViewMenuFollowsTheStepsAndClosesCleanly) {
         EXPECT_DOUBLE_EQ(first->values.gfHighPercent, 70);
         first->Raise();
       })
-      .Then("the Details window painted", [] { Settle(500); return true; }, [&] {
+      .Then("the Details window painted", Drawn([&] { return first; }), [&] {
         const wxImage shot = CaptureWindow(*first).ConvertToImage();
         if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
         EXPECT_TRUE(shot.SaveFile(GUI_ARTEFACT_DIR "/details-window.png", wxBITMAP_TYPE_PNG));

@@ -113,14 +113,14 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         RunCommandLater(ID_DIVE_RENAME);
       })
       .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] {
+      .Then("the dialog drawn", Drawn([&] { return rename; }), [&] {
         auto* name = dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME));
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->GetValue(), "B");
         EXPECT_EQ(rename->GetScreenPosition(), ExpectedDialogCorner());
         name->SetValue("Wreck ~ deep");
       })
-      .Then("the name typed", Waited(200ms), [&] {
+      .Then("the name typed", Drawn([&] { return rename->FindWindow(IDC_RENAME_NAME); }), [&] {
         SaveScreenshot(*rename, "rename-dive");
         ClickOn(rename->FindWindow(framework::kIdOk));
       })
@@ -132,7 +132,7 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME))->SetValue("");
         ClickOn(rename->FindWindow(framework::kIdOk));
       })
-      .Then("the dialog closed", [] { return FindShown<app::CRenameDive>() == nullptr; }, [&] {
+      .Then("the dialog closed", DialogEnded<app::CRenameDive>, [&] {
         EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
         EXPECT_EQ(Plan().GetDiveName(1), "");
         // Sort: the surface intervals are those of the places.
@@ -142,7 +142,7 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         RunCommandLater(ID_DIVE_SORT);
       })
       .Then("the Sort Dive Plans dialog", [&] { return (sort = FindShown<app::CSortDivePlans>()) != nullptr; }, [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] {
+      .Then("the dialog drawn", Drawn([&] { return sort; }), [&] {
         auto& list = *dynamic_cast<wxListCtrl*>(sort->FindWindow(IDC_SORT_LIST));
         EXPECT_EQ(ListRows(list), (std::vector<std::string>{
                                       "Dive 1 - A | Max Depth 30.0 (m), Duration 2:00 (mm:ss)",
@@ -164,12 +164,12 @@ TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTh
         EXPECT_EQ(list.GetItemText(1, 0), "Dive 1 - A");
         EXPECT_EQ(SelectedRow(list), 0);
       })
-      .Then("the moves drawn", Waited(300ms), [&] {
+      .Then("the moves drawn", Drawn([&] { return sort->FindWindow(IDC_SORT_LIST); }), [&] {
         SaveScreenshot(*sort, "sort-dive-plans");
         ClickArrow(*sort, true);  // the first row cannot go higher
         ClickOn(sort->FindWindow(framework::kIdOk));
       })
-      .Then("the dives sorted", [] { return FindShown<app::CSortDivePlans>() == nullptr; }, [] {
+      .Then("the dives sorted", DialogEnded<app::CSortDivePlans>, [] {
         Pump();
         EXPECT_EQ(Captions(), (std::vector<std::string>{"Dive 1 - D", "Dive 2 - A", "Dive 3"}));
         EXPECT_EQ(Plan().GetDivePlan(0)->GetSurfaceInterval(), 0);

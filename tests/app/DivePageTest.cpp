@@ -1,6 +1,7 @@
 // The dive page of the real program, driven with keys and clicks as a diver drives it.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include <wx/combobox.h>
@@ -24,8 +25,6 @@
 namespace {
 
 using app::DiveSettingsSheet;
-
-bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
 
 app::CTabDivePlan& Page(int index = 0) { return *MainWindow()->DivePage(index); }
 CDivePlan& Dive(int index = 0) { return *MainWindow()->PlanGroup().GetDivePlan(index); }
@@ -66,6 +65,12 @@ void ShowTab(int index) {
 int SetsNamed(const views::CXYLineGraph& graph, const std::string& name) {
   return static_cast<int>(std::count_if(graph.DataSets().begin(), graph.DataSets().end(),
                                         [&](const views::CGraphDataSet& set) { return set.GetName() == name; }));
+}
+
+// Whether a right click at the place of the one that opened a menu at this time would be a
+// click of its own, not the second of a double click, which opens no menu.
+bool PastDoubleClickTime(std::chrono::steady_clock::time_point menuOpened) {
+  return std::chrono::steady_clock::now() - menuOpened > DoubleClickTime() + std::chrono::milliseconds(50);
 }
 
 // A right click on the graph at a fraction of its width.
@@ -159,7 +164,7 @@ TEST(DivePage, ADiverPlansThirtyMetresOnAirFromAnEmptyProgramSavesItAndOpensItAg
         EXPECT_EQ(MainWindow()->GetTitle(), "Velmar Tessaline v1.0.0.1 *");
         planned = Segments(Dive());
       })
-      .Then("a moment to draw", [] { Settle(300); return true; }, [] {
+      .Then("the page drawn", Drawn([] { return &Page(); }), [] {
         SaveScreenshot(Page(), "dive-page-air.png");
         PressKey('S', wxMOD_CONTROL);
       })
@@ -306,7 +311,7 @@ TEST(DivePage, PointsAreAddedInsertedUpdatedRefusedCutAndPastedAndListedInTheirU
         });
         ClickRow(0, wxMOUSE_BTN_RIGHT);
       })
-      .Then("the list's menu", [&] { return menu != nullptr; }, [&] {
+      .Then("the list's menu", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_TRUE(menu->IsEnabled(ID_POINT_CUT));
         EXPECT_TRUE(menu->FindItem(ID_POINT_CUT)->GetBitmap().IsOk());  // from the list's toolbar
         EXPECT_FALSE(menu->IsEnabled(ID_POINT_PASTE));  // nothing copied yet
@@ -316,7 +321,7 @@ TEST(DivePage, PointsAreAddedInsertedUpdatedRefusedCutAndPastedAndListedInTheirU
       .Then("the first point cut", [] { return PointList().GetItemCount() == 3; }, [&] {
         ClickRow(2, wxMOUSE_BTN_RIGHT);
       })
-      .Then("the list's menu again", [&] { return menu != nullptr; }, [&] {
+      .Then("the list's menu again", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_TRUE(menu->IsEnabled(ID_POINT_PASTE));
         PressKey('P');
       })
@@ -370,9 +375,11 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
   }
   wxMenu* menu = nullptr;
   bool menuClosed = false;
+  std::chrono::steady_clock::time_point menuOpenedAt;
   auto watchMenus = [&](int page) {
     Page(page).Graph()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
       menu = event.GetMenu();
+      menuOpenedAt = std::chrono::steady_clock::now();
       event.Skip();
     });
     Page(page).Graph()->Bind(wxEVT_MENU_CLOSE, [&](wxMenuEvent& event) {
@@ -390,10 +397,11 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
               // An open-circuit first dive: the Dive Settings tab alone, without a surface interval.
               EXPECT_EQ(Page().SettingsSheet()->Sheet().GetPageCount(), 1u);
               EXPECT_FALSE(Page().FindWindow(IDC_DS_SURFACE_INTERVAL)->IsShown());
-              Settle(300);
-              SaveScreenshot(Page(), "dive-page-trimix.png");
-              ShowTab(1);
             })
+      .Then("the trimix page drawn", Drawn([] { return &Page(); }), [] {
+        SaveScreenshot(Page(), "dive-page-trimix.png");
+        ShowTab(1);
+      })
       .Then("the rebreather dive",
             [] {
               return MainWindow()->GetActiveTab() == 1 && Dive(1).GetStepCount() > 0 &&
@@ -416,7 +424,7 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
               watchMenus(1);
               RightClickGraph(*Page(1).Graph(), 0.4);  // at the bottom, on closed circuit at 45 m
             })
-      .Then("the graph's bailout menu", [&] { return menu != nullptr; }, [&] {
+      .Then("the graph's bailout menu", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_TRUE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
         menu = nullptr;
         PressKey('B');
@@ -432,24 +440,25 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
         EXPECT_EQ(list.GetItemTextColour(last), wxColour(0, 0, 0));
         EXPECT_EQ(Cell(last, 3, 1), "OC");
         EXPECT_EQ(Page(1).GetSelectedRow(), last);  // the planner selects the bailout's last point
-        Settle(300);
+      })
+      .Then("the bailout drawn",
+            [&, drawn = Drawn([] { return &Page(1); })] { return drawn() && PastDoubleClickTime(menuOpenedAt); }, [] {
         SaveScreenshot(Page(1), "dive-page-bailout.png");
         RightClickGraph(*Page(1).Graph(), 0.4);
       })
-      .Then("the graph's menu in bailout mode", [&] { return menu != nullptr; }, [] { PressKey('D'); })
+      .Then("the graph's menu in bailout mode", [&] { return menu != nullptr && PopupOnScreen(); }, [] { PressKey('D'); })
       .Then("back on the dive", [] { return !Dive(1).IsBailoutMode() && PointList(1).GetItemCount() == 2; }, [] {
         EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2");
         EXPECT_EQ(PointList(1).GetItemTextColour(0), wxColour(0, 0, 0));
         ShowTab(2);
       })
       .Then("the shallow dive", [] { return MainWindow()->GetActiveTab() == 2 && Dive(2).GetStepCount() > 0; },
-            [&] {
-              watchMenus(2);
-              menu = nullptr;
-              Settle(300);
-              RightClickGraphAt(*Page(2).Graph(), 300);  // at 3.1 m
-            })
-      .Then("the graph's menu at 3.1 m", [&] { return menu != nullptr; }, [&] {
+            [&] { watchMenus(2); })
+      .Then("its graph drawn", Drawn([] { return Page(2).Graph(); }), [&] {
+        menu = nullptr;
+        RightClickGraphAt(*Page(2).Graph(), 300);  // at 3.1 m
+      })
+      .Then("the graph's menu at 3.1 m", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_TRUE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
         EXPECT_TRUE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
         menu = nullptr;
@@ -459,7 +468,7 @@ TEST(DivePage, ATrimixDiveIsDrawnAndAClosedCircuitDiveBailsOutFromTheGraphCursor
       .Then("the menu closed", [&] { return menuClosed; }, [&] {
         RightClickGraphAt(*Page(2).Graph(), 900);  // at 2.9 m
       })
-      .Then("the graph's menu at 2.9 m", [&] { return menu != nullptr; }, [&] {
+      .Then("the graph's menu at 2.9 m", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
         EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
         menuClosed = false;
@@ -581,13 +590,17 @@ TEST(DivePage, TheSettingsInFrontAreThoseOfThePlanShownThroughBailoutsImportsAnd
   auto text = [](int id) { return dynamic_cast<wxTextCtrl&>(*Page().FindWindow(id)).GetValue(); };
   auto bailedOut = [] { return Dive().IsBailoutMode() && Dive().IsBailoutPlanPresent() && Dive().GetStepCount() > 0; };
   wxMenu* menu = nullptr;
-  // Right-clicks the graph at 10 minutes, at the bottom; the next step picks from its menu.
+  // Once the graph shows the dive as it is now and the last menu's click is past the double-click
+  // time, a right click at 10 minutes, at the bottom; the next step picks from its menu.
+  std::chrono::steady_clock::time_point menuOpenedAt;
+  auto graphDrawn = [&] {
+    return [&, drawn = Drawn([] { return Page().Graph(); })] { return drawn() && PastDoubleClickTime(menuOpenedAt); };
+  };
   auto openGraphMenu = [&] {
     menu = nullptr;
-    Settle(300);
     RightClickGraphAt(*Page().Graph(), 600);
   };
-  auto menuOpen = [&] { return menu != nullptr; };
+  auto menuOpen = [&] { return menu != nullptr && PopupOnScreen(); };
   ProgramRun run;
   run.AnswerFile(divePath)  // Import Dive
       .Answer(wxID_NO)      // Open: save the changes? no
@@ -605,16 +618,18 @@ TEST(DivePage, TheSettingsInFrontAreThoseOfThePlanShownThroughBailoutsImportsAnd
               MainWindow()->Raise();
               Page().Graph()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
                 menu = event.GetMenu();
+                menuOpenedAt = std::chrono::steady_clock::now();
                 event.Skip();
               });
-              openGraphMenu();
             })
+      .Then("the graph drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu", menuOpen, [] { PressKey('B'); })
       .Then("the bailout planned", bailedOut, [&] {
         EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
         // Bailout GF 100/100 on a 20/80 dive: the bailout surfaces at GF 100.
         EXPECT_EQ(lastStepGf(), "GF 100");
-        Settle(300);
+      })
+      .Then("the bailout drawn", Drawn([] { return &Page(); }), [] {
         SaveScreenshot(Page(), "dive-page-bailout-settings.png");
         TypeInto(IDC_BS_GF_LOW, "60");
         TypeInto(IDC_BS_GF_HIGH, "60");
@@ -630,24 +645,23 @@ TEST(DivePage, TheSettingsInFrontAreThoseOfThePlanShownThroughBailoutsImportsAnd
               EXPECT_EQ(text(IDC_BS_GF_LOW), "60");
               EXPECT_EQ(text(IDC_BS_GF_HIGH), "60");
               EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
-              openGraphMenu();
             })
+      .Then("the second calculation drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu in bailout mode", menuOpen, [] { PressKey('D'); })  // Return to Dive
       .Then("back on the dive", [] { return !Dive().IsBailoutMode(); }, [&] {
         EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
         EXPECT_TRUE(Dive().IsBailoutPlanPresent());  // kept for the next bailout
-        openGraphMenu();
       })
+      .Then("the dive drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu on the dive", menuOpen, [] { PressKey('S'); })  // from the end of the segment
-      .Then("the second bailout", bailedOut, [&] {
-        EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
-        openGraphMenu();
-      })
+      .Then("the second bailout", bailedOut,
+            [&] { EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage); })
+      .Then("the second bailout drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu on the second bailout", menuOpen, [] { PressKey('C'); })  // Clear Bailout
       .Then("the bailout cleared", [] { return !Dive().IsBailoutMode() && !Dive().IsBailoutPlanPresent(); }, [&] {
         EXPECT_EQ(shownPage(), DiveSettingsSheet::kDiveSettingsPage);
-        openGraphMenu();
       })
+      .Then("the dive without a bailout drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu once more", menuOpen, [] { PressKey('B'); })
       .Then("the third bailout", bailedOut, [&] {
         EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);
@@ -662,7 +676,8 @@ TEST(DivePage, TheSettingsInFrontAreThoseOfThePlanShownThroughBailoutsImportsAnd
               EXPECT_EQ(shownPage(1), DiveSettingsSheet::kDiveSettingsPage);
               ShowTab(0);
             })
-      .Then("the first dive again", [] { return MainWindow()->GetActiveTab() == 0; }, [&] { openGraphMenu(); })
+      .Then("the first dive again", [] { return MainWindow()->GetActiveTab() == 0; }, [] {})
+      .Then("the first dive drawn", graphDrawn(), openGraphMenu)
       .Then("the graph's menu after the import", menuOpen, [] { PressKey('B'); })
       .Then("the fourth bailout", bailedOut, [&] {
         EXPECT_EQ(shownPage(), DiveSettingsSheet::kBailoutSettingsPage);

@@ -195,7 +195,7 @@ TEST(FileCommands, TheModifiedQuestionStaysUntilYesOrNoSoItsCloseBoxAndEscapeLea
         MainWindow()->Raise();
         PressKey(WXK_ESCAPE);
       })
-      .Then("the question", questionShown, [&] {
+      .Then("the question", Drawn([&] { return questionShown() ? question : nullptr; }), [&] {
         EXPECT_EQ(question->GetMessage().utf8_string(), kModifiedQuestion);
         EXPECT_EQ(question->FindWindow(wxID_CANCEL), nullptr);
         ASSERT_NE(question->FindWindow(wxID_YES), nullptr);

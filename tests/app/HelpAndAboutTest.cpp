@@ -59,9 +59,11 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
             [] { RunCommand(ID_HELP_CONTENTS); })
-      .Then("the help book", [] { return FindShown<wxHtmlHelpFrame>() != nullptr && HelpWindow() != nullptr; }, [] {
-        Settle(500);
-        EXPECT_EQ(OpenedPage(), "index.html");
+      .Then("the help book at its contents", Drawn([]() -> wxWindow* {
+              wxHtmlHelpFrame* book = FindShown<wxHtmlHelpFrame>();
+              return book != nullptr && HelpWindow() != nullptr && OpenedPage() == "index.html" ? book : nullptr;
+            }),
+            [] {
         EXPECT_EQ(FindShown<wxHtmlHelpFrame>()->GetTitle(), "Velmar Tessaline");  // the title of the page shown
         for (int window : {IDD_DIVEPLANNER_DIALOG, IDD_LIABILITY, IDD_RENAME_DIVE, IDD_SORT_DIVE_PLANS,
                            IDD_PLAN_GROUP_SETTINGS, IDD_ABOUTBOX}) {
@@ -73,8 +75,7 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
         RunCommand(ID_DIVE_ADD);
         RunCommandLater(ID_DIVE_SORT);
       })
-      .Then("the Sort Dive Plans dialog", [&] { return (sort = FindShown<app::CSortDivePlans>()) != nullptr; }, [&] {
-        Settle(200);
+      .Then("the Sort Dive Plans dialog", Drawn([&] { return sort = FindShown<app::CSortDivePlans>(); }), [&] {
         sort->Raise();
         sort->FindWindow(IDC_SORT_LIST)->SetFocus();
         PressKey(WXK_F1);
@@ -83,11 +84,9 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
         // Over a dialog the help is modal: it goes first.
         FindShown<wxHtmlHelpFrame>()->Close();
       })
-      .Then("the help closed", [] { return FindShown<wxHtmlHelpFrame>() == nullptr; }, [&] {
-        Settle(300);
-        ClickOn(sort->FindWindow(framework::kIdCancel));
-      })
-      .Then("the dialog closed", [] { return FindShown<app::CSortDivePlans>() == nullptr; }, [] {
+      .Then("the help closed", Drawn([&]() -> wxWindow* { return FindShown<wxHtmlHelpFrame>() == nullptr ? sort : nullptr; }),
+            [&] { ClickOn(sort->FindWindow(framework::kIdCancel)); })
+      .Then("the dialog closed", DialogEnded<app::CSortDivePlans>, [] {
         MainWindow()->ShowHelpContext(framework::kDialogHelpContextBase + IDD_PLAN_GROUP_SETTINGS);
       })
       .Then("the page of the plan settings", [] { return OpenedPage() == "plan-settings.html"; }, [] {
@@ -96,8 +95,7 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
         FindShown<wxHtmlHelpFrame>()->Close();
       })
       .Then("the help gone", [] { return !ViewerExists(); }, [] { RunCommandLater(ID_HELP_ABOUT); })
-      .Then("the About box", [&] { return (about = FindShown<app::CAboutDlg>()) != nullptr; }, [&] {
-        Settle(300);
+      .Then("the About box", Drawn([&] { return about = FindShown<app::CAboutDlg>(); }), [&] {
         EXPECT_EQ(about->GetTitle(), "About Velmar Tessaline");
         EXPECT_EQ(about->FindWindow(IDC_ABOUT_VERSION)->GetLabel(), "Velmar Tessaline 1.0.0.1");
         auto* mail = dynamic_cast<controls::CHyperlinkLabel*>(about->FindWindow(IDC_ABOUT_EMAIL));
@@ -110,7 +108,7 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
         SaveScreenshot(*about, "about-box");
         ClickOn(about->FindWindow(framework::kIdOk));
       })
-      .Then("the About box closed", [] { return FindShown<app::CAboutDlg>() == nullptr; }, [] {
+      .Then("the About box closed", DialogEnded<app::CAboutDlg>, [] {
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });

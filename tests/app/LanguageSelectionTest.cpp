@@ -24,14 +24,11 @@
 
 namespace {
 
-using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 const char* const kSettingsKey = "Software\\Velmar\\VelmarTessaline\\Settings";
 
 std::optional<std::uint32_t> StoredLanguage() { return platform::Registry().ReadDword(kSettingsKey, "Language ID"); }
-
-bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
 
 // A label of the first dive page.
 std::string PageLabel(int id) {
@@ -129,7 +126,7 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
   ProgramRun run;
   app::CSelectLanguage* dialog = nullptr;
   auto waitForDialog = [&] { return (dialog = FindShown<app::CSelectLanguage>()) != nullptr; };
-  auto dialogClosed = [] { return FindShown<app::CSelectLanguage>() == nullptr; };
+  auto dialogClosed = DialogEnded<app::CSelectLanguage>;
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", MainWindowOnScreen, [] {
         EXPECT_EQ(MainWindow()->Language().Current(), 1033);
@@ -137,7 +134,7 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the Select Language dialog", waitForDialog, [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] {
+      .Then("the dialog drawn", Drawn([&] { return dialog; }), [&] {
         EXPECT_EQ(dialog->GetTitle(), "Select Language");
         // Both libraries of the one language are offered; the junk file is not.
         wxListBox& list = LanguageList(*dialog);
@@ -161,7 +158,7 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the dialog in Spanish", waitForDialog, [] {})
-      .Then("the Spanish dialog drawn", Waited(300ms), [&] {
+      .Then("the Spanish dialog drawn", Drawn([&] { return dialog; }), [&] {
         EXPECT_EQ(dialog->GetTitle(), "Selecciona Idioma");
         EXPECT_EQ(dialog->FindWindow(framework::kIdCancel)->GetLabel(), "Cancelar");
         wxListBox& list = LanguageList(*dialog);
@@ -177,7 +174,7 @@ TEST(LanguageSelection, TheChosenLanguageSwitchesMenuAndToolbarAtOnceAndIsStored
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the dialog once more", waitForDialog, [] {})
-      .Then("drawn once more", Waited(300ms), [&] {
+      .Then("drawn once more", Drawn([&] { return dialog; }), [&] {
         LanguageList(*dialog).SetSelection(0);
         ClickOn(dialog->FindWindow(framework::kIdOk));
       })
@@ -205,7 +202,7 @@ TEST(LanguageSelection, TheStoredLanguageComesUpAtTheNextStart) {
         EXPECT_EQ(PageLabel(IDC_GAS_MIX_LABEL), "Mezcla");
         EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Punto del Plan");
       })
-      .Then("the window drawn", Waited(500ms), [] {
+      .Then("the window drawn", Drawn([] { return MainWindow()->Sheet()->GetPage(0); }), [] {
         SaveScreenshot(*MainWindow(), "spanish-main-window");
         SaveScreenshot(*MainWindow()->Sheet()->GetPage(0), "spanish-dive-page");
         MainWindow()->Close();
@@ -219,7 +216,7 @@ TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAnd
   ProgramRun run;
   app::CSelectLanguage* dialog = nullptr;
   auto waitForDialog = [&] { return (dialog = FindShown<app::CSelectLanguage>()) != nullptr; };
-  auto dialogClosed = [] { return FindShown<app::CSelectLanguage>() == nullptr; };
+  auto dialogClosed = DialogEnded<app::CSelectLanguage>;
   auto choose = [&](int row) {
     LanguageList(*dialog).SetSelection(row);
     ClickOn(dialog->FindWindow(framework::kIdOk));
@@ -234,7 +231,7 @@ TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAnd
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the Select Language dialog", waitForDialog, [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] { choose(1); })
+      .Then("the dialog drawn", Drawn([&] { return dialog; }), [&] { choose(1); })
       .Then("Spanish chosen", dialogClosed, [&] {
         EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Punto del Plan");
         EXPECT_EQ(PageLabel(IDC_POINT_ADD), "&Añadir");
@@ -250,13 +247,13 @@ TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAnd
         EXPECT_NE(DivePageCaptions(0), english);
         MainWindow()->Sheet()->ChangeSelection(0);
       })
-      .Then("the Spanish page drawn", Waited(500ms), [] {
+      .Then("the Spanish page drawn", Drawn([] { return MainWindow()->DivePage(0); }), [] {
         SaveScreenshot(*MainWindow()->DivePage(0), "dive-page-switched-to-spanish");
         SaveScreenshot(*MainWindow()->Details(), "details-switched-to-spanish");
         RunCommandLater(ID_TOOLS_SELECT_LANGUAGE);
       })
       .Then("the dialog in Spanish", waitForDialog, [] {})
-      .Then("the Spanish dialog drawn", Waited(300ms), [&] { choose(0); })
+      .Then("the Spanish dialog drawn", Drawn([&] { return dialog; }), [&] { choose(0); })
       .Then("English chosen again", dialogClosed, [&] {
         EXPECT_EQ(PageLabel(IDC_ENTRY_GROUP), "Plan Point");
         EXPECT_EQ(PageLabel(IDC_POINT_ADD), "&Add");
@@ -267,7 +264,7 @@ TEST(LanguageSelection, ASwitchToSpanishAndBackChangesEveryTextOfTheDivePagesAnd
         EXPECT_EQ(DivePageCaptions(0), english);
         EXPECT_EQ(DivePageCaptions(1), english);
       })
-      .Then("the English page drawn", Waited(500ms), [] {
+      .Then("the English page drawn", Drawn([] { return MainWindow()->DivePage(0); }), [] {
         SaveScreenshot(*MainWindow()->DivePage(0), "dive-page-switched-back-to-english");
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();

@@ -27,8 +27,6 @@ using namespace std::chrono_literals;
 
 const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableState";
 
-bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
-
 bool TitleMarksChanges() { return MainWindow()->GetTitle().EndsWith(" *"); }
 
 // Descends to 30 m in 2 minutes on air and stays for 20 minutes.
@@ -81,7 +79,7 @@ TEST(MainWindow, ANewPlanShowsTheVersionOneDiveTabAndSaveGreyed) {
         window.Raise();
         PressKey(WXK_RETURN);
       })
-      .Then("a moment after Enter", [] { Settle(300); return true; }, [] {
+      .Then("a moment after Enter", Waited(300ms), [] {
         ASSERT_TRUE(MainWindowOnScreen());
         SaveScreenshot(*MainWindow(), "main-window");
         MainWindow()->Close();
@@ -108,10 +106,7 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
   bool listDropped = false;
   bool listClosed = false;
   // A menu or list on the screen, and the Escape that closes it.
-  auto escapeOnceOpen = [] {
-    Settle(200);
-    PressKey(WXK_ESCAPE);
-  };
+  auto escapeOnceOpen = [] { PressKey(WXK_ESCAPE); };
   auto stillRunning = [] {
     Settle(300);
     ASSERT_TRUE(MainWindowOnScreen()) << "the Escape went on to the window and ended the program";
@@ -139,22 +134,22 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
         });
         MainWindow()->Raise();
       })
-      .Then("a moment for the menu bar to be drawn", Waited(300ms), [] {
+      .Then("the menu bar drawn", Drawn([] { return MainWindow()->GetMenuBar(); }), [] {
         wxMenuBar& menus = *MainWindow()->GetMenuBar();
         ClickOn(&menus, wxPoint(15, menus.GetClientSize().y / 2));  // on "File"
       })
-      .Then("the File menu opened with the mouse", [&] { return menusOpened == 1; }, escapeOnceOpen)
+      .Then("the File menu opened with the mouse", [&] { return menusOpened == 1 && PopupOnScreen(); }, escapeOnceOpen)
       .Then("the File menu closed", [&] { return menusClosed == 1; }, [&] {
         stillRunning();
         PressKey('F', wxMOD_ALT);
       })
-      .Then("the File menu opened with the keyboard", [&] { return menusOpened == 2; }, escapeOnceOpen)
+      .Then("the File menu opened with the keyboard", [&] { return menusOpened == 2 && PopupOnScreen(); }, escapeOnceOpen)
       .Then("the File menu closed again", [&] { return menusClosed == 2; }, [&] {
         stillRunning();
         wxWindow& gas = *MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS);
         ClickOn(&gas, wxPoint(gas.GetSize().x - 8, gas.GetSize().y / 2));  // on its arrow
       })
-      .Then("the list of gases", [&] { return listDropped; }, escapeOnceOpen)
+      .Then("the list of gases", [&] { return listDropped && PopupOnScreen(); }, escapeOnceOpen)
       .Then("the list closed", [&] { return listClosed; }, [&] {
         stillRunning();
         wxPoint tab;
@@ -163,7 +158,7 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
         mouse.MouseMove(MainWindow()->Sheet()->ClientToScreen(tab));
         mouse.MouseClick(wxMOUSE_BTN_RIGHT);
       })
-      .Then("the dive menu of the tabs", [&] { return menusOpened == 3; }, escapeOnceOpen)
+      .Then("the dive menu of the tabs", [&] { return menusOpened == 3 && PopupOnScreen(); }, escapeOnceOpen)
       .Then("the dive menu closed", [&] { return menusClosed == 3; }, [&] {
         stillRunning();
         PressKey(WXK_ESCAPE);  // nothing open: Exit
@@ -226,7 +221,7 @@ TEST(MainWindow, AtThirtyDivesAddIsGreyedInTheMenuTheToolbarAndTheTabsRightClick
           event.Skip();
         });
       })
-      .Then("a moment for the tabs to be drawn", [] { Settle(500); return true; }, [] {
+      .Then("the tabs drawn", Drawn([] { return MainWindow()->Sheet(); }), [] {
         app::CDivePlannerDlg& window = *MainWindow();
         SaveScreenshot(window, "main-window-30-dives");
         // Any tab on the screen will do: not every one of 30 fits.
@@ -238,7 +233,7 @@ TEST(MainWindow, AtThirtyDivesAddIsGreyedInTheMenuTheToolbarAndTheTabsRightClick
         mouse.MouseMove(window.Sheet()->ClientToScreen(tab));
         mouse.MouseClick(wxMOUSE_BTN_RIGHT);
       })
-      .Then("the dive menu", [&] { return opened != nullptr; }, [&] {
+      .Then("the dive menu", [&] { return opened != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_FALSE(opened->IsEnabled(ID_DIVES_ADD));
         for (int command : {ID_DIVES_DELETE, ID_DIVES_RENAME, ID_DIVES_SORT, ID_DIVES_IMPORT, ID_DIVES_EXPORT}) {
           ASSERT_NE(opened->FindItem(command), nullptr) << command;
@@ -270,7 +265,7 @@ TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheP
         MainWindow()->Raise();
         PressKey('S', wxMOD_CONTROL);  // greyed: nothing happens
       })
-      .Then("a moment after Ctrl+S", [] { Settle(300); return true; }, [&] {
+      .Then("a moment after Ctrl+S", Waited(300ms), [&] {
         EXPECT_TRUE(run.NativeDialogs().empty());
         ASSERT_TRUE(MainWindow()->PlanGroup().GetDivePlan(0)->SetGfLow(30));
       })
@@ -515,14 +510,14 @@ TEST(MainWindow, TheRenameMessageRenamesTheSelectedDiveAndTheRefreshMessageBring
         framework::PostToMainWindow(WMU_RENAME_DIVE);
       })
       .Then("the Rename Dive dialog", [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; }, [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] {
+      .Then("the dialog drawn", Drawn([&] { return rename; }), [&] {
         auto* name = dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME));
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->GetValue(), "");  // the selected dive, the second, has no name
         name->SetValue("Wall");
         ClickOn(rename->FindWindow(framework::kIdOk));
       })
-      .Then("the dialog closed", [] { return FindShown<app::CRenameDive>() == nullptr; }, [] {
+      .Then("the dialog closed", DialogEnded<app::CRenameDive>, [] {
         EXPECT_EQ(MainWindow()->GetTabCaption(1), "Dive 2 - Wall");
         EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(1), "Wall");
         EXPECT_EQ(MainWindow()->PlanGroup().GetDiveName(0), "Reef");

@@ -19,8 +19,6 @@
 
 namespace {
 
-using namespace std::chrono_literals;
-
 CPlanGroup& Plan() { return MainWindow()->PlanGroup(); }
 
 wxString Text(wxWindow& dialog, int id) { return dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id))->GetValue(); }
@@ -66,7 +64,7 @@ TEST(PlanSettings, ImperialValuesCustomValuesFromAFileAndOkSettingTheAlgorithmAn
             })
       .Then("the Dive Plan Settings dialog", [&] { return (dialog = FindShown<app::CPlanGroupSettings>()) != nullptr; },
             [] {})
-      .Then("the dialog drawn", Waited(300ms), [&] {
+      .Then("the dialog drawn", Drawn([&] { return dialog; }), [&] {
         // 200 bar is 2900.754 psi, shown without decimals.
         EXPECT_EQ(dialog->FindWindow(IDC_SETTINGS_CYLINDER_LABEL)->GetLabel(), "Cylinder Working Pressure (psi)");
         EXPECT_EQ(Text(*dialog, IDC_SETTINGS_CYLINDER_PRESSURE), "2901");
@@ -80,8 +78,7 @@ TEST(PlanSettings, ImperialValuesCustomValuesFromAFileAndOkSettingTheAlgorithmAn
         }
         ClickOn(dialog->FindWindow(IDC_SETTINGS_CUSTOM));
       })
-      .Then("Load offered", [&] { return Shown(*dialog, IDC_SETTINGS_LOAD); }, [] {})
-      .Then("Load drawn", Waited(300ms), [&] {
+      .Then("Load offered", Drawn([&] { return dialog->FindWindow(IDC_SETTINGS_LOAD); }), [&] {
         SaveScreenshot(*dialog, "plan-settings");
         ClickOn(dialog->FindWindow(IDC_SETTINGS_LOAD));
       })
@@ -103,8 +100,8 @@ TEST(PlanSettings, ImperialValuesCustomValuesFromAFileAndOkSettingTheAlgorithmAn
         dynamic_cast<wxTextCtrl*>(dialog->FindWindow(IDC_SETTINGS_GAS_RESERVE))->SetValue("75");
         dialog->FindWindow(IDC_SETTINGS_GAS_RESERVE)->SetFocus();
       })
-      .Then("the reserve typed", Waited(200ms), [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
-      .Then("the dialog closed", [] { return FindShown<app::CPlanGroupSettings>() == nullptr; }, [] {
+      .Then("the reserve typed", [&] { return FocusWithin(*dialog->FindWindow(IDC_SETTINGS_GAS_RESERVE)); }, [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
+      .Then("the dialog closed", DialogEnded<app::CPlanGroupSettings>, [] {
         EXPECT_EQ(Plan().GetAlgorithm(), 2);
         EXPECT_EQ(Plan().GetSurfaceIntervalMethod(), 1);
         EXPECT_NEAR(Plan().GetCylinderWorkingPressure(), 2901 * 0.06894757, 1e-9);
@@ -114,13 +111,13 @@ TEST(PlanSettings, ImperialValuesCustomValuesFromAFileAndOkSettingTheAlgorithmAn
         RunCommandLater(ID_DIVE_PLAN_SETTINGS);
       })
       .Then("the dialog again", [&] { return (dialog = FindShown<app::CPlanGroupSettings>()) != nullptr; }, [] {})
-      .Then("drawn again", Waited(300ms), [&] {
+      .Then("drawn again", Drawn([&] { return dialog; }), [&] {
         EXPECT_FALSE(Chosen(*dialog, IDC_SETTINGS_CUSTOM));
         EXPECT_FALSE(Shown(*dialog, IDC_SETTINGS_LOAD));
         EXPECT_EQ(Text(*dialog, IDC_SETTINGS_GAS_RESERVE), "50");
         ClickOn(dialog->FindWindow(framework::kIdOk));  // nothing touched
       })
-      .Then("closed again", [] { return FindShown<app::CPlanGroupSettings>() == nullptr; }, [] {
+      .Then("closed again", DialogEnded<app::CPlanGroupSettings>, [] {
         EXPECT_EQ(Plan().GetAlgorithm(), 1);  // Custom becomes ZH-L16C
         EXPECT_TRUE(Plan().m_modified);      // and the plan counts as changed
         Pump();

@@ -31,8 +31,6 @@
 
 namespace {
 
-using namespace std::chrono_literals;
-
 const std::string kSettings = "Software\\Velmar\\VelmarTessaline\\Settings";
 
 CPlanGroup& Plan() { return MainWindow()->PlanGroup(); }
@@ -62,7 +60,7 @@ void AddSquareDive(int dive) {
 
 bool Calculated(int dive) { return Plan().GetDivePlan(dive)->GetStepCount() > 0; }
 
-bool PreferencesClosed() { return FindShown<app::CPreferences>() == nullptr; }
+bool PreferencesClosed() { return DialogEnded<app::CPreferences>(); }
 
 // Written by other means before the program starts: Auto Recalc off, so that only what OK
 // calculates is calculated; a surface interval longer than the field can show and a GF Low
@@ -100,7 +98,7 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
   std::unique_ptr<SettingsStoreSpy> spy;
   app::CPreferences* dialog = nullptr;
   OpenOverTwoDives(run, spy, dialog)
-      .Then("drawn", Waited(300ms), [&] {
+      .Then("drawn", Drawn([&] { return dialog; }), [&] {
         EXPECT_EQ(dialog->GetTitle(), "Preferences");
         ASSERT_EQ(dialog->Sheet()->GetPageCount(), 5u);
         EXPECT_EQ(dialog->Sheet()->GetSelection(), 0);
@@ -129,22 +127,22 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
         EXPECT_EQ(Field(*dialog, IDC_PG_SET_POINT), "1.30");
         ShowPage(*dialog, 1);
       })
-      .Then("the Dive Plan page", Waited(300ms), [&] {
+      .Then("the Dive Plan page", Drawn([&] { return dialog->Sheet()->GetPage(1); }), [&] {
         SaveScreenshot(*dialog, "preferences-dive-plan");
         ShowPage(*dialog, 2);
       })
-      .Then("the Dive page", Waited(300ms), [&] {
+      .Then("the Dive page", Drawn([&] { return dialog->Sheet()->GetPage(2); }), [&] {
         SaveScreenshot(*dialog, "preferences-dive");
         ShowPage(*dialog, 3);
       })
-      .Then("the Bailout page", Waited(300ms), [&] {
+      .Then("the Bailout page", Drawn([&] { return dialog->Sheet()->GetPage(3); }), [&] {
         SaveScreenshot(*dialog, "preferences-bailout");
         ShowPage(*dialog, 4);
         // A gas typed into the box joins the gas mixes when the box is left.
         dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0");
         dialog->FindWindow(IDC_PL_GAS)->SetFocus();
       })
-      .Then("the gas typed", Waited(200ms), [&] {
+      .Then("the gas typed", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); }, [&] {
         dialog->FindWindow(IDC_PL_LIST)->SetFocus();
         ClickOn(dialog->FindWindow(IDC_PL_ADD));
       })
@@ -154,7 +152,7 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
         SaveScreenshot(*dialog, "preferences-gas-list");
         ShowPage(*dialog, 0);
       })
-      .Then("back on General", Waited(300ms), [&] { ClickOn(dialog->FindWindow(IDC_PG_METRIC)); })
+      .Then("back on General", Drawn([&] { return dialog->Sheet()->GetPage(0); }), [&] { ClickOn(dialog->FindWindow(IDC_PG_METRIC)); })
       .Then("metric again", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "35"; }, [&] {
         EXPECT_EQ(UnitFields(*dialog), (std::vector<wxString>{"30.0", "35", "20", "10", "6", "240", "40"}));
         ClickOn(dialog->FindWindow(IDC_PG_IMPERIAL));
@@ -183,7 +181,7 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
     return lines;
   };
   OpenOverTwoDives(run, spy, dialog)
-      .Then("drawn", Waited(300ms), [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
+      .Then("drawn", Drawn([&] { return dialog; }), [&] { ClickOn(dialog->FindWindow(framework::kIdOk)); })
       .Then("closed by OK without a change", PreferencesClosed, [&] {
         // The GF Low outside its range and the surface interval the field cannot show were left
         // alone and keep their stored values; ZH-L16A is no longer offered.
@@ -196,12 +194,12 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
         RunCommandLater(ID_TOOLS_PREFERENCES);
       })
       .Then("the Preferences again", opened, [] {})
-      .Then("drawn again", Waited(300ms), [&] {
+      .Then("drawn again", Drawn([&] { return dialog; }), [&] {
         ClickOn(dialog->FindWindow(IDC_PG_CHART_GRID));
         ClickOn(dialog->FindWindow(IDC_PG_IMPERIAL));
       })
       .Then("imperial", [&] { return Field(*dialog, IDC_PD_MAX_EAD) == "114"; }, [&] { ShowPage(*dialog, 2); })
-      .Then("the Dive page", Waited(300ms), [&] {
+      .Then("the Dive page", Drawn([&] { return dialog->Sheet()->GetPage(2); }), [&] {
         ClickOn(dialog->FindWindow(IDC_PD_GF_HIGH));
         wxUIActionSimulator keys;
         keys.Char('a', wxMOD_CONTROL);
@@ -220,7 +218,7 @@ TEST(Preferences, OkWritesWhatChangedRecalculatesEveryDiveAndRelabelsThePages) {
         }
         EXPECT_EQ(Plan().GetDivePlan(0)->GetGfHigh(), 80);  // the open plan's dives keep their own settings
       })
-      .Then("the dive page drawn", Waited(300ms), [&] {
+      .Then("the main window drawn", Drawn([] { return MainWindow(); }), [&] {
         SaveScreenshot(*MainWindow(), "preferences-applied");
         Plan().ClearModified();
         MainWindow()->Close();

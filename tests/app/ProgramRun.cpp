@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -38,9 +39,17 @@ class ProgramRun::Ticker : public wxEvtHandler {
   wxTimer timer_;
 };
 
-ProgramRun::ProgramRun() { Register(); }
+ProgramRun* ProgramRun::current_ = nullptr;
 
-ProgramRun::~ProgramRun() { delete ticker_; }
+ProgramRun::ProgramRun() {
+  Register();
+  current_ = this;
+}
+
+ProgramRun::~ProgramRun() {
+  current_ = nullptr;
+  delete ticker_;
+}
 
 ProgramRun& ProgramRun::Then(std::string what, Condition ready, Action act) {
   steps_.push_back({std::move(what), std::move(ready), std::move(act)});
@@ -85,7 +94,7 @@ int ProgramRun::Run(const std::vector<std::string>& arguments, std::chrono::mill
 int ProgramRun::Enter(wxDialog* dialog) {
   if (ticker_ == nullptr) ticker_ = new Ticker(*this);  // the first dialog: the toolkit runs now
   // A message box of the program's own asks again from its base class once it is to be shown.
-  if (dialog == shownForReal_) return wxID_NONE;
+  if (dialog == shownForReal_) return Shown(dialog);
   auto* message = dynamic_cast<wxMessageDialogBase*>(dialog);
   auto* file = dynamic_cast<wxFileDialogBase*>(dialog);
   if (message != nullptr) {
@@ -95,7 +104,7 @@ int ProgramRun::Enter(wxDialog* dialog) {
     nativeDialogs_.push_back(file->GetMessage().utf8_string());  // the dialog's title
     nativeDialogStyles_.push_back(dialog->GetWindowStyle());
   } else {
-    return wxID_NONE;  // the program's own dialogs are shown
+    return Shown(dialog);  // the program's own dialogs are shown
   }
   if (nextAnswer_ >= answers_.size()) {
     ADD_FAILURE() << "no answer prepared for: " << nativeDialogs_.back();
@@ -103,12 +112,20 @@ int ProgramRun::Enter(wxDialog* dialog) {
   }
   const Reply& reply = answers_[nextAnswer_++];
   if (file != nullptr && !reply.path.empty()) file->SetPath(wxString::FromUTF8(reply.path));
-  if (reply.code == wxID_NONE) shownForReal_ = dialog;
-  return reply.code;
+  if (reply.code != wxID_NONE) return reply.code;
+  shownForReal_ = dialog;
+  return Shown(dialog);
+}
+
+int ProgramRun::Shown(wxDialog* dialog) {
+  running_.push_back(dialog);
+  return wxID_NONE;
 }
 
 void ProgramRun::Exit(wxDialog* dialog) {
   if (dialog == shownForReal_) shownForReal_ = nullptr;
+  const auto last = std::find(running_.rbegin(), running_.rend(), dialog);
+  if (last != running_.rend()) running_.erase(std::next(last).base());
 }
 
 void ProgramRun::Tick() {
@@ -139,8 +156,10 @@ void ProgramRun::Abandon(const std::string& why) {
 
 app::CDivePlannerDlg* MainWindow() { return FindShown<app::CDivePlannerDlg>(); }
 
+bool MainWindowOnScreen() { return MainWindow() != nullptr && OnScreen(*MainWindow()); }
+
 ProgramRun& AgreeToTheDisclaimer(ProgramRun& run) {
-  return run.Then("the disclaimer", [] { return FindShown<app::CLiabilityRichEdit>() != nullptr; },
+  return run.Then("the disclaimer", Drawn([] { return FindShown<app::CLiabilityRichEdit>(); }),
                   [] { ClickOn(FindShown<app::CLiabilityRichEdit>()->FindWindow(framework::kIdOk)); });
 }
 

@@ -12,6 +12,8 @@
 #include <wx/modalhook.h>
 #include <wx/toplevel.h>
 
+#include "tests/gui/GuiTestSupport.h"
+
 namespace app {
 class CDivePlannerDlg;
 }
@@ -40,6 +42,17 @@ class ProgramRun : public wxModalDialogHook {
   int Run(const std::vector<std::string>& arguments,
           std::chrono::milliseconds timeOut = std::chrono::seconds(40));
 
+  // Whether a dialog of this class is inside its ShowModal. Its window is gone from the screen a
+  // little before ShowModal returns to the command that showed it.
+  template <typename Dialog>
+  static bool InShowModal() {
+    if (current_ == nullptr) return false;
+    for (wxDialog* dialog : current_->running_) {
+      if (dynamic_cast<Dialog*>(dialog) != nullptr) return true;
+    }
+    return false;
+  }
+
   // The texts of the message boxes and the titles of the file dialogs shown, in order.
   const std::vector<std::string>& NativeDialogs() const { return nativeDialogs_; }
   // Their window styles (buttons, icon and default button of a message box), in the same order.
@@ -50,6 +63,8 @@ class ProgramRun : public wxModalDialogHook {
   void Exit(wxDialog* dialog) override;
 
  private:
+  // Notes a dialog that is let show itself, until its Exit.
+  int Shown(wxDialog* dialog);
   class Ticker;
   void Tick();
   void Abandon(const std::string& why);
@@ -68,6 +83,8 @@ class ProgramRun : public wxModalDialogHook {
   std::vector<Reply> answers_;
   std::size_t nextAnswer_ = 0;
   wxDialog* shownForReal_ = nullptr;  // the dialog on the screen for the steps to answer
+  std::vector<wxDialog*> running_;    // the dialogs inside their ShowModal, innermost last
+  static ProgramRun* current_;
   std::vector<std::string> nativeDialogs_;
   std::chrono::milliseconds timeOut_{};
   std::vector<long> nativeDialogStyles_;
@@ -87,15 +104,25 @@ Window* FindShown() {
   return nullptr;
 }
 app::CDivePlannerDlg* MainWindow();
+// Whether the toolkit shows the main window.
+bool MainWindowOnScreen();
+
+// A step condition met once no dialog of this class is on the screen or in its ShowModal: the
+// command that showed it has done what it does with the answer.
+template <typename Dialog>
+bool DialogEnded() {
+  return FindShown<Dialog>() == nullptr && !ProgramRun::InShowModal<Dialog>();
+}
 
 // Adds the step that waits for the disclaimer and clicks its I Agree button.
 ProgramRun& AgreeToTheDisclaimer(ProgramRun& run);
 
 // Lets pending events and idle handling run.
 void Pump();
-// A step condition met once this long has passed since it was first asked. Inside one of the
-// program's own dialogs, wait with this rather than by letting events run from the step: the
-// toolkit does not draw the screen again after a dialog was run that way.
+// A step condition met once this long has passed since it was first asked: only for a check
+// that something does not happen. Step conditions never let events run themselves (no Settle):
+// the toolkit does not draw the screen again after a dialog was run that way. To wait until a
+// window is on the screen and drawn, use Drawn() of the window test helpers.
 ProgramRun::Condition Waited(std::chrono::milliseconds time);
 // Presses a key as the user does, on the window that has the focus.
 void PressKey(int keyCode, int modifiers = 0);

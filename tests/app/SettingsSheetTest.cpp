@@ -57,7 +57,7 @@ class SheetHost : public app::DiveSettingsOwner {
     sheet.emplace(*page, place, *this);
     frame->SetClientSize(place.GetRight() + place.x + 1, place.GetBottom() + place.y + 1);
     frame->Show();
-    Settle(100);
+    EXPECT_TRUE(SettleUntil(Drawn(*page))) << "the window did not come on the screen";
   }
   ~SheetHost() override {
     sheet.reset();
@@ -96,15 +96,17 @@ class SheetHost : public app::DiveSettingsOwner {
   int diveSettingsChanges = 0;
 };
 
-// Replaces the text of an edit as the user does and leaves it with key.
+// Replaces the text of an edit as the user does and leaves it with key; returns once the focus
+// has left the edit and what leaving it queued has run.
 void Type(wxWindow& edit, const char* text, int leaveKey = WXK_TAB) {
   edit.SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(edit); })) << "the edit did not take the focus";
   wxUIActionSimulator keys;
   keys.Char('a', wxMOD_CONTROL);
   keys.Text(text);
   keys.Char(leaveKey);
-  Settle(100);
+  EXPECT_TRUE(SettleUntil([&] { return !FocusWithin(edit); })) << "the key did not leave the edit";
+  wxTheApp->ProcessPendingEvents();
 }
 
 void ClickTab(wxNotebook& sheet, int page) {
@@ -112,18 +114,15 @@ void ClickTab(wxNotebook& sheet, int page) {
   ASSERT_TRUE(FindTabPoint(sheet, page, point));
   wxUIActionSimulator mouse;
   mouse.MouseMove(sheet.ClientToScreen(point));
-  Settle(50);
   mouse.MouseClick();
-  EXPECT_TRUE(SettleUntil([&] { return sheet.GetSelection() == page; }, 2000)) << page;
-  Settle(100);
+  EXPECT_TRUE(SettlesTo([&] { return sheet.GetSelection(); }, page));
 }
 
+// The caller waits for what the click does.
 void Click(wxWindow& window) {
   wxUIActionSimulator mouse;
   mouse.MouseMove(window.GetScreenRect().GetPosition() + wxPoint(8, window.GetSize().y / 2));
-  Settle(100);
   mouse.MouseClick();
-  Settle(150);
 }
 
 // Answers the file dialogs with the path of the next file chosen, and records their titles,
@@ -146,7 +145,7 @@ class Dialogs : public wxModalDialogHook {
     fileDialogs.push_back(files->GetMessage() + "|" + files->GetWildcard() + "|" + files->GetDirectory());
     files->SetPath(wxString::FromUTF8(chosen));
     // The toolkit takes the chosen folder in a while.
-    SettleUntil([files] { return !files->GetPath().empty(); });
+    EXPECT_TRUE(SettleUntil([files] { return !files->GetPath().empty(); }));
     return wxID_OK;
   }
   void Exit(wxDialog*) override {}
@@ -154,8 +153,10 @@ class Dialogs : public wxModalDialogHook {
 
 // The window as it looks with the mouse away from it.
 void SaveScreenshot(wxWindow& window, const char* name) {
-  wxUIActionSimulator().MouseMove(window.GetScreenRect().GetBottomRight() + wxPoint(40, 40));
-  Settle(300);
+  const wxPoint away = window.GetScreenRect().GetBottomRight() + wxPoint(40, 40);
+  wxUIActionSimulator().MouseMove(away);
+  EXPECT_TRUE(SettleUntil([&] { return wxGetMousePosition() == away; }));
+  EXPECT_TRUE(SettleUntil(Drawn(window)));
   EXPECT_TRUE(CaptureWindow(window).SaveFile(wxString(GUI_ARTEFACT_DIR "/") + name, wxBITMAP_TYPE_PNG));
 }
 
@@ -174,9 +175,9 @@ TEST(SettingsSheet, AFieldCallsItsSetterOnlyForAValueTheUserChanged) {
 
   // 2000 mbar is above the range: Enter brings it to 1080, which the dive takes once.
   Type(host.Find<wxTextCtrl>(IDC_DS_SURFACE_PRESSURE), "2000", WXK_RETURN);
+  EXPECT_TRUE(SettlesTo([&] { return host.calculations; }, 1));
   EXPECT_EQ(host.Text(IDC_DS_SURFACE_PRESSURE), "1080");
   EXPECT_EQ(host.Dive().GetSurfacePressure(), 1080);
-  EXPECT_EQ(host.calculations, 1);
   EXPECT_EQ(host.diveSettingsChanges, 1);
   // Enter moved on to the next field.
   EXPECT_EQ(wxWindow::FindFocus(), &host.Find<wxTextCtrl>(IDC_DS_GF_LOW));
@@ -187,9 +188,9 @@ TEST(SettingsSheet, AFieldCallsItsSetterOnlyForAValueTheUserChanged) {
     ClickUpperArrow(gfLowArrows);
     Settle(20);
   }
-  const Clock::time_point lastClick = Clock::now();
-  EXPECT_EQ(host.Text(IDC_DS_GF_LOW), "25");
-  ASSERT_TRUE(SettleUntil([&] { return host.calculations == 2; }, 2500));
+  const Clock::time_point lastClick = Clock::now();  // the last click is taken after it is sent
+  EXPECT_TRUE(SettlesTo([&] { return host.Text(IDC_DS_GF_LOW); }, "25"));
+  ASSERT_TRUE(SettlesTo([&] { return host.calculations; }, 2));
   const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - lastClick).count();
   EXPECT_GE(waited, 900);
   EXPECT_EQ(host.Dive().GetGfLow(), 25);
@@ -219,17 +220,17 @@ TEST(SettingsSheet, AFieldCallsItsSetterOnlyForAValueTheUserChanged) {
 
   // A SAC rate typed in cubic feet is stored in litres: 1.2 x 28.31685.
   Type(host.Find<wxTextCtrl>(IDC_DS_SAC_RATE), "1.2");
+  EXPECT_TRUE(SettlesTo([&] { return host.Text(IDC_DS_SAC_RATE); }, "1.20"));
   EXPECT_NEAR(host.Dive().GetSacRate(), 33.98022, 1e-5);
   EXPECT_EQ(host.Text(IDC_DS_SAC_RATE), "1.20");
   // An interval of 1:30 is stored in seconds.
   auto& interval = host.Find<controls::CSTimeHM>(IDC_DS_SURFACE_INTERVAL);
   interval.SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(interval); }));
   wxUIActionSimulator keys;
   keys.Text("0130");
   keys.Char(WXK_TAB);
-  SettleUntil([&] { return host.Dive().GetSurfaceInterval() == 5400; }, 10000);
-  EXPECT_EQ(host.Dive().GetSurfaceInterval(), 5400);
+  EXPECT_TRUE(SettlesTo([&] { return host.Dive().GetSurfaceInterval(); }, 5400));
 
   host.Show(1);
   SaveScreenshot(*host.frame, "settings-sheet-dive-settings.png");
@@ -241,28 +242,28 @@ TEST(SettingsSheet, BailoutPagesComeWithAClosedCircuitPointAndTheGasList) {
   CDivePlan& dive = host.Dive();
   ASSERT_EQ(dive.AddUserPlanPoint(0, 0, 0, false, 21, 0, 0, false), 0);
   ASSERT_EQ(dive.AddUserPlanPoint(1, 1200, 3000, false, 21, 0, 0, false), 1);
-  Settle(100);
+  EXPECT_TRUE(SettlesTo([&] { return host.calculations; }, 2));  // once a point
   EXPECT_EQ(host.Pages(), 1);
 
   // A closed-circuit point: once calculated, the Bailout Settings tab is added and shown.
   ASSERT_EQ(dive.AddUserPlanPoint(2, 600, 3000, true, 21, 0, 1.3, false), 2);
-  ASSERT_TRUE(SettleUntil([&] { return host.Pages() == 2; }));
-  EXPECT_EQ(host.ActivePage(), DiveSettingsSheet::kBailoutSettingsPage);
+  ASSERT_TRUE(SettlesTo([&] { return host.Pages(); }, 2));
+  EXPECT_TRUE(SettlesTo([&] { return host.ActivePage(); }, DiveSettingsSheet::kBailoutSettingsPage));
   EXPECT_FALSE(dive.IsBailoutMode());
   EXPECT_EQ(host.Text(IDC_BS_GAS_SWITCHES), "2");
 
   // The number of gas switches stays within 1 and 12, and is kept for the next bailout.
   Type(host.Find<wxTextCtrl>(IDC_BS_GAS_SWITCHES), "0");
-  EXPECT_EQ(host.Text(IDC_BS_GAS_SWITCHES), "1");
+  EXPECT_TRUE(SettlesTo([&] { return host.Text(IDC_BS_GAS_SWITCHES); }, "1"));
   Type(host.Find<wxTextCtrl>(IDC_BS_GAS_SWITCHES), "13");
-  EXPECT_EQ(host.Text(IDC_BS_GAS_SWITCHES), "12");
-  EXPECT_EQ(dive.GetBailoutGasSwitchCount(), 12);
+  EXPECT_TRUE(SettlesTo([&] { return host.Text(IDC_BS_GAS_SWITCHES); }, "12"));
+  EXPECT_TRUE(SettlesTo([&] { return dive.GetBailoutGasSwitchCount(); }, 12));
 
   // Use Bailout Gas List adds the third tab behind the one shown, and the number of switches
   // can no longer be typed.
   Click(host.Find<wxCheckBox>(IDC_BS_USE_GAS_LIST));
   EXPECT_TRUE(SettleUntil([&] { return dive.IsUseBailoutGasList(); }));
-  EXPECT_EQ(host.Pages(), 3);
+  EXPECT_TRUE(SettlesTo([&] { return host.Pages(); }, 3));
   EXPECT_EQ(host.ActivePage(), DiveSettingsSheet::kBailoutSettingsPage);
   EXPECT_FALSE(host.Find<wxTextCtrl>(IDC_BS_GAS_SWITCHES).IsEnabled());
   SaveScreenshot(*host.frame, "settings-sheet-bailout-settings.png");
@@ -274,36 +275,39 @@ TEST(SettingsSheet, BailoutPagesComeWithAClosedCircuitPointAndTheGasList) {
   auto& gas = host.Find<controls::CGasComboCompletion>(IDC_GL_GAS);
   auto& rows = host.Find<wxListCtrl>(IDC_GL_LIST);
   for (const char* typed : {"50%", "18/45", "Air"}) {
+    const int before = rows.GetItemCount();
     gas.SetFocus();
-    Settle();
+    ASSERT_TRUE(SettleUntil([&] { return FocusWithin(gas); }));
     wxUIActionSimulator keys;
     keys.Char('a', wxMOD_CONTROL);
     keys.Text(typed);
-    Settle(50);
     Click(host.Find<wxWindow>(IDC_GL_ADD));
+    ASSERT_TRUE(SettlesTo([&] { return rows.GetItemCount(); }, before + 1)) << typed;
   }
+  EXPECT_TRUE(SettlesTo([&] { return dive.GetBailoutGasList(); }, "21/0,50/0,18/45"));
   ASSERT_EQ(rows.GetItemCount(), 3);
   EXPECT_EQ(rows.GetItemText(0), "Air");
   EXPECT_EQ(rows.GetItemText(1), "50% Nitrox");
   EXPECT_EQ(rows.GetItemText(2), "18/45");
-  EXPECT_EQ(dive.GetBailoutGasList(), "21/0,50/0,18/45");
   SaveScreenshot(*host.frame, "settings-sheet-bailout-gas-list.png");
 
   rows.SetFocus();
   rows.SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(rows); }));
   wxUIActionSimulator().Char(WXK_DELETE);
-  Settle(100);
-  EXPECT_EQ(dive.GetBailoutGasList(), "21/0,18/45");
+  EXPECT_TRUE(SettlesTo([&] { return dive.GetBailoutGasList(); }, "21/0,18/45"));
   EXPECT_EQ(rows.GetItemState(0, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
 
   // Saved and loaded through the file dialogs, which start in the folder chosen last.
   dialogs.chosen = (host.folders.Root() / "bailout").string();
   Click(host.Find<wxWindow>(IDC_GL_SAVE));
+  // The file is written in the click, after its dialog.
+  ASSERT_TRUE(SettlesTo([&] { return dialogs.fileDialogs.size(); }, 1u));
   EXPECT_EQ(ReadFileText(dialogs.chosen + ".ccg"), "Gas Mix List\r\n060~21/0,18/45\r\n");
   dialogs.chosen = (host.folders.Root() / "other.ccg").string();
   WriteFileText(dialogs.chosen, "Gas Mix List\r\n060~100/0,32/0,4/0\r\n");
   Click(host.Find<wxWindow>(IDC_GL_LOAD));
+  ASSERT_TRUE(SettlesTo([&] { return dive.GetBailoutGasList(); }, "100/0,32/0"));
   ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
   EXPECT_EQ(dialogs.fileDialogs[1], "Select Gas Mix List file to open|Velmar Tessaline Gas Mix List Files (*.ccg)|*.ccg|" +
                                         host.folders.Root().string());

@@ -3,6 +3,8 @@
 // page kept on Done.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -115,17 +117,19 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
               EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.60"}));
               EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 1),
                         (std::vector<std::string>{"21", "OC", "50% Nitrox", "1.55"}));
-              Settle(200);
-              SaveScreenshot(generator, "table-generator.png");
-              // A finish shallower than the start stops generation and says why.
-              TypeInto(generator.FindWindow(IDC_TG_DEPTH_FINISH), "5");
             })
+      .Then("the generator drawn", Drawn([] { return Generator(); }), [] {
+        SaveScreenshot(*Generator(), "table-generator.png");
+        // A finish shallower than the start stops generation and says why.
+        TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "5");
+      })
       .Then("the refused range", [] { return !Generator()->CanGenerate(); }, [] {
         EXPECT_EQ(MessagesText(), "The start depth 10 m is deeper than the finish depth 5 m");
         EXPECT_EQ(GenerateIcon(), IDI_CANCEL);
         SaveScreenshot(*Generator(), "table-generator-refused.png");
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
-        Settle(300);
+      })
+      .Then("a moment after the click on Generate", Waited(std::chrono::milliseconds(300)), [] {
         EXPECT_TRUE(Generator()->LastRun().Plans().empty());
         TypeInto(Generator()->FindWindow(IDC_TG_DEPTH_FINISH), "40");
       })
@@ -133,11 +137,12 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         EXPECT_EQ(GenerateIcon(), IDI_GENERATE);
         // At 900 mbar every ambient pressure is 0.1 bar lower, in the lists and in the editor.
         TypeInto(Generator()->FindWindow(IDC_TG_SURFACE_PRESSURE), "900");
-        EXPECT_EQ(RowTexts(List(IDC_TG_DESCENT_LIST), 0), (std::vector<std::string>{"0", "OC", "18/45", "0.16"}));
+        EXPECT_TRUE(SettlesTo([] { return RowTexts(List(IDC_TG_DESCENT_LIST), 0); },
+                              std::vector<std::string>{"0", "OC", "18/45", "0.16"}));
         EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 0), (std::vector<std::string>{"6", "OC", "Oxygen", "1.50"}));
         DoubleClickAt(&List(IDC_TG_DESCENT_LIST), RowPoint(List(IDC_TG_DESCENT_LIST), 0));
       })
-      .Then("the editor on the surface row", [] { return Editor() != nullptr; }, [] {
+      .Then("the editor on the surface row", Drawn([] { return Editor(); }), [] {
         views::CGasSwitchEdit& editor = *Editor();
         // The first descent gas stays at the surface and is never deleted.
         EXPECT_FALSE(editor.FindWindow(IDC_GS_DELETE)->IsEnabled());
@@ -149,11 +154,11 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         Settle(200);
         SaveScreenshot(editor, "gas-switch-editor-surface-row.png");  // Add and Delete greyed
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "10");
+        EXPECT_TRUE(SettlesTo([&] { return editor.FindWindow(IDC_GS_ADD)->IsEnabled(); }, true));
         EXPECT_FALSE(editor.FindWindow(IDC_GS_UPDATE)->IsEnabled());
-        EXPECT_TRUE(editor.FindWindow(IDC_GS_ADD)->IsEnabled());
         ClickOn(editor.FindWindow(IDC_GS_CANCEL));
       })
-      .Then("the editor closed", [] { return Editor() == nullptr; }, [] {
+      .Then("the editor closed", DialogEnded<views::CGasSwitchEdit>, [] {
         // A double click below the rows edits a new switch.
         wxListCtrl& ascent = List(IDC_TG_ASCENT_LIST);
         for (long row = 0; row < ascent.GetItemCount(); ++row) ascent.SetItemState(row, 0, wxLIST_STATE_SELECTED);
@@ -161,7 +166,7 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         ascent.GetItemRect(ascent.GetItemCount() - 1, last);
         DoubleClickAt(&ascent, wxPoint(last.x + 40, last.GetBottom() + 30));
       })
-      .Then("the editor on a new switch", [] { return Editor() != nullptr; }, [] {
+      .Then("the editor on a new switch", Drawn([] { return Editor(); }), [] {
         views::CGasSwitchEdit& editor = *Editor();
         // A new switch starts on closed circuit at the default set-point of 1.3 bar, and every
         // choice of closed circuit starts from it again.
@@ -170,20 +175,20 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         EXPECT_EQ(setPoint.GetValue(), "1.3");
         TypeInto(&setPoint, "1.1");
         ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
-        Settle(100);
+        EXPECT_TRUE(SettlesTo([&] { return setPoint.IsShown(); }, false));
         ClickOn(editor.FindWindow(IDC_GS_CLOSED_CIRCUIT));
-        Settle(100);
+        EXPECT_TRUE(SettlesTo([&] { return setPoint.IsShown(); }, true));
         EXPECT_EQ(setPoint.GetValue(), "1.3");
         ClickOn(editor.FindWindow(IDC_GS_OPEN_CIRCUIT));
-        Settle(100);
+        EXPECT_TRUE(SettlesTo([&] { return setPoint.IsShown(); }, false));
         TypeInto(editor.FindWindow(IDC_GS_DEPTH), "9");
         TypeInto(editor.FindWindow(IDC_GS_GAS), "32%");
         // EAN32 at 9 m below 900 mbar: 1.8 bar x 0.32.
-        EXPECT_EQ(editor.FindWindow(IDC_GS_PPO2)->GetLabel(), "0.58");
-        EXPECT_FALSE(editor.FindWindow(IDC_GS_SET_POINT)->IsShown());
-        Settle(200);
-        SaveScreenshot(editor, "gas-switch-editor.png");
-        ClickOn(editor.FindWindow(IDC_GS_ADD));
+        EXPECT_TRUE(SettlesTo([&] { return editor.FindWindow(IDC_GS_PPO2)->GetLabel(); }, "0.58"));
+      })
+      .Then("the new switch drawn", Drawn([] { return Editor()->FindWindow(IDC_GS_PPO2); }), [] {
+        SaveScreenshot(*Editor(), "gas-switch-editor.png");
+        ClickOn(Editor()->FindWindow(IDC_GS_ADD));
       })
       .Then("the new ascent row", [] { return Editor() == nullptr && List(IDC_TG_ASCENT_LIST).GetItemCount() == 3; }, [] {
         EXPECT_EQ(RowTexts(List(IDC_TG_ASCENT_LIST), 1),
@@ -191,18 +196,18 @@ TEST(TableGenerator, ChecksEveryChangeEditsASwitchGeneratesTheSetAndKeepsThePage
         ClickOn(Generator()->FindWindow(IDC_TG_GENERATE));
       })
       .Then("the set of four depths in the viewer", [] { return AskDocument("document.querySelectorAll('table[width=\"90%\"]').length") == "4"; },
-            [&] {
-              generatedPlans = Generator()->LastRun().Plans().size();
-              Settle(500);
-              SaveScreenshot(*Viewer(), "generated-set.png");
-              ClickOn(Viewer()->FindWindow(IDC_VIEWER_EXIT));
-            })
-      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [&] {
+            [&] { generatedPlans = Generator()->LastRun().Plans().size(); })
+      .Then("the set drawn", Drawn([] { return Viewer()->Browser(); }), [] {
+        SaveScreenshot(*Viewer(), "generated-set.png");
+        ClickOn(Viewer()->FindWindow(IDC_VIEWER_EXIT));
+      })
+      .Then("the viewer closed", DialogEnded<views::CViewer>, [&] {
         EXPECT_NE(MessagesText().find("Creating 12 dive plans"), std::string::npos);
         EXPECT_EQ(MessagesText().substr(MessagesText().rfind('\n') + 1), "Completed");
         // The page saved to a file, changed, and read back from the file.
         ClickOn(Generator()->FindWindow(IDC_TG_SAVE));
-        Settle(200);
+      })
+      .Then("the page saved", [&] { return std::filesystem::exists(settingsPath); }, [&] {
         const std::string saved = ReadFileText(settingsPath);
         EXPECT_EQ(saved.rfind("Table Generation Settings\r\n001~10.00\r\n002~40.00\r\n", 0), 0u) << saved;
         EXPECT_NE(saved.find("\r\n010~900.00\r\n"), std::string::npos) << saved;

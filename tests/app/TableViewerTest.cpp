@@ -39,6 +39,9 @@
 namespace {
 
 views::CViewer* Viewer() { return FindShown<views::CViewer>(); }
+// Conditions met once the window is on the screen and drawn, where its buttons take clicks.
+ProgramRun::Condition ViewerDrawn() { return Drawn([] { return Viewer(); }); }
+ProgramRun::Condition NotesDrawn() { return Drawn([] { return FindShown<views::CNotes>(); }); }
 
 // The answer of a script run in the viewer's document, or nothing while it cannot run one. The
 // script waits for the browser, which lets events run: a check asked again meanwhile answers
@@ -171,17 +174,20 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
         views::CViewer& viewer = *Viewer();
         EXPECT_EQ(viewer.GetTitle(), "Velmar Tessaline - Viewer");
         EXPECT_EQ(viewer.GetHtmlText(), MainWindow()->DiveTables().GetHtml());
-        Settle(500);
-        SaveScreenshot(viewer, "table-viewer.png");
+      })
+      .Then("the tables drawn", Drawn([] { return Viewer()->Browser(); }), [] {
+        SaveScreenshot(*Viewer(), "table-viewer.png");
         Click(IDC_VIEWER_NOTES);
       })
-      .Then("the notes dialog", [] { return FindShown<views::CNotes>() != nullptr; }, [] {
+      .Then("the notes dialog", NotesDrawn(), [] {
         views::CNotes& notes = *FindShown<views::CNotes>();
         auto* text = dynamic_cast<wxTextCtrl*>(notes.FindWindow(IDC_NOTES_TEXT));
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->GetValue(), "");
         text->SetValue("Deco on the shot line\nSecond <b>line</b>");
-        Settle(200);
+      })
+      .Then("the notes typed", Drawn([] { return FindShown<views::CNotes>()->FindWindow(IDC_NOTES_TEXT); }), [] {
+        views::CNotes& notes = *FindShown<views::CNotes>();
         SaveScreenshot(notes, "table-notes.png");
         ClickOn(notes.FindWindow(framework::kIdOk));
       })
@@ -217,19 +223,17 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
         Viewer()->Browser()->Browser()->SetFocus();
         PressKey(WXK_RETURN);
       })
-      .Then("a moment after Enter", [] { Settle(300); return true; }, [] {
+      .Then("a moment after Enter", Waited(std::chrono::milliseconds(300)), [] {
         ASSERT_NE(Viewer(), nullptr) << "Enter closed the viewer";
         SaveScreenshot(*Viewer(), "table-viewer-notes.png");
         Click(IDC_VIEWER_PREVIEW);
       })
-      .Then("the print preview", [] { return FindShown<wxPreviewFrame>() != nullptr; }, [] {
-        Settle(1000);
+      .Then("the print preview", Drawn([] { return FindShown<wxPreviewFrame>(); }), [] {
         SaveScreenshot(*FindShown<wxPreviewFrame>(), "table-preview.png");
         FindShown<wxPreviewFrame>()->Close();
       })
-      .Then("the preview closed", [] { return FindShown<wxPreviewFrame>() == nullptr; }, [] {
-        Click(IDC_VIEWER_EXIT);
-      })
+      .Then("the preview closed", Drawn([]() -> wxWindow* { return FindShown<wxPreviewFrame>() == nullptr ? Viewer() : nullptr; }),
+            [] { Click(IDC_VIEWER_EXIT); })
       .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
 }
@@ -268,10 +272,11 @@ TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithout
               EXPECT_EQ(html.rfind("<!DOCTYPE html", 0), 0u);
               EXPECT_NE(html.find("Dive Table created by the Velmar Tessaline program<br>"), std::string::npos);
               EXPECT_EQ(html.find("Gas Usage Table"), std::string::npos);
-              Settle(300);
-              SaveScreenshot(*Viewer(), "gas-tables-without-open-circuit.png");
-              Click(IDC_VIEWER_EXIT);
             })
+      .Then("the document drawn", Drawn([] { return Viewer()->Browser(); }), [] {
+        SaveScreenshot(*Viewer(), "gas-tables-without-open-circuit.png");
+        Click(IDC_VIEWER_EXIT);
+      })
       .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", path.string()}), 0);
   EXPECT_EQ(run.NativeDialogs().size(), 1u);
@@ -296,17 +301,17 @@ int RunViewersInARow() {
         EXPECT_EQ(AskDocument(kCountTables), "1");
         pageProcesses = PageProcesses();
         EXPECT_FALSE(pageProcesses.empty());
-        Click(IDC_VIEWER_EXIT);
       })
+      .Then("the first viewer drawn", ViewerDrawn(), [] { Click(IDC_VIEWER_EXIT); })
       .Then("the first viewer closed", [] { return Viewer() == nullptr; },
             [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
       .Then("the viewer of both dives", [] { return Viewer() != nullptr; }, [&] {
         EXPECT_EQ(AskDocument(kCountTables), "2");
         // The engine was not started again for this viewer.
         EXPECT_EQ(PageProcesses(), pageProcesses);
-        Click(IDC_VIEWER_NOTES);
       })
-      .Then("the notes dialog", [] { return FindShown<views::CNotes>() != nullptr; }, [] {
+      .Then("the second viewer drawn", ViewerDrawn(), [] { Click(IDC_VIEWER_NOTES); })
+      .Then("the notes dialog", NotesDrawn(), [] {
         views::CNotes& notes = *FindShown<views::CNotes>();
         dynamic_cast<wxTextCtrl*>(notes.FindWindow(IDC_NOTES_TEXT))->SetValue("Deco on the shot line\nSecond <b>line</b>");
         ClickOn(notes.FindWindow(framework::kIdOk));

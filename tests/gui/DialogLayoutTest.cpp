@@ -72,8 +72,7 @@ std::vector<LayoutFault> LayoutFaults(const platform::DialogTemplate& layout) {
     return window;
   });
   for (const BuiltControl& each : built) each.window->Show();  // hidden ones are shown at other times
-  host.Show();
-  Settle();
+  EXPECT_TRUE(ShowOnScreen(host)) << layout.caption;
 
   std::vector<LayoutFault> faults;
   for (std::size_t i = 0; i < built.size(); ++i) {

@@ -46,8 +46,7 @@ class EntryWidgetsDialog : public framework::TemplateDialog {
   bool Open() {
     if (!Create()) return false;
     Show();
-    Settle(100);
-    return true;
+    return SettleUntil(Drawn(*this));
   }
 
   template <typename Widget>
@@ -116,12 +115,11 @@ wxPoint OverCharacter(controls::CSTimeHM& field, int index) {
   return field.GetScreenPosition();
 }
 
+// The caller waits for what the click does.
 void ClickAt(const wxPoint& point) {
   wxUIActionSimulator mouse;
   mouse.MouseMove(point);
-  Settle(30);
   mouse.MouseClick();
-  Settle(50);
 }
 
 // Pixels of a rendered picture by colour: how many there are, and the most on any one row.
@@ -176,34 +174,36 @@ TEST(SpinFields, ClicksAndKeysStepTheBuddyAndOneSettledNoticeFollowsTheLastClick
   EXPECT_EQ(TextOf(dialog, kDives), "3");
   auto& dives = dialog.Find<framework::UpDownControl>(kDivesSpin);
   dives.SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(dives); }));
   wxUIActionSimulator().Char(WXK_UP);
-  ASSERT_TRUE(SettleUntil([&] { return dives.GetValue() == 4; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return dives.GetValue() == 4; }));
   EXPECT_EQ(TextOf(dialog, kDives), "4");
   ClickUpperArrow(dives);
-  ASSERT_TRUE(SettleUntil([&] { return dives.GetValue() == 5; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return dives.GetValue() == 5; }));
   EXPECT_EQ(TextOf(dialog, kDives), "5");
   dialog.FindWindow(kDives)->SetFocus();  // the arrow keys also work in the buddy edit
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(*dialog.FindWindow(kDives)); }));
   wxUIActionSimulator().Char(WXK_DOWN);
-  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kDives) == "4"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kDives) == "4"; }));
 
   auto& spin = dialog.Find<controls::CNumSpinCtrl>(kGfHighSpin);
   EXPECT_EQ(TextOf(dialog, kGfHigh), "85");
   EXPECT_EQ(spin.GetValue(), 150);  // (85 − 10) / 90 × 180 positions
 
   ClickUpperArrow(spin);
-  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kGfHigh) == "85.5"; }, 1000));
-  Settle(300);
-  ClickUpperArrow(spin);
-  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kGfHigh) == "86"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kGfHigh) == "85.5"; }));
+  Settle(300);  // apart, so that the toolkit does not take the two clicks for a double click
+  // The notice's second runs from when the click is taken, after it is sent; a busy machine may
+  // take the click and the notice late.
   const Clock::time_point secondClick = Clock::now();
+  ClickUpperArrow(spin);
+  ASSERT_TRUE(SettleUntil([&] { return TextOf(dialog, kGfHigh) == "86"; }));
   EXPECT_TRUE(dialog.settledAt.empty());
 
-  ASSERT_TRUE(SettleUntil([&] { return !dialog.settledAt.empty(); }, 2500));
+  ASSERT_TRUE(SettleUntil([&] { return !dialog.settledAt.empty(); }));
   const long long delay = MillisecondsBetween(secondClick, dialog.settledAt.front());
   EXPECT_GE(delay, 950);
-  EXPECT_LE(delay, 1400);
+  EXPECT_LE(delay, 3000);
   Settle(600);
   EXPECT_EQ(dialog.settledAt.size(), 1u);
 
@@ -230,20 +230,20 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   wxUIActionSimulator keys;
   gas.SetFocus();
   gas.SelectAll();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(gas); }));
   keys.Char('3');
-  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "36% Nitrox"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "36% Nitrox"; }));
   long from = 0, to = 0;
   gas.GetSelection(&from, &to);
   EXPECT_EQ(from, 1);  // the completed tail is selected, so the next key replaces it
   EXPECT_EQ(to, 10);
   keys.Char(WXK_BACK);
-  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "3"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "3"; }));
   keys.Text("2%");
-  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32%"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32%"; }));
   dialog.gasMessages.clear();
   keys.Char(WXK_TAB);
-  ASSERT_TRUE(SettleUntil([&] { return dialog.gasMessages.size() == 2; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return dialog.gasMessages.size() == 2; }));
   using Message = std::tuple<unsigned, std::intptr_t, std::intptr_t>;
   EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_ADDED, 32, 0}));
   EXPECT_EQ(dialog.gasMessages[1], (Message{WMU_GAS_MIX_SELECTED, 32, 0}));
@@ -255,18 +255,18 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   // "32" with the suggested tail deleted names no gas: refused with the message, emptied.
   gas.SetFocus();
   gas.SelectAll();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(gas); }));
   keys.Text("32");
-  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32% Nitrox"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32% Nitrox"; }));
   keys.Char(WXK_DELETE);
-  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32"; }, 1000));
+  ASSERT_TRUE(SettleUntil([&] { return gas.GetValue() == "32"; }));
   dialog.gasMessages.clear();
   wxString caption, text;
   long style = 0;
   wxTEST_DIALOG(
       {
         keys.Char(WXK_TAB);
-        SettleUntil([&] { return !text.empty(); }, 1000);
+        SettleUntil([&] { return !text.empty(); });
       },
       ExpectMessageBox(wxID_OK, &caption, &text, &style));
   EXPECT_EQ(caption, "Velmar Tessaline");
@@ -286,8 +286,7 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   EXPECT_EQ(gas.GetValue(), "50% Nitrox");
   EXPECT_FALSE(gas.SelectGas(4, 0));
   EXPECT_EQ(gas.GetListText(), "21/0,100/0,32/0,36/0,50/0,18/45");
-  Settle(100);
-  ASSERT_EQ(dialog.gasMessages.size(), 1u);
+  ASSERT_TRUE(SettlesTo([&] { return dialog.gasMessages.size(); }, 1u));
   EXPECT_EQ(dialog.gasMessages[0], (Message{WMU_GAS_MIX_ADDED, 50, 0}));
   gas.SetSelection(2);
 
@@ -296,23 +295,25 @@ TEST(GasBoxAndHistory, TypingCompletesLeavingAddsOrRefusesAndTheHistoryKeepsItsN
   for (int plan = 1; plan <= 30; ++plan) history.AppendString(wxString::Format("Plan %d of 30: 40 m for 20 min", plan));
   EXPECT_TRUE(history.GetValue().StartsWith("Plan 1 of 30"));
   EXPECT_EQ(history.GetValue().Freq('\n'), 29);
-  Settle(200);
   const int clientHeight = history.GetClientSize().y;
-  const wxPoint newest = history.PositionToCoords(history.GetLastPosition());
-  EXPECT_GE(newest.y, 0);
-  EXPECT_LT(newest.y, clientHeight);
+  EXPECT_TRUE(SettleUntil([&] {
+    const wxPoint newest = history.PositionToCoords(history.GetLastPosition());
+    return newest.y >= 0 && newest.y < clientHeight;
+  })) << "the newest line is not in view";
   EXPECT_LT(history.PositionToCoords(0).y, 0);  // the first lines have scrolled away
 
   // A click into the history hands the focus back.
   auto& gfHigh = dialog.Find<wxTextCtrl>(kGfHigh);
   gfHigh.SetFocus();
-  Settle();
-  wxUIActionSimulator mouse;
-  mouse.MouseMove(history.GetScreenRect().GetPosition() + wxPoint(40, 20));
-  Settle(20);
-  mouse.MouseClick();
-  Settle(200);
-  EXPECT_EQ(wxWindow::FindFocus(), &gfHigh);
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(gfHigh); }));
+  bool clicked = false;
+  history.Bind(wxEVT_LEFT_UP, [&](wxMouseEvent& event) {
+    clicked = true;
+    event.Skip();
+  });
+  ClickAt(history.GetScreenRect().GetPosition() + wxPoint(40, 20));
+  ASSERT_TRUE(SettleUntil([&] { return clicked; }));
+  EXPECT_TRUE(SettlesTo([] { return wxWindow::FindFocus(); }, &gfHigh));
 
   const wxString file = wxString(GUI_ARTEFACT_DIR) + "/entry-widgets.png";
   EXPECT_TRUE(CaptureWindow(dialog).SaveFile(file, wxBITMAP_TYPE_PNG));
@@ -349,7 +350,7 @@ TEST(TimeField, TypingKeysAndClicksEditHoursAndMinutesAndLeavingItNotifiesTheDia
 
   // The minutes by a click, then 8 and 0: 80 is too many, so the 0 starts again.
   ClickAt(OverCharacter(time, 4));
-  EXPECT_EQ(time.GetCurrentField(), 1);
+  EXPECT_TRUE(SettlesTo([&] { return time.GetCurrentField(); }, 1));
   ClickAt(OverCharacter(time, 2));  // the ":" keeps the minutes
   EXPECT_EQ(time.GetCurrentField(), 1);
   keys.Text("80");
@@ -409,8 +410,7 @@ TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
   ASSERT_TRUE(SettleUntil([&] { return link.IsVisited(); }));
   EXPECT_EQ(desktop.opened, std::vector<std::string>{"https://www.example.com/velmar"});
   mouse.MouseMove(elsewhere);
-  Settle(100);
-  ASSERT_FALSE(link.IsOver());
+  ASSERT_TRUE(SettleUntil([&] { return !link.IsOver(); }));
   EXPECT_GT(CountColour(Picture(link), Purple).pixels, 50);
   EXPECT_TRUE(link.GetFont().GetUnderlined());  // always underlined, also off the link
 
@@ -418,7 +418,13 @@ TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
   wxString caption, text;
   long style = 0;
   link.SetURL("file:///etc/passwd");
-  wxTEST_DIALOG(ClickAt(onLink), ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  // Each click waits for the message box it brings.
+  auto clickForMessage = [&] {
+    text.clear();
+    ClickAt(onLink);
+    SettleUntil([&] { return !text.empty(); });
+  };
+  wxTEST_DIALOG(clickForMessage(), ExpectMessageBox(wxID_OK, &caption, &text, &style));
   EXPECT_EQ(caption, "Velmar Tessaline");
   EXPECT_EQ(text, "Unable to open hyperlink:\n\nOnly web (http:, https:) and e-mail (mailto:) links are opened.");
   EXPECT_TRUE(style & wxICON_WARNING);
@@ -428,7 +434,7 @@ TEST(HyperlinkLabel, ColoursUnderlineAndOpensOnlyWebAndMailTargets) {
   // A mail target the desktop cannot open is reported too.
   desktop.succeeds = false;
   link.SetURL("mailto:info@example.com");
-  wxTEST_DIALOG(ClickAt(onLink), ExpectMessageBox(wxID_OK, &caption, &text, &style));
+  wxTEST_DIALOG(clickForMessage(), ExpectMessageBox(wxID_OK, &caption, &text, &style));
   EXPECT_EQ(text, "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
   EXPECT_EQ(desktop.opened.back(), "mailto:info@example.com");
   EXPECT_FALSE(link.IsVisited());

@@ -36,6 +36,11 @@ GtkLogRecorder::~GtkLogRecorder() { g_log_remove_handler("Gtk", handler_); }
 
 void FailTestsOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
 
+bool ShowOnScreen(wxWindow& window) {
+  window.Show();
+  return SettleUntil(Drawn(window));
+}
+
 void Settle(int milliseconds) {
   SettleUntil([] { return false; }, milliseconds);
 }
@@ -76,12 +81,13 @@ void ClickUpperArrow(wxWindow& arrows) {
 void TypeInto(wxWindow* field, const char* text) {
   field->SetFocus();
   if (auto* edit = dynamic_cast<wxTextCtrl*>(field)) edit->SelectAll();
-  Settle(50);
+  EXPECT_TRUE(SettleUntil([field] { return FocusWithin(*field); })) << "the field did not take the focus";
   wxUIActionSimulator keys;
   keys.Text(text);
-  Settle(50);
   keys.Char(WXK_TAB);
-  Settle(200);
+  EXPECT_TRUE(SettleUntil([field] { return !FocusWithin(*field); })) << "Tab did not leave the field";
+  // What leaving the field queued.
+  wxTheApp->ProcessPendingEvents();
 }
 
 bool FindTabPoint(wxNotebook& notebook, int page, wxPoint& point) {

@@ -1,9 +1,16 @@
 #pragma once
-// Helpers of the window tests: letting queued events run, finding tab positions, reading pixels,
-// answering message boxes.
+// Helpers of the window tests: letting queued events run, waiting for a state, finding tab
+// positions, reading pixels, answering message boxes.
+//
+// A step of a window test waits on the very state it then checks (SettleUntil, SettlesTo, Drawn),
+// with a time-out generous enough for a loaded machine, never on a fixed delay: the toolkit and
+// the X server may take seconds to answer when every core is busy. Settle(ms) is for the few
+// checks that something does not happen within a while.
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include <wx/bitmap.h>
 #include <wx/msgdlg.h>
@@ -12,13 +19,31 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
+#include "tests/gui/ScreenState.h"
+
 // From now on a failed toolkit check fails the test instead of waiting in a dialog.
 void FailTestsOnToolkitAsserts();
-// Runs the event loop until nothing is pending, and a little longer for the X server.
+// How long a wait for the toolkit may take before the test fails; a wait returns as soon as its
+// state is reached.
+constexpr int kGenerousWaitMs = 20000;
+
+// Runs the event loop for this long.
 void Settle(int milliseconds = 50);
 // Runs the event loop until done() or the time is up; the last answer of done().
-bool SettleUntil(const std::function<bool()>& done, int milliseconds = 2000);
-// Types into a field as the user does (over its whole text) and leaves it with Tab.
+bool SettleUntil(const std::function<bool()>& done, int milliseconds = kGenerousWaitMs);
+// Runs the event loop until read() gives expected or the time is up; a failure says what read()
+// gave last. EXPECT_TRUE(SettlesTo([&] { return field.GetValue(); }, "12"));
+template <typename Read, typename Expected>
+testing::AssertionResult SettlesTo(Read read, const Expected& expected, int milliseconds = kGenerousWaitMs) {
+  auto last = read();
+  if (SettleUntil([&] { return (last = read()) == expected; }, milliseconds)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "still " << testing::PrintToString(last) << " after " << milliseconds
+                                     << " ms, not " << testing::PrintToString(expected);
+}
+// Shows the window and waits until it is on the screen and drawn; false when it did not come.
+bool ShowOnScreen(wxWindow& window);
+// Types into a field as the user does (over its whole text) and leaves it with Tab; returns once
+// the focus has left the field and what leaving it queued has run.
 void TypeInto(wxWindow* field, const char* text);
 // Clicks the close box in the window's title bar, as the user does.
 void PressCloseBox(wxTopLevelWindow& window);

@@ -47,15 +47,14 @@ TEST(HelpDialog, F1OpensTheDialogTopicWithoutReachingTheControl) {
   HelpTopics topics;
   controls::CHelpDlg dialog(9001, nullptr);
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle();
+  ASSERT_TRUE(ShowOnScreen(dialog));
   bool controlSawF1 = false;
   dialog.FindWindow(9101)->Bind(wxEVT_KEY_DOWN, [&](wxKeyEvent& event) {
     controlSawF1 |= event.GetKeyCode() == WXK_F1;
     event.Skip();
   });
   dialog.FindWindow(9101)->SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(*dialog.FindWindow(9101)); }));
   wxUIActionSimulator().Char(WXK_F1);
   ASSERT_TRUE(SettleUntil([&] { return !topics.shown.empty(); }));
   EXPECT_EQ(topics.shown, std::vector<int>{0x20000 + 9001});
@@ -65,11 +64,9 @@ TEST(HelpDialog, F1OpensTheDialogTopicWithoutReachingTheControl) {
 TEST(HelpDialog, AHelpRequestShowsTheControlsStringAndNothingWithoutOne) {
   controls::CHelpDlg dialog(9001, nullptr);
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle();
+  ASSERT_TRUE(ShowOnScreen(dialog));
   SendHelpRequest(dialog.FindWindow(9101));
-  Settle();
-  EXPECT_EQ(PopupText(), "Type the name of the sample");
+  EXPECT_TRUE(SettlesTo(PopupText, "Type the name of the sample"));
   ClosePopup();
   SendHelpRequest(dialog.FindWindow(9102));  // no string 9102
   Settle();
@@ -80,11 +77,10 @@ TEST(HelpDialog, AHelpRequestShowsTheControlsStringAndNothingWithoutOne) {
 TEST(HelpDialog, TheHelpPopupWritesDarkTextOnItsPaleYellowGround) {
   controls::CHelpDlg dialog(9001, nullptr);
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle();
+  ASSERT_TRUE(ShowOnScreen(dialog));
   SendHelpRequest(dialog.FindWindow(9101));
   ASSERT_TRUE(SettleUntil([] { return controls::HelpPopup::Current() != nullptr; }));
-  Settle(300);
+  ASSERT_TRUE(SettleUntil(Drawn([] { return controls::HelpPopup::Current(); })));
   const wxBitmap screen = CaptureWindow(*controls::HelpPopup::Current());
   ASSERT_TRUE(screen.IsOk());
   EXPECT_TRUE(screen.SaveFile(wxString(GUI_ARTEFACT_DIR) + "/help-popup.png", wxBITMAP_TYPE_PNG));
@@ -107,23 +103,24 @@ TEST(HelpDialog, TheHelpPopupWritesDarkTextOnItsPaleYellowGround) {
 TEST(HelpDialog, ShiftF1EntersContextHelpAndTheNextClickAsksForThatControl) {
   controls::CHelpDlg dialog(9001, nullptr);
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle(100);
+  ASSERT_TRUE(ShowOnScreen(dialog));
   dialog.FindWindow(9101)->SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(*dialog.FindWindow(9101)); }));
   wxWindow* load = dialog.FindWindow(9103);
   const wxPoint target = load->GetScreenRect().GetPosition() + wxPoint(10, 8);
-  // Fires inside context-help mode: one click on the Load button.
+  // Once context-help mode holds the mouse: one click on the Load button.
   wxTimer click;
-  click.Bind(wxEVT_TIMER, [target](wxTimerEvent&) {
+  click.Bind(wxEVT_TIMER, [&click, target](wxTimerEvent&) {
+    if (wxWindow::GetCapture() == nullptr) return;
+    click.Stop();
     wxUIActionSimulator mouse;
     mouse.MouseMove(target);
     mouse.MouseClick();
   });
-  click.StartOnce(500);
+  click.Start(20);
   wxUIActionSimulator().KeyDown(WXK_F1, wxMOD_SHIFT);
   wxUIActionSimulator().KeyUp(WXK_F1, wxMOD_SHIFT);
-  EXPECT_TRUE(SettleUntil([] { return controls::HelpPopup::Current() != nullptr; }, 3000));
+  EXPECT_TRUE(SettleUntil([] { return controls::HelpPopup::Current() != nullptr; }));
   EXPECT_EQ(PopupText(), "Load a sample from a file");
   ClosePopup();
 }
@@ -145,11 +142,10 @@ TEST(HelpSheet, OnlyAUsersTabChangePostsOneNoticeToTheParent) {
     ASSERT_TRUE(tab->Create(sheet));
     sheet->AddPage(tab, tab->Caption(), true);
   }
-  frame.Show();
-  Settle(100);
+  ASSERT_TRUE(ShowOnScreen(frame));
   sheet->SetActivePage(0);
   sheet->SetSelection(1);
-  Settle(100);
+  Settle(100);  // no notice comes
   EXPECT_EQ(notices, 0);
   EXPECT_EQ(sheet->GetSelection(), 1);
 
@@ -157,10 +153,9 @@ TEST(HelpSheet, OnlyAUsersTabChangePostsOneNoticeToTheParent) {
   ASSERT_TRUE(FindTabPoint(*sheet, 0, tab));
   wxUIActionSimulator mouse;
   mouse.MouseMove(sheet->ClientToScreen(tab));
-  Settle();
   mouse.MouseClick();
   ASSERT_TRUE(SettleUntil([&] { return notices > 0; }));
-  Settle(100);
+  Settle(100);  // no second notice comes
   EXPECT_EQ(sheet->GetSelection(), 0);
   EXPECT_EQ(notices, 1);
 }
@@ -175,10 +170,9 @@ TEST(HelpSheet, F1OpensTheTopicOfTheActivePage) {
     sheet->AddPage(tab, tab->Caption());
   }
   EXPECT_EQ(sheet->GetSelection(), 1);  // the first page asked for
-  frame.Show();
-  Settle(100);
+  ASSERT_TRUE(ShowOnScreen(frame));
   sheet->SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(*sheet); }));
   wxUIActionSimulator().Char(WXK_F1);
   ASSERT_TRUE(SettleUntil([&] { return !topics.shown.empty(); }));
   EXPECT_EQ(topics.shown, std::vector<int>{0x20000 + 9003});
@@ -196,19 +190,17 @@ TEST(ResizableSheet, TellsTheMainWindowAboutTabSelectionAndRightClicks) {
   }
   auto* sheet = new controls::CResizableSheet("Dives", frame);
   for (const char* name : {"Dive 1", "Dive 2"}) sheet->AddPage(new wxPanel(sheet), name);
-  frame->Show();
-  Settle(100);
+  ASSERT_TRUE(ShowOnScreen(*frame));
   EXPECT_TRUE(received.empty());
 
   wxPoint tab;
   ASSERT_TRUE(FindTabPoint(*sheet, 1, tab));
   wxUIActionSimulator mouse;
   mouse.MouseMove(sheet->ClientToScreen(tab));
-  Settle();
   mouse.MouseClick();
   ASSERT_TRUE(SettleUntil([&] { return !received.empty(); }));
   mouse.MouseClick(wxMOUSE_BTN_RIGHT);
-  SettleUntil([&] { return received.size() >= 2; });
+  EXPECT_TRUE(SettleUntil([&] { return received.size() >= 2; }));
   EXPECT_EQ(received, (std::vector<unsigned>{WMU_DIVE_TAB_SELECTED, WMU_DIVE_TAB_RIGHT_CLICK}));
   wxTheApp->SetTopWindow(nullptr);
   frame->Destroy();

@@ -25,8 +25,7 @@ struct ButtonWindow {
     button->SetIcon(97, 0);
     button->SetButtonCursor(50, true);
     button->SetTooltipTextId(1, true);
-    frame.Show();
-    Settle(100);
+    EXPECT_TRUE(ShowOnScreen(frame));
   }
   wxImage Face() {
     return RenderToBitmap(button->GetClientSize(), [&](wxDC& dc) { button->Render(dc); }).ConvertToImage();
@@ -42,8 +41,9 @@ struct ButtonWindow {
 TEST(ShadedButton, LightsUpUnderTheMouseAndSendsItsCommandWhenClicked) {
   ButtonWindow window;
   wxUIActionSimulator mouse;
-  mouse.MouseMove(window.other->GetScreenRect().GetPosition() + wxPoint(5, 5));
-  Settle(100);
+  const wxPoint away = window.other->GetScreenRect().GetPosition() + wxPoint(5, 5);
+  mouse.MouseMove(away);
+  ASSERT_TRUE(SettleUntil([&] { return wxGetMousePosition() == away; }));
   ASSERT_FALSE(window.button->IsHovering());
   const wxImage resting = window.Face();
   // Light at the top left, dark at the bottom right, with no frame at rest.
@@ -76,11 +76,11 @@ TEST(ShadedButton, HoldingTheButtonOutsideDoesNotLightItUp) {
   ButtonWindow window;
   wxUIActionSimulator mouse;
   mouse.MouseMove(window.other->GetScreenRect().GetPosition() + wxPoint(5, 5));
-  Settle(100);
   mouse.MouseDown();
-  Settle();
-  mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
-  Settle(150);
+  const wxPoint onButton = window.button->GetScreenRect().GetPosition() + wxPoint(60, 20);
+  mouse.MouseMove(onButton);
+  ASSERT_TRUE(SettleUntil([&] { return wxGetMousePosition() == onButton; }));
+  Settle(150);  // the toolkit has the move; the button must not light up
   EXPECT_FALSE(window.button->IsHovering());
   mouse.MouseUp();
   Settle();
@@ -99,7 +99,7 @@ TEST(ShadedButton, CarriesItsIconTooltipAndCursor) {
   int clicks = 0;
   window.panel->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { ++clicks; });
   window.button->SetFocus();
-  Settle();
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(*window.button); }));
   wxUIActionSimulator().Char(' ');
   EXPECT_TRUE(SettleUntil([&] { return clicks == 1; }));
   // Enter too, before the window around could give it to a default button.

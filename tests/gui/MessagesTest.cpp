@@ -25,8 +25,7 @@ TEST(Messages, PostedMessagesArriveLaterInOrderAndSentOnesAtOnce) {
   EXPECT_TRUE(received.empty());
   EXPECT_EQ(framework::SendMessage(&frame, 0x800C, 32, 5), 3205);
   EXPECT_EQ(framework::SendMessage(&frame, 0x800D), 0);
-  Settle();
-  EXPECT_EQ(received, (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{21, 35}, {18, 45}}));
+  EXPECT_TRUE(SettlesTo([&] { return received; }, std::vector<std::pair<std::intptr_t, std::intptr_t>>{{21, 35}, {18, 45}}));
   EXPECT_NE(framework::MessageEventType(0x800B), framework::MessageEventType(0x800C));
   EXPECT_EQ(framework::MessageEventType(0x800B), framework::MessageEventType(0x800B));
 }
@@ -53,8 +52,7 @@ TEST(UserInterfaceBridge, PostsToTheMainWindowAndAsksInAMessageBox) {
     return std::intptr_t{0};
   });
   platform::PostToMainWindow(0x8015, 2, 0);
-  Settle();
-  EXPECT_EQ(indexes, std::vector<std::intptr_t>{2});
+  EXPECT_TRUE(SettlesTo([&] { return indexes; }, std::vector<std::intptr_t>{2}));
 
   wxString caption, text;
   long style = 0;

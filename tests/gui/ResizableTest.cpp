@@ -43,8 +43,7 @@ const char* const kPlacementKey = "Software\\Velmar\\VelmarTessaline\\ResizableS
 TEST(ResizableDialog, ChildrenFollowTheirAnchors) {
   SampleResizable dialog;
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle();
+  ASSERT_TRUE(ShowOnScreen(dialog));
   const wxRect name = dialog.FindWindow(9101)->GetRect();
   const wxRect list = dialog.FindWindow(9102)->GetRect();
   const wxRect ok = dialog.FindWindow(1)->GetRect();
@@ -53,8 +52,7 @@ TEST(ResizableDialog, ChildrenFollowTheirAnchors) {
 
   dialog.SetClientSize(client + wxSize(100, 60));
   ASSERT_TRUE(SettleUntil([&] { return dialog.GetClientSize() == client + wxSize(100, 60); }));
-  Settle();
-  EXPECT_EQ(dialog.FindWindow(9101)->GetRect(), wxRect(name.x, name.y, name.width + 100, name.height));
+  EXPECT_TRUE(SettlesTo([&] { return dialog.FindWindow(9101)->GetRect(); }, wxRect(name.x, name.y, name.width + 100, name.height)));
   EXPECT_EQ(dialog.FindWindow(9102)->GetRect(), wxRect(list.x, list.y, list.width + 100, list.height + 60));
   EXPECT_EQ(dialog.FindWindow(1)->GetRect(), wxRect(ok.x + 100, ok.y + 60, ok.width, ok.height));
   EXPECT_EQ(dialog.FindWindow(9103)->GetRect(), load);
@@ -138,9 +136,8 @@ TEST(ResizablePage, ChildrenFollowTheirAnchorsAndTheSheetRespectsThePageSize) {
   const wxRect field = page->FindWindow(9110)->GetRect();
   sheet->AddPage(page, page->Caption());
   EXPECT_EQ(sheet->GetMinSize(), sheet->CalcSizeFromPage(pageMin));
-  frame.Show();
-  Settle(100);
+  ASSERT_TRUE(ShowOnScreen(frame));
+  ASSERT_TRUE(SettleUntil([&] { return page->GetClientSize().x > pageMin.x; })) << "the page did not grow";
   const int grown = page->GetClientSize().x - pageMin.x;
-  EXPECT_GT(grown, 0);
-  EXPECT_EQ(page->FindWindow(9110)->GetRect(), wxRect(field.x, field.y, field.width + grown, field.height));
+  EXPECT_TRUE(SettlesTo([&] { return page->FindWindow(9110)->GetRect(); }, wxRect(field.x, field.y, field.width + grown, field.height)));
 }

@@ -26,23 +26,22 @@ namespace {
 // Runs the script once the modal dialog is up; the script must end the dialog.
 int RunModal(wxDialog& dialog, const std::function<void()>& script) {
   wxTheApp->CallAfter([&] {
-    Settle(200);
+    EXPECT_TRUE(SettleUntil(Drawn(dialog))) << "the dialog did not come on the screen";
     script();
     if (dialog.IsModal()) dialog.EndModal(framework::kIdCancel);
   });
   return dialog.ShowModal();
 }
 
+// The caller waits for what the click does.
 void ClickAt(const wxPoint& screen, bool twice = false) {
   wxUIActionSimulator mouse;
   mouse.MouseMove(screen);
-  Settle(50);
   if (twice) {
     mouse.MouseDblClick();
   } else {
     mouse.MouseClick();
   }
-  Settle(150);
 }
 
 wxPoint RowPoint(wxListCtrl& list, long row) {
@@ -51,9 +50,10 @@ wxPoint RowPoint(wxListCtrl& list, long row) {
   return list.ClientToScreen(wxPoint(rect.x + 12, rect.y + rect.height / 2));
 }
 
+// Enter on the window; a while after it, for a check that it did not end the dialog.
 void PressEnterOn(wxWindow& window) {
   window.SetFocus();
-  Settle(100);
+  ASSERT_TRUE(SettleUntil([&] { return FocusWithin(window); }));
   wxUIActionSimulator().Char(WXK_RETURN);
   Settle(300);
 }
@@ -92,13 +92,14 @@ TEST(ImportSettingsDialog, OffersEveryDiveAndItsBailoutPlanAndReturnsTheChoice) 
     wxRect last;
     list.GetItemRect(3, last);
     ClickAt(list.ClientToScreen(wxPoint(last.x + 12, last.GetBottom() + 20)));
-    EXPECT_EQ(list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 3);
+    EXPECT_TRUE(SettlesTo([&] { return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }, 3));
 
     auto* switches = dynamic_cast<wxCheckBox*>(dialog.FindWindow(IDC_IMPORT_SWITCHES_CHECK));
     ClickAt(switches->GetScreenRect().GetLeftTop() + wxPoint(8, switches->GetSize().y / 2));
-    EXPECT_FALSE(switches->GetValue());
+    EXPECT_TRUE(SettlesTo([&] { return switches->GetValue(); }, false));
     // A double click on the bailout row of dive 2 takes it.
     ClickAt(RowPoint(list, 2), true);
+    EXPECT_TRUE(SettleUntil([&] { return !dialog.IsModal(); })) << "the double click did not end the dialog";
   });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(dialog.GetChoice().dive, 1);
@@ -146,9 +147,9 @@ TEST(TableGenerationDialog, ChecksFollowTheStepsAndEnterOnAButtonOnlyMovesTheFoc
     wxWindow& done = field(framework::kIdOk);
     PressEnterOn(done);
     EXPECT_TRUE(dialog.IsModal());
-    EXPECT_NE(wxWindow::FindFocus(), &done);
+    EXPECT_TRUE(SettleUntil([&] { return !FocusWithin(done); }));
     PressEnterOn(field(IDC_TG_GENERATE));
-    EXPECT_NE(wxWindow::FindFocus(), &field(IDC_TG_GENERATE));
+    EXPECT_TRUE(SettleUntil([&] { return !FocusWithin(field(IDC_TG_GENERATE)); }));
     PressEnterOn(field(IDC_TG_GF_LOW));
     EXPECT_TRUE(dialog.IsModal());
 

@@ -48,8 +48,7 @@ wxPoint ByDefinition(wxWindow& window, int x, int y) {
 TEST(TemplateDialog, ControlsStandAtTheirTemplatePlaces) {
   SampleDialog dialog;
   ASSERT_TRUE(dialog.Create());
-  dialog.Show();
-  Settle();
+  ASSERT_TRUE(ShowOnScreen(dialog));
   EXPECT_EQ(dialog.GetTitle(), "Sample Dialog");
   struct Place {
     int id, x, y, width, height;

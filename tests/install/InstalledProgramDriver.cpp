@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,12 +28,11 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include "tests/gui/ScreenState.h"
+
 namespace {
 
 constexpr int kTickMs = 20;
-// How long a step's window must have been ready before the driver acts on it: a window just
-// shown may not yet be drawn where a click lands.
-constexpr auto kSettleTime = std::chrono::milliseconds(300);
 constexpr auto kStepTimeOut = std::chrono::seconds(40);
 constexpr int kTimedOutStatus = 3;
 
@@ -153,20 +151,23 @@ void ReportHelp(wxHtmlHelpFrame& help) {
 class Driver : public wxModalDialogHook {
  public:
   Driver() {
-    Then("the disclaimer", [] { return ModalDialogWith("I Agree") != nullptr; },
+    // A step that clicks waits until its window is drawn, and so on the screen where the click
+    // lands.
+    Then("the disclaimer", Drawn([] { return ModalDialogWith("I Agree"); }),
          [] { Click(*ButtonLabelled(*ModalDialogWith("I Agree"), "I Agree")); });
     Then("the main window", MainWindowReady, [] {
       ReportMainWindow(*MainWindow());
       ChooseMenuItemLater("Tools", "Select Language");
     });
-    Then("the Select Language dialog", [] { return LanguageDialog() != nullptr; }, [] {
+    Then("the Select Language dialog", Drawn(LanguageDialog), [] {
       wxDialog* dialog = LanguageDialog();
       ReportLanguages(*dialog);
       Click(*ButtonLabelled(*dialog, "Cancel"));
     });
-    Then("the Select Language dialog closed", [] { return LanguageDialog() == nullptr; },
+    // Gone from the screen a little before its ShowModal returns to the command.
+    Then("the Select Language dialog closed", [this] { return LanguageDialog() == nullptr && running_ == 0; },
          [] { ChooseMenuItemLater("Help", "Help Contents"); });
-    Then("the help book", [] { return FindShown<wxHtmlHelpFrame>() != nullptr; }, [] {
+    Then("the help book", Drawn([] { return FindShown<wxHtmlHelpFrame>(); }), [] {
       ReportHelp(*FindShown<wxHtmlHelpFrame>());
       FindShown<wxHtmlHelpFrame>()->Close();
     });
@@ -186,8 +187,10 @@ class Driver : public wxModalDialogHook {
       TheReport().Line("file dialog", file->GetMessage());
       return wxID_CANCEL;
     }
+    ++running_;
     return wxID_NONE;  // the program's own dialogs are shown
   }
+  void Exit(wxDialog*) override { --running_; }
 
  private:
   struct Step {
@@ -214,13 +217,7 @@ class Driver : public wxModalDialogHook {
       TheReport().Line("timed out waiting for", steps_[next_].what);
       std::_Exit(kTimedOutStatus);
     }
-    if (!steps_[next_].ready()) {
-      readySince_.reset();
-      return;
-    }
-    if (!readySince_) readySince_ = now;
-    if (now - *readySince_ < kSettleTime) return;
-    readySince_.reset();
+    if (!steps_[next_].ready()) return;
     steps_[next_++].act();
     if (next_ == steps_.size()) ticker_->Stop();
     deadline_ = std::chrono::steady_clock::now() + kStepTimeOut;
@@ -230,7 +227,7 @@ class Driver : public wxModalDialogHook {
   std::size_t next_ = 0;
   wxTimer* ticker_ = nullptr;  // kept to the end: the toolkit is gone before this object
   std::chrono::steady_clock::time_point deadline_;
-  std::optional<std::chrono::steady_clock::time_point> readySince_;
+  int running_ = 0;  // the program's own dialogs inside their ShowModal
 };
 
 Driver driver;

@@ -159,10 +159,14 @@ TEST(ProfileGraph, DrawsThePlotTheWarningBarOnlyWhereStepsWarnAndTheBailoutBanne
   EXPECT_EQ(At(image, from + 2, barY), *wxRED);  // the data is drawn over the banner
 }
 
-// Sends Escape once a menu is open, so that the test goes on.
+// Sends Escape once the menu is on the screen and takes the keys, so that the test goes on.
 class MenuCloser : public wxTimer {
  public:
-  void Notify() override { wxUIActionSimulator().Char(WXK_ESCAPE); }
+  void Notify() override {
+    if (!PopupOnScreen()) return;
+    Stop();
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+  }
 };
 
 struct OfferedItem {
@@ -179,18 +183,23 @@ std::vector<OfferedItem> RightClickMenu(CGraph& graph, const wxPoint& point) {
       for (wxMenuItem* item : event.GetMenu()->GetMenuItems()) {
         if (!item->IsSeparator()) offered.push_back({item->GetItemLabelText(), item->IsEnabled()});
       }
-      closer.StartOnce(300);
+      closer.Start(20);
     }
     event.Skip();
   };
+  bool closed = false;
+  auto recordClose = [&](wxMenuEvent& event) {
+    closed = true;
+    event.Skip();
+  };
   graph.Bind(wxEVT_MENU_OPEN, record);
+  graph.Bind(wxEVT_MENU_CLOSE, recordClose);
   wxUIActionSimulator mouse;
   mouse.MouseMove(graph.ClientToScreen(point));
-  Settle(100);
   mouse.MouseClick(wxMOUSE_BTN_RIGHT);
-  SettleUntil([&] { return !offered.empty(); }, 3000);
-  Settle(500);
+  EXPECT_TRUE(SettleUntil([&] { return !offered.empty() && closed; })) << "no menu came and went";
   graph.Unbind(wxEVT_MENU_OPEN, record);
+  graph.Unbind(wxEVT_MENU_CLOSE, recordClose);
   return offered;
 }
 
@@ -214,7 +223,7 @@ TEST_F(ProfileGraphWindow, ADragZoomsARightClickOffersTheBailoutMenuAndTheCursor
   window.frame.Show();
   window.frame.Raise();
   graph.Draw();
-  Settle(300);
+  ASSERT_TRUE(SettleUntil(Drawn(graph)));
   const PixelRect plot = graph.PlotLayout().plotRect;
   ASSERT_FALSE(plot.IsEmpty());
   const double fullSpan = graph.GetXSpan();
@@ -258,11 +267,11 @@ TEST_F(ProfileGraphWindow, ADragZoomsARightClickOffersTheBailoutMenuAndTheCursor
   // Back to the whole dive with the cursor at the end of the bottom time, for the picture.
   graph.OnResetZoom();
   graph.Draw();
-  Settle(100);
+  ASSERT_TRUE(SettleUntil(Drawn(graph)));
   const wxPoint bottomEnd(graph.ValueToScreenX(1500), (plot.top + plot.bottom) / 2);
   mouse.MouseMove(graph.ClientToScreen(bottomEnd));
   ASSERT_TRUE(SettleUntil([&] { return !cursorTimes.empty() && std::abs(cursorTimes.back() - 1500) <= 5; }));
-  Settle(200);
+  ASSERT_TRUE(SettleUntil(Drawn(graph)));
   const wxImage shot = CaptureWindow(graph).ConvertToImage();
   SavePng(shot, "profile-graph.png");
   // The cursor line of the Part's colour stands at the cursor.
@@ -287,7 +296,7 @@ TEST_F(ProfileGraphWindow, TheDetailsChartDrawsSixteenBarsAgainstTheSurfacingLim
     values.nitrogenMbar[static_cast<std::size_t>(i)] = 1000 * (0.8 / c.nitrogenB - 0.8 + 1) + 0.8 * c.nitrogenAMbar;
   }
   details->DrawReadouts();
-  Settle(200);
+  ASSERT_TRUE(SettleUntil(Drawn(*details)));
   CBarGraph& bars = *details->BarGraph();
   const wxSize size = bars.GetClientSize();
   const wxImage image = RenderToBitmap(size, [&](wxDC& dc) { bars.Render(dc, size); }).ConvertToImage();
@@ -317,7 +326,6 @@ TEST_F(ProfileGraphWindow, TheDetailsChartDrawsSixteenBarsAgainstTheSurfacingLim
   wxWindow* ok = details->FindWindow(framework::kIdOk);
   ASSERT_NE(ok, nullptr);
   mouse.MouseMove(ok->GetScreenRect().GetPosition() + wxPoint(10, 8));
-  Settle(100);
   mouse.MouseClick();
   EXPECT_TRUE(SettleUntil([&] { return !details; }));
 }
