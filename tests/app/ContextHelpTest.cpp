@@ -25,8 +25,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-bool MainWindowOnScreen() { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); }
-
 wxWindow& DiveField(int id) { return *MainWindow()->DivePage(0)->FindWindow(id); }
 
 bool Focused(wxWindow& window) { return wxWindow::FindFocus() == &window; }
