@@ -38,6 +38,11 @@ bool PopupShows(const char* text) {
 
 void PressShiftF1() { PressKey(WXK_F1, wxMOD_SHIFT); }
 
+// A condition met once the help pop-up is on the screen and drawn.
+ProgramRun::Condition PopupDrawn() {
+  return Drawn([]() -> wxWindow* { return controls::HelpPopup::Current(); });
+}
+
 // What the screen shows over the window, the help pop-up included, as build/<name>.png.
 void SaveScreenOver(wxWindow& window, const std::string& name) {
   if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
@@ -79,7 +84,7 @@ TEST(ContextHelp, ShiftF1InADiveFieldAndWhatsThisShowTheHelpOfTheControlClickedO
         EXPECT_EQ(wxWindow::GetCapture(), nullptr) << "the mode goes on after its click";
         EXPECT_TRUE(Focused(DiveField(IDC_DS_SURFACE_PRESSURE))) << "the help click or the pop-up took the focus";
       })
-      .Then("the pop-up drawn", Waited(300ms), [] {
+      .Then("the pop-up drawn", PopupDrawn(), [] {
         SaveScreenOver(*MainWindow(), "context-help-dive-page");
         // A click elsewhere closes the pop-up.
         ClickOn(&DiveField(IDC_DS_GF_LOW_LABEL));
@@ -123,24 +128,34 @@ TEST(ContextHelp, ShiftF1InAPreferencesFieldShowsTheHelpOfTheFieldClickedAndTheN
   ProgramRun run;
   LoopProbe probe;
   app::CPreferences* dialog = nullptr;
+  // The set point is clicked twice, in the mode and after it: the second click comes past the
+  // double-click time, so that it is a click of its own.
+  Clock::time_point helpClickedAt;
   auto field = [&dialog](int id) -> wxWindow& { return *dialog->FindWindow(id); };
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", MainWindowOnScreen, [] { RunCommandLater(ID_TOOLS_PREFERENCES); })
-      .Then("the Preferences", [&] { return (dialog = FindShown<app::CPreferences>()) != nullptr; }, [] {})
-      .Then("drawn", Waited(300ms), [&] { ClickOn(&field(IDC_PG_DIVER_NAME)); })
+      .Then("the Preferences drawn", Drawn([&] { return dialog = FindShown<app::CPreferences>(); }),
+            [&] { ClickOn(&field(IDC_PG_DIVER_NAME)); })
       .Then("Diver Name focused", [&] { return Focused(field(IDC_PG_DIVER_NAME)); }, PressShiftF1)
       .Then("the context-help mode", [&] { return InContextHelpOver(*dialog); },
-            [&] { ClickOn(&field(IDC_PG_SET_POINT)); })
+            [&] {
+              helpClickedAt = Clock::now();
+              ClickOn(&field(IDC_PG_SET_POINT));
+            })
       .Then("the help of the PPO2 set point",
             [] { return PopupShows("Set the default profile entry PPO2 when using CC mode"); }, [&] {
               EXPECT_EQ(wxWindow::GetCapture(), nullptr);
               EXPECT_TRUE(Focused(field(IDC_PG_DIVER_NAME)));
             })
-      .Then("the pop-up drawn", Waited(300ms), [&] {
+      .Then("the pop-up drawn", PopupDrawn(), [&] {
         SaveScreenOver(*dialog, "context-help-preferences");
         controls::HelpPopup::Current()->Close();
       })
-      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; },
+      .Then("the pop-up closed, past the double-click time",
+            [&] {
+              return controls::HelpPopup::Current() == nullptr &&
+                     Clock::now() - helpClickedAt > DoubleClickTime() + 50ms;
+            },
             [&] { ClickOn(&field(IDC_PG_SET_POINT)); })
       .Then("the next click reaching the set point", [&] { return Focused(field(IDC_PG_SET_POINT)); },
             [&] { probe.Ask(*dialog); })
@@ -148,7 +163,7 @@ TEST(ContextHelp, ShiftF1InAPreferencesFieldShowsTheHelpOfTheFieldClickedAndTheN
         EXPECT_LT(probe.Delay(), 1s);
         ClickOn(dialog->FindWindow(framework::kIdCancel));
       })
-      .Then("the Preferences closed", [] { return FindShown<app::CPreferences>() == nullptr; }, [] {
+      .Then("the Preferences closed", DialogEnded<app::CPreferences>, [] {
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();
       });

@@ -523,9 +523,8 @@ TEST(DivePage, AFailedDiveReadsNothingUnderTheCursorAndOffersNoBailout) {
             [&] {
               graph = Page().Graph();
               MainWindow()->Raise();
-              Settle(300);
-              pointAtTheMiddle();
             })
+      .Then("the air dive's graph drawn", Drawn([&] { return graph; }), pointAtTheMiddle)
       .Then("the air dive read at the cursor", [&] { return cursorOnThePlot() && readoutBoxHasText(); },
             [] { ShowTab(1); })
       .Then("the failed dive",
@@ -545,10 +544,10 @@ TEST(DivePage, AFailedDiveReadsNothingUnderTheCursorAndOffersNoBailout) {
                 menuClosed = true;
                 event.Skip();
               });
-              Settle(300);
-              pointAtTheMiddle();
             })
-      .Then("the cursor on the failed dive", cursorOnThePlot, [&] {
+      .Then("the failed dive's graph drawn", Drawn([&] { return graph; }), pointAtTheMiddle)
+      .Then("the cursor on the failed dive, drawn",
+            [&, drawn = Drawn([&] { return graph; })] { return cursorOnThePlot() && drawn(); }, [&] {
         // At the bottom on closed circuit: the page could read it, but the graph shows nothing.
         EXPECT_FALSE(Page(1).FormatLoggedReadoutItem(graph->GetCursorX(), 0).empty());
         EXPECT_TRUE(views::ReadoutItems(*graph, graph->Page()).empty());
@@ -556,7 +555,7 @@ TEST(DivePage, AFailedDiveReadsNothingUnderTheCursorAndOffersNoBailout) {
         SaveScreenshot(Page(1), "dive-page-failed.png");
         wxUIActionSimulator().MouseClick(wxMOUSE_BTN_RIGHT);
       })
-      .Then("the graph's menu on the failed dive", [&] { return menu != nullptr; }, [&] {
+      .Then("the graph's menu on the failed dive", [&] { return menu != nullptr && PopupOnScreen(); }, [&] {
         EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_CURSOR));
         EXPECT_FALSE(menu->IsEnabled(ID_GRAPH_BAILOUT_FROM_SEGMENT_END));
         PressKey(WXK_ESCAPE);

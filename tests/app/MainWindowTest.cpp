@@ -105,12 +105,11 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
   int menusClosed = 0;
   bool listDropped = false;
   bool listClosed = false;
-  // A menu or list on the screen, and the Escape that closes it.
+  // A menu or list on the screen, and the Escape that closes it; a while after it closed, the
+  // program still runs.
   auto escapeOnceOpen = [] { PressKey(WXK_ESCAPE); };
-  auto stillRunning = [] {
-    Settle(300);
-    ASSERT_TRUE(MainWindowOnScreen()) << "the Escape went on to the window and ended the program";
-  };
+  auto stillRunning = [] { ASSERT_TRUE(MainWindowOnScreen()) << "the Escape went on to the window and ended the program"; };
+  const char* const aWhileAfter = "a while after the Escape";
   ProgramRun run;
   AgreeToTheDisclaimer(run)
       .Then("the main window on the screen", MainWindowOnScreen, [&] {
@@ -139,18 +138,21 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
         ClickOn(&menus, wxPoint(15, menus.GetClientSize().y / 2));  // on "File"
       })
       .Then("the File menu opened with the mouse", [&] { return menusOpened == 1 && PopupOnScreen(); }, escapeOnceOpen)
-      .Then("the File menu closed", [&] { return menusClosed == 1; }, [&] {
+      .Then("the File menu closed", [&] { return menusClosed == 1; }, [] {})
+      .Then(aWhileAfter, Waited(300ms), [&] {
         stillRunning();
         PressKey('F', wxMOD_ALT);
       })
       .Then("the File menu opened with the keyboard", [&] { return menusOpened == 2 && PopupOnScreen(); }, escapeOnceOpen)
-      .Then("the File menu closed again", [&] { return menusClosed == 2; }, [&] {
+      .Then("the File menu closed again", [&] { return menusClosed == 2; }, [] {})
+      .Then(aWhileAfter, Waited(300ms), [&] {
         stillRunning();
         wxWindow& gas = *MainWindow()->DivePage(0)->FindWindow(IDC_POINT_GAS);
         ClickOn(&gas, wxPoint(gas.GetSize().x - 8, gas.GetSize().y / 2));  // on its arrow
       })
       .Then("the list of gases", [&] { return listDropped && PopupOnScreen(); }, escapeOnceOpen)
-      .Then("the list closed", [&] { return listClosed; }, [&] {
+      .Then("the list closed", [&] { return listClosed; }, [] {})
+      .Then(aWhileAfter, Waited(300ms), [&] {
         stillRunning();
         wxPoint tab;
         ASSERT_TRUE(FindTabPoint(*MainWindow()->Sheet(), 0, tab));
@@ -159,7 +161,8 @@ TEST(MainWindow, AnEscapeThatClosesAMenuOrADropDownListLeavesTheProgramRunningWh
         mouse.MouseClick(wxMOUSE_BTN_RIGHT);
       })
       .Then("the dive menu of the tabs", [&] { return menusOpened == 3 && PopupOnScreen(); }, escapeOnceOpen)
-      .Then("the dive menu closed", [&] { return menusClosed == 3; }, [&] {
+      .Then("the dive menu closed", [&] { return menusClosed == 3; }, [] {})
+      .Then(aWhileAfter, Waited(300ms), [&] {
         stillRunning();
         PressKey(WXK_ESCAPE);  // nothing open: Exit
       });
@@ -279,8 +282,8 @@ TEST(MainWindow, AModifiedPlanEnablesSaveAndExitAsksWhileACancelledSaveKeepsTheP
       .Then("the Save As dialog of Ctrl+S", [&] { return run.NativeDialogs().size() == 1; }, [] {
         MainWindow()->Close();
       })
-      .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 3; }, [&] {
-        Settle(300);
+      .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 3; }, [] {})
+      .Then("a while after them", Waited(300ms), [&] {
         EXPECT_EQ(run.NativeDialogs()[1], question);
         ASSERT_TRUE(MainWindowOnScreen()) << "the changes would be lost";
         EXPECT_TRUE(TitleMarksChanges());
@@ -340,7 +343,7 @@ TEST(MainWindow, EscapeExitAndTheCloseBoxTakeAValueStillBeingTypedAndAskAboutIt)
         EXPECT_EQ(surfacePressureMbar(), 1005);
         PressKey('F', wxMOD_ALT);
       })
-      .Then("the File menu", [&] { return menusOpened == 1; }, [] { PressKey('X'); })
+      .Then("the File menu", [&] { return menusOpened == 1 && PopupOnScreen(); }, [] { PressKey('X'); })
       .Then("the question and the Save As dialog of Exit", [&] { return run.NativeDialogs().size() == 4; }, [&] {
         expectAskedAndKept(4, 1007);
         MainWindow()->PlanGroup().ClearModified();
@@ -355,7 +358,7 @@ TEST(MainWindow, EscapeExitAndTheCloseBoxTakeAValueStillBeingTypedAndAskAboutIt)
             [&] {
               expectAskedAndKept(6, 1003);
             })
-      .Then("drawn again", Waited(300ms), [] {
+      .Then("drawn again", Drawn([] { return MainWindow(); }), [] {
         SaveScreenshot(*MainWindow(), "exit-takes-typed-value");
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();

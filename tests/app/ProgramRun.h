@@ -103,6 +103,14 @@ Window* FindShown() {
   }
   return nullptr;
 }
+// Whether a top-level window of this class exists, shown or not, until it is destroyed.
+template <typename Window>
+bool AnyWindowIs() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (dynamic_cast<Window*>(window) != nullptr) return true;
+  }
+  return false;
+}
 app::CDivePlannerDlg* MainWindow();
 // Whether the toolkit shows the main window.
 bool MainWindowOnScreen();

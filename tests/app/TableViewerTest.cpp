@@ -116,14 +116,6 @@ bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
   }
 }
 
-template <typename Window>
-bool AnyWindowIs() {
-  for (wxWindow* window : wxTopLevelWindows) {
-    if (dynamic_cast<Window*>(window) != nullptr) return true;
-  }
-  return false;
-}
-
 // The menu command, as the View menu sends it.
 void RunViewCommand(int command) {
   wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(command)));
@@ -168,7 +160,7 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
       .Answer(wxID_OK)  // the save dialog again, in a folder that is a file
       .Answer(wxID_OK);  // the message that it could not be saved
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+      .Then("the plan's two dives", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; },
             [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
       .Then("the viewer showing two tables", [] { return AskDocument(kCountTables) == "2"; }, [] {
         views::CViewer& viewer = *Viewer();
@@ -234,7 +226,7 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
       })
       .Then("the preview closed", Drawn([]() -> wxWindow* { return FindShown<wxPreviewFrame>() == nullptr ? Viewer() : nullptr; }),
             [] { Click(IDC_VIEWER_EXIT); })
-      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
+      .Then("the viewer closed", DialogEnded<views::CViewer>, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
 }
 
@@ -277,7 +269,7 @@ TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithout
         SaveScreenshot(*Viewer(), "gas-tables-without-open-circuit.png");
         Click(IDC_VIEWER_EXIT);
       })
-      .Then("the viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
+      .Then("the viewer closed", DialogEnded<views::CViewer>, [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", path.string()}), 0);
   EXPECT_EQ(run.NativeDialogs().size(), 1u);
 }
@@ -294,7 +286,7 @@ int RunViewersInARow() {
 
   ProgramRun run;
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+      .Then("the plan's two dives", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; },
             [] { RunViewCommand(ID_VIEW_DIVE_TABLE); })
       .Then("the viewer of the current dive", [] { return Viewer() != nullptr; }, [&] {
         EXPECT_EQ(AskDocument("document.title"), "Velmar Tessaline");
@@ -303,7 +295,7 @@ int RunViewersInARow() {
         EXPECT_FALSE(pageProcesses.empty());
       })
       .Then("the first viewer drawn", ViewerDrawn(), [] { Click(IDC_VIEWER_EXIT); })
-      .Then("the first viewer closed", [] { return Viewer() == nullptr; },
+      .Then("the first viewer closed", DialogEnded<views::CViewer>,
             [] { RunViewCommand(ID_VIEW_ALL_DIVE_TABLES); })
       .Then("the viewer of both dives", [] { return Viewer() != nullptr; }, [&] {
         EXPECT_EQ(AskDocument(kCountTables), "2");
@@ -320,7 +312,7 @@ int RunViewersInARow() {
         EXPECT_EQ(AskDocument(kCountNotedFooters), "2");
         Click(IDC_VIEWER_EXIT);
       })
-      .Then("the second viewer closed", [] { return Viewer() == nullptr; }, [] { MainWindow()->Close(); });
+      .Then("the second viewer closed", DialogEnded<views::CViewer>, [] { MainWindow()->Close(); });
   const int status = run.Run({"--no-splash", plan.string()});
   return ::testing::Test::HasFailure() ? 1 : status;
 }
@@ -360,11 +352,13 @@ TEST(TableViewer, TheKeyboardStaysWithTheMainWindowAfterViewersOpenedByKeys) {
   };
   // V picks the current dive's tables or, from there, all dives' tables.
   const auto viewerWithTables = [] {
-    const std::string tables = AskDocument(kCountTables);
-    return tables == "1" || tables == "2";
+    return [drawn = ViewerDrawn()] {
+      const std::string tables = AskDocument(kCountTables);
+      return (tables == "1" || tables == "2") && drawn();
+    };
   };
   const auto menuOpenedTimes = [&](int times) {
-    return [&, times] { return menusOpened == times; };
+    return [&, times] { return menusOpened == times && PopupOnScreen(); };
   };
   const auto pickTables = [] {
     PressKey('V');
@@ -373,7 +367,7 @@ TEST(TableViewer, TheKeyboardStaysWithTheMainWindowAfterViewersOpenedByKeys) {
 
   ProgramRun run;
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+      .Then("the plan's two dives", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; },
             [&] {
               MainWindow()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
                 ++menusOpened;
@@ -387,16 +381,16 @@ TEST(TableViewer, TheKeyboardStaysWithTheMainWindowAfterViewersOpenedByKeys) {
         PressKey('V', wxMOD_ALT);
       })
       .Then("the View menu open", menuOpenedTimes(1), pickTables)
-      .Then("the first viewer", viewerWithTables, [] { PressCloseBox(*Viewer()); })
+      .Then("the first viewer", viewerWithTables(), [] { PressCloseBox(*Viewer()); })
       .Then("the first viewer closed, the focus in the depth field", focusBackInField,
             [] { PressKey('V', wxMOD_ALT); })
       .Then("the View menu open again", menuOpenedTimes(2), pickTables)
-      .Then("the second viewer", viewerWithTables, [] { ClickOn(Viewer()->Browser()->Browser()); })
+      .Then("the second viewer", viewerWithTables(), [] { ClickOn(Viewer()->Browser()->Browser()); })
       .Then("the focus in its document", DocumentHasTheFocus, [] { PressCloseBox(*Viewer()); })
       .Then("the second viewer closed, the focus in the depth field", focusBackInField,
             [] { PressKey('V', wxMOD_ALT); })
       .Then("the View menu open a third time", menuOpenedTimes(3), pickTables)
-      .Then("the third viewer", viewerWithTables, [] { Click(IDC_VIEWER_EXIT); })
+      .Then("the third viewer", viewerWithTables(), [] { Click(IDC_VIEWER_EXIT); })
       .Then("the third viewer closed, the focus in the depth field", focusBackInField,
             [] { PressKey('V', wxMOD_ALT); })
       .Then("the View menu open after the viewers", menuOpenedTimes(4), [&] {
@@ -422,7 +416,7 @@ TEST(TableViewer, AClosePressedWhileAViewerWaitsForItsDocumentReachesTheMainWind
   ProgramRun run;
   run.Answer(wxID_NO);  // the changed plan is not saved
   AgreeToTheDisclaimer(run)
-      .Then("the plan's two dives", [] { return MainWindow() != nullptr && MainWindow()->GetTabCount() == 2; },
+      .Then("the plan's two dives", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; },
             [] {
               MainWindow()->PlanGroup().SetModified(true);
               MainWindow()->CallAfter([] {
@@ -430,7 +424,8 @@ TEST(TableViewer, AClosePressedWhileAViewerWaitsForItsDocumentReachesTheMainWind
                 RunCommand(ID_VIEW_DIVE_TABLE);
               });
             })
-      .Then("the viewer with its document", [] { return AskDocument(kCountTables) == "1"; }, [&] {
+      .Then("the viewer with its document, drawn",
+            [drawn = ViewerDrawn()] { return AskDocument(kCountTables) == "1" && drawn(); }, [&] {
         ASSERT_NE(MainWindow(), nullptr) << "the main window closed under the viewer";
         EXPECT_TRUE(run.NativeDialogs().empty()) << "asked over the viewer: " << run.NativeDialogs().front();
         SaveScreenshot(*Viewer(), "viewer-after-close-box.png");

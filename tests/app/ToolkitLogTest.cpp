@@ -31,22 +31,21 @@ TEST(ToolkitLog, AStartWithAPlanTheHelpBookAndATableWindowLogNoCritical) {
   AgreeToTheDisclaimer(run)
       .Then("the plan calculated",
             [] {
-              return MainWindow() != nullptr && MainWindow()->IsShownOnScreen() &&
-                     MainWindow()->PlanGroup().GetDivePlan(0)->GetStepCount() > 0;
+              return MainWindowOnScreen() && MainWindow()->PlanGroup().GetDivePlan(0)->GetStepCount() > 0;
             },
             [] { RunCommand(ID_HELP_CONTENTS); })
-      .Then("the help book", [] { return FindShown<wxHtmlHelpFrame>() != nullptr; },
+      .Then("the help book drawn", Drawn([] { return FindShown<wxHtmlHelpFrame>(); }),
             [] { FindShown<wxHtmlHelpFrame>()->Close(); })
-      .Then("the help closed", [] { return FindShown<wxHtmlHelpFrame>() == nullptr; }, [] {
+      // Closing the help book destroys its frame.
+      .Then("the help closed", [] { return !AnyWindowIs<wxHtmlHelpFrame>(); }, [] {
         wxQueueEvent(MainWindow(), new wxCommandEvent(wxEVT_MENU, framework::ToolkitCommandId(ID_VIEW_DIVE_TABLE)));
       })
-      .Then("the table window",
-            [] {
-              views::CViewer* viewer = FindShown<views::CViewer>();
-              return viewer != nullptr && viewer->IsModal() && viewer->IsShownOnScreen();
+      .Then("the table window drawn, modal",
+            [drawn = Drawn([] { return FindShown<views::CViewer>(); })] {
+              return drawn() && FindShown<views::CViewer>()->IsModal();
             },
             [] { ClickOn(FindShown<views::CViewer>()->FindWindow(IDC_VIEWER_EXIT)); })
-      .Then("the table window closed", [] { return FindShown<views::CViewer>() == nullptr; },
+      .Then("the table window closed", DialogEnded<views::CViewer>,
             [] { MainWindow()->Close(); });
   EXPECT_EQ(run.Run({"--no-splash", path}), 0);
   const std::string log = capture.Finish();

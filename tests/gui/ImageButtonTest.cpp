@@ -114,19 +114,24 @@ TEST(ShadedButton, CarriesItsIconTooltipAndCursor) {
   // Disabled, clicks do nothing.
   window.button->Disable();
   wxUIActionSimulator mouse;
-  mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
+  const wxPoint onButton = window.button->GetScreenRect().GetPosition() + wxPoint(60, 20);
+  mouse.MouseMove(onButton);
+  ASSERT_TRUE(SettleUntil([&] { return wxGetMousePosition() == onButton; }));
   mouse.MouseClick();
-  Settle(100);
+  Settle(100);  // a while for the click: it must not reach the window
   EXPECT_EQ(clicks, 2);
 }
 
 TEST(ShadedButton, ADisabledButtonIsGreyedAndDoesNotLightUp) {
   ButtonWindow window;
   wxUIActionSimulator mouse;
-  mouse.MouseMove(window.other->GetScreenRect().GetPosition() + wxPoint(5, 5));
-  Settle(100);
+  const wxPoint away = window.other->GetScreenRect().GetPosition() + wxPoint(5, 5);
+  mouse.MouseMove(away);
+  ASSERT_TRUE(SettleUntil([&] { return wxGetMousePosition() == away && !window.button->IsHovering(); }));
+  ASSERT_TRUE(SettleUntil(Drawn(*window.button)));
   const wxImage enabled = window.Face();
   window.button->Disable();
+  ASSERT_TRUE(SettleUntil(Drawn(*window.button)));
   const wxImage disabled = window.Face();
   // The caption: black text enabled, grey text disabled (its darkest pixel is far lighter).
   auto darkest = [](const wxImage& image, const wxRect& area) {
@@ -149,9 +154,12 @@ TEST(ShadedButton, ADisabledButtonIsGreyedAndDoesNotLightUp) {
   EXPECT_LT(contrast(disabled), contrast(enabled) / 2);
 
   // The mouse over it changes nothing.
-  mouse.MouseMove(window.button->GetScreenRect().GetPosition() + wxPoint(60, 20));
-  Settle(200);
+  const wxPoint onButton = window.button->GetScreenRect().GetPosition() + wxPoint(60, 20);
+  mouse.MouseMove(onButton);
+  ASSERT_TRUE(SettleUntil([&] { return wxGetMousePosition() == onButton; }));
+  Settle(200);  // the toolkit has the move; the button must not light up
   EXPECT_FALSE(window.button->IsHovering());
+  ASSERT_TRUE(SettleUntil(Drawn(*window.button)));
   wxImage both(240, 40);
   both.Paste(enabled, 0, 0);
   both.Paste(window.Face(), 120, 0);
