@@ -59,7 +59,6 @@ bool CDivePlannerApp::OnInit() {
   agreed_ = true;
   CSplashWnd::SetEnabled(commandLine_.showSplash);
   recentFiles_.ReadList();
-  recentFilesLoaded_ = true;
   const std::string productVersion = ProductVersion();
   log.Log("Program Version %s", CVersionInfo::DottedVersion(productVersion).c_str());
 
@@ -89,7 +88,6 @@ int CDivePlannerApp::OnRun() {
 }
 
 int CDivePlannerApp::OnExit() {
-  if (recentFilesLoaded_) recentFiles_.WriteList();
   userInterface_.reset();
   return wxApp::OnExit();
 }

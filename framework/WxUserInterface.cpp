@@ -1,5 +1,6 @@
 #include "framework/WxUserInterface.h"
 
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 #include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
@@ -23,6 +24,11 @@ class MessageBox : public wxGenericMessageDialog {
     });
   }
 };
+
+// Destroy() has been called on the window, or it is being deleted.
+bool IsGoing(wxWindow* window) {
+  return window != nullptr && (window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window));
+}
 
 }  // namespace
 
@@ -72,6 +78,9 @@ int MessageBoxAnswer(int wxResult, unsigned flags) {
 }
 
 int WxUserInterface::Ask(const std::string& caption, const std::string& text, unsigned flags) {
+  // Once the main window goes the program is ending: a box would have no window to stand over and
+  // would run its own loop inside the window's destruction. The question gets its default answer.
+  if (IsGoing(MainWindow())) return platform::DefaultAnswer(flags);
   MessageBox box(wxGetActiveWindow() != nullptr ? wxGetActiveWindow() : MainWindow(), wxString::FromUTF8(text),
                  wxString::FromUTF8(caption), MessageBoxStyle(flags));
   return MessageBoxAnswer(box.ShowModal(), flags);

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's road to the user, on wxWidgets: message boxes, posts to the main window and the
-// wait cursor. Installs itself for its lifetime.
+// wait cursor. Installs itself for its lifetime. While the main window goes, the program is ending:
+// a question then gets its default answer and no box.
 #include "platform/UserInterface.h"
 
 namespace framework {

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The program on a desktop with a window manager, driven through the X server, with a settings
+# file the user may not write: after a first run has made it, the file is made read-only, the
+# main window is moved and Escape ends the program. Saving the moved placement fails. Either one
+# readable message tells of it while the main window still stands, or none does; the program
+# ends with status 0 and its log holds the failure.
+# Usage: check-settings-failure-at-exit.sh PROGRAM SCREENSHOT
+# SCREENSHOT shows what the message box drew, or the screen where a step timed out. The program runs as
+# the user "nobody" when the test runs as the administrator, whom file modes do not stop.
+set -euo pipefail
+
+readonly kTimeoutSec=60
+# A box drawn with its text, icon and button holds many colours; an undrawn one holds one or two.
+# The box's own contents are read: the window manager may cover a new dialog's client area.
+readonly kReadableColours=8
+
+if [[ ${1:-} == --inside ]]; then
+  shift
+  program=$1 scratch=$2 screenshot=$3
+  user=$scratch/user
+  mkdir -p "$user"
+  as_user=(env HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share"
+    XDG_CACHE_HOME="$user/.cache")
+  if (($(id -u) == 0)); then
+    cp "$XAUTHORITY" "$user/Xauthority"
+    chmod o+x "$scratch"
+    chown -R nobody:nogroup "$user"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_user[@]}" XAUTHORITY="$user/Xauthority")
+  fi
+  # Waits until the command succeeds, or fails the test after the time-out.
+  wait_for() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + kTimeoutSec))
+    until "$@" >/dev/null 2>&1; do
+      if ((SECONDS >= deadline)); then
+        echo "FAILED: no $what within ${kTimeoutSec} s"
+        xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+        exit 1
+      fi
+      sleep 0.2
+    done
+  }
+  active_window_named() { xdotool getactivewindow getwindowname | grep -q -- "$1"; }
+  main_window() { xdotool search --onlyvisible --name 'Velmar Tessaline v' | head -n 1; }
+  position_of() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
+  moved_from() { [[ $(position_of "$1") != "$2" ]]; }
+  ended() { ! kill -0 "$1"; }
+  message_or_end() { active_window_named '^Velmar Tessaline$' || ended "$1"; }
+  readable() { (($(xwd -id "$1" -silent | xwdtopnm 2>/dev/null | ppmhist -noheader | wc -l) >= kReadableColours)); }
+  # Starts the program, agrees to the disclaimer and waits for the main window; sets pid.
+  start() {
+    "${as_user[@]}" "$program" --no-splash >>"$scratch/program.out" 2>&1 &
+    pid=$!
+    wait_for "disclaimer" active_window_named '^Velmar Tessaline$'
+    # A click on I Agree, whose middle lies at (133, 233) of the disclaimer's 358 x 254 units.
+    local disclaimer width height
+    disclaimer=$(xdotool getactivewindow)
+    read -r width height < <(xdotool getwindowgeometry "$disclaimer" | sed -n 's/^ *Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+    xdotool mousemove --window "$disclaimer" $((width * 133 / 358)) $((height * 233 / 254)) click 1
+    wait_for "main window" active_window_named 'Velmar Tessaline v'
+  }
+
+  openbox >/dev/null 2>&1 &
+  trap 'kill "${pid:-}" 2>/dev/null || true' EXIT
+  wait_for "window manager" xprop -root _NET_SUPPORTING_WM_CHECK
+
+  # Two runs make the settings file and let the placements settle.
+  for run in 1 2; do
+    start
+    xdotool key Escape
+    wait_for "end of run $run" ended "$pid"
+  done
+  store=$user/.config/Velmar/registry.reg
+  [[ -f $store ]] || { echo "FAILED: the first runs made no settings file"; exit 1; }
+  chmod 0444 "$store"
+  before=$(sha256sum <"$store")
+
+  start
+  window=$(main_window)
+  place=$(position_of "$window")
+  xdotool windowmove "$window" 240 160
+  wait_for "main window moved" moved_from "$window" "$place"
+  xdotool key Escape
+  wait_for "message or end after Escape" message_or_end "$pid"
+  if ! ended "$pid"; then
+    box=$(xdotool getactivewindow)
+    [[ -n $(main_window) ]] || { echo "FAILED: the message showed after the main window had gone"; exit 1; }
+    wait_for "readable message" readable "$box"
+    xwd -id "$box" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+    echo "one readable message while the main window stands"
+    xdotool key Return
+  fi
+  wait_for "end of the program" ended "$pid"
+  status=0
+  wait "$pid" || status=$?
+  ((status == 0)) || { echo "FAILED: the program ended with status $status"; exit 1; }
+  [[ $(sha256sum <"$store") == "$before" ]] || { echo "FAILED: the read-only settings file was changed"; exit 1; }
+  grep -rq "Unable to write settings file" "$user/.local/share/Velmar" ||
+    { echo "FAILED: the log holds no failed settings write"; exit 1; }
+  echo "the program ended with status 0 and logged the failure"
+  exit 0
+fi
+
+program=$(realpath "$1") screenshot=$(realpath "$2")
+script=$(realpath "$0")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# The window manager's and the tools' own folders.
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
+  XDG_CACHE_HOME=$scratch/.cache
+timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
+  WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
+  "$script" --inside "$program" "$scratch" "$screenshot"
