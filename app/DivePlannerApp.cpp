@@ -11,6 +11,7 @@
 #include "framework/MenuBuilder.h"
 #include "framework/Toolkit.h"
 #include "platform/ResourceModule.h"
+#include "platform/UserFolders.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
@@ -136,6 +137,7 @@ int RunVelmarTessaline(int argc, char** argv) {
       return kUsageExitStatus;
     case CommandLine::Action::Run: break;
   }
+  platform::AnchorUserFolders();  // before the toolkit and the browser engine read them
   wxApp::SetInstance(new CDivePlannerApp(std::move(line)));
   return wxEntry(argc, argv);
 }

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/support/TempFolders.h"
 
@@ -52,4 +54,67 @@ TEST(UserFolders, ARelativeOrEmptyHomeIsTakenFromThePasswordDatabase) {
   } else {
     ::unsetenv("HOME");
   }
+}
+
+namespace {
+
+// Puts the variables back as they were when the object goes.
+class KeptVariables {
+ public:
+  explicit KeptVariables(std::vector<std::string> names) : names_(std::move(names)) {
+    for (const std::string& name : names_) {
+      const char* value = std::getenv(name.c_str());
+      values_.emplace_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  ~KeptVariables() {
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+      if (values_[i]) {
+        ::setenv(names_[i].c_str(), values_[i]->c_str(), 1);
+      } else {
+        ::unsetenv(names_[i].c_str());
+      }
+    }
+  }
+
+ private:
+  std::vector<std::string> names_;
+  std::vector<std::optional<std::string>> values_;
+};
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "(unset)";
+}
+
+}  // namespace
+
+// The toolkit and the browser engine read these variables themselves: a relative one would make
+// them write below the folder the program was started in.
+TEST(UserFolders, RelativeOrEmptyFolderVariablesAreReplacedByTheFoldersTaken) {
+  KeptVariables kept({"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"});
+  const passwd* entry = ::getpwuid(::getuid());
+  ASSERT_NE(entry, nullptr);
+  const std::string databaseHome = entry->pw_dir;
+  for (const char* home : {"rel", "", "./x/../y"}) {
+    ::setenv("HOME", home, 1);
+    ::setenv("XDG_CONFIG_HOME", "/abs/config", 1);
+    ::unsetenv("XDG_DATA_HOME");
+    ::setenv("XDG_CACHE_HOME", "cache", 1);
+    platform::AnchorUserFolders();
+    EXPECT_EQ(Variable("HOME"), databaseHome) << '"' << home << '"';
+    EXPECT_EQ(Variable("XDG_CONFIG_HOME"), "/abs/config") << '"' << home << '"';
+    EXPECT_EQ(Variable("XDG_DATA_HOME"), "(unset)") << '"' << home << '"';
+    EXPECT_EQ(Variable("XDG_CACHE_HOME"), databaseHome + "/.cache") << '"' << home << '"';
+  }
+  // Below an absolute home, a relative or empty XDG variable names the usual folder there.
+  ::setenv("HOME", "/home/diver", 1);
+  ::setenv("XDG_CONFIG_HOME", "", 1);
+  ::setenv("XDG_DATA_HOME", "./data", 1);
+  ::unsetenv("XDG_CACHE_HOME");
+  platform::AnchorUserFolders();
+  EXPECT_EQ(Variable("HOME"), "/home/diver");
+  EXPECT_EQ(Variable("XDG_CONFIG_HOME"), "/home/diver/.config");
+  EXPECT_EQ(Variable("XDG_DATA_HOME"), "/home/diver/.local/share");
+  EXPECT_EQ(Variable("XDG_CACHE_HOME"), "(unset)");
 }
