@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <memory>
+#include <sstream>
+#include <thread>
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -241,4 +246,37 @@ std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFol
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::set<pid_t> EngineProcesses(const std::string& namePrefix) {
+  std::set<pid_t> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+    std::ifstream file(entry.path() / "stat");
+    std::string stat;
+    if (!std::getline(file, stat)) continue;
+    // "pid (name) state parent ..."
+    const std::size_t open = stat.find('(');
+    const std::size_t close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) continue;
+    std::istringstream rest(stat.substr(close + 1));
+    char state = 0;
+    pid_t parent = 0;
+    if (rest >> state >> parent && state != 'Z' && parent == getpid() &&
+        stat.compare(open + 1, namePrefix.size(), namePrefix) == 0) {
+      found.insert(std::stoi(stat));
+    }
+  }
+  return found;
+}
+
+bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
+  const auto giveUp = std::chrono::steady_clock::now() + time;
+  for (;;) {
+    while (waitpid(-1, nullptr, WNOHANG) > 0) {
+    }
+    if (EngineProcesses("WebKit").empty()) return true;
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
 }

@@ -9,10 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
-#include <thread>
 
 #include <wx/prntbase.h>
 #include <wx/textctrl.h>
@@ -78,43 +75,7 @@ void WriteTwoDivePlan(const std::string& path) {
 
 void Click(int id) { ClickOn(Viewer()->FindWindow(id)); }
 
-// The processes of the browser engine whose names begin so, children of this process and
-// running. The names are cut to 15 characters.
-std::set<pid_t> EngineProcesses(const std::string& namePrefix) {
-  std::set<pid_t> found;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-    std::ifstream file(entry.path() / "stat");
-    std::string stat;
-    if (!std::getline(file, stat)) continue;
-    // "pid (name) state parent ..."
-    const std::size_t open = stat.find('(');
-    const std::size_t close = stat.rfind(')');
-    if (open == std::string::npos || close == std::string::npos) continue;
-    std::istringstream rest(stat.substr(close + 1));
-    char state = 0;
-    pid_t parent = 0;
-    if (rest >> state >> parent && state != 'Z' && parent == getpid() &&
-        stat.compare(open + 1, namePrefix.size(), namePrefix) == 0) {
-      found.insert(std::stoi(stat));
-    }
-  }
-  return found;
-}
-
 std::set<pid_t> PageProcesses() { return EngineProcesses("WebKitWebProces"); }
-
-// Whether every process of the engine that this process took over ends within the time.
-bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
-  const auto giveUp = std::chrono::steady_clock::now() + time;
-  for (;;) {
-    while (waitpid(-1, nullptr, WNOHANG) > 0) {
-    }
-    if (EngineProcesses("WebKit").empty()) return true;
-    if (std::chrono::steady_clock::now() > giveUp) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-}
 
 // The menu command, as the View menu sends it.
 void RunViewCommand(int command) {

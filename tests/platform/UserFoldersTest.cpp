@@ -6,10 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
-#include <vector>
 
+#include "tests/support/KeptVariables.h"
 #include "tests/support/TempFolders.h"
 
 TEST(UserFolders, HonourTheXdgVariables) {
@@ -57,30 +56,6 @@ TEST(UserFolders, ARelativeOrEmptyHomeIsTakenFromThePasswordDatabase) {
 }
 
 namespace {
-
-// Puts the variables back as they were when the object goes.
-class KeptVariables {
- public:
-  explicit KeptVariables(std::vector<std::string> names) : names_(std::move(names)) {
-    for (const std::string& name : names_) {
-      const char* value = std::getenv(name.c_str());
-      values_.emplace_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
-    }
-  }
-  ~KeptVariables() {
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-      if (values_[i]) {
-        ::setenv(names_[i].c_str(), values_[i]->c_str(), 1);
-      } else {
-        ::unsetenv(names_[i].c_str());
-      }
-    }
-  }
-
- private:
-  std::vector<std::string> names_;
-  std::vector<std::optional<std::string>> values_;
-};
 
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);
