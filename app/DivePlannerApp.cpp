@@ -65,6 +65,7 @@ bool CDivePlannerApp::OnInit() {
 
   auto* window = new CDivePlannerDlg(productVersion, recentFiles_);
   mainWindow_ = window;
+  userInterface_->FollowMainWindow(*window);
   window->SetAutoOpen(commandLine_.planFile);
   window->OnInitDialog();
   if (window->GetHandle() == nullptr) {

@@ -26,9 +26,7 @@ class MessageBox : public wxGenericMessageDialog {
 };
 
 // Destroy() has been called on the window, or it is being deleted.
-bool IsGoing(wxWindow* window) {
-  return window != nullptr && (window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window));
-}
+bool IsGoing(wxWindow& window) { return window.IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(&window); }
 
 }  // namespace
 
@@ -37,6 +35,11 @@ WxUserInterface::WxUserInterface() { platform::InstallUserInterface(this); }
 WxUserInterface::~WxUserInterface() {
   while (waitDepth_ > 0) EndWaitCursor();
   platform::InstallUserInterface(nullptr);
+}
+
+void WxUserInterface::FollowMainWindow(wxWindow& window) {
+  followsMainWindow_ = true;
+  mainWindow_ = &window;
 }
 
 long MessageBoxStyle(unsigned flags) {
@@ -78,9 +81,7 @@ int MessageBoxAnswer(int wxResult, unsigned flags) {
 }
 
 int WxUserInterface::Ask(const std::string& caption, const std::string& text, unsigned flags) {
-  // Once the main window goes the program is ending: a box would have no window to stand over and
-  // would run its own loop inside the window's destruction. The question gets its default answer.
-  if (IsGoing(MainWindow())) return platform::DefaultAnswer(flags);
+  if (followsMainWindow_ && (!mainWindow_ || IsGoing(*mainWindow_))) return platform::DefaultAnswer(flags);
   MessageBox box(wxGetActiveWindow() != nullptr ? wxGetActiveWindow() : MainWindow(), wxString::FromUTF8(text),
                  wxString::FromUTF8(caption), MessageBoxStyle(flags));
   return MessageBoxAnswer(box.ShowModal(), flags);

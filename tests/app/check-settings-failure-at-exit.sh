@@ -11,7 +11,8 @@ set -euo pipefail
 
 readonly kTimeoutSec=60
 # A box drawn with its text, icon and button holds many colours; an undrawn one holds one or two.
-# The box's own contents are read: the window manager may cover a new dialog's client area.
+# The box's own contents are read: on this desktop the screen shows the client area of every modal
+# dialog over the main window black, the About box's too, whatever the dialog drew.
 readonly kReadableColours=8
 
 if [[ ${1:-} == --inside ]]; then
