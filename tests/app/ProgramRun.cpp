@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -270,6 +272,9 @@ std::set<pid_t> EngineProcesses(const std::string& namePrefix) {
   return found;
 }
 
+namespace {
+
+// Whether every process of the engine that this process took over ends within the time.
 bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
   const auto giveUp = std::chrono::steady_clock::now() + time;
   for (;;) {
@@ -279,4 +284,22 @@ bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
     if (std::chrono::steady_clock::now() > giveUp) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
+}
+
+}  // namespace
+
+void RunInAProcessOfItsOwn(const std::function<int()>& program) {
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const int status = program();
+    std::fflush(stdout);
+    _exit(status);
+  }
+  int status = -1;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
 }

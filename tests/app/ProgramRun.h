@@ -158,8 +158,10 @@ void SaveScreenshot(wxWindow& window, const std::string& name);
 // The processes of the browser engine whose names begin so, children of this process and
 // running. The names are cut to 15 characters.
 std::set<pid_t> EngineProcesses(const std::string& namePrefix);
-// Whether every process of the engine that this process took over ends within the time.
-bool EngineProcessesEndWithin(std::chrono::milliseconds time);
+// Runs program, which runs the program and gives its exit status, in a process of its own, so
+// that it ends as on the desktop; what it leaves running is handed to this process. Expects the
+// exit status 0 and the browser engine's processes ended soon after.
+void RunInAProcessOfItsOwn(const std::function<int()>& program);
 
 std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFolder);
 bool Contains(const std::vector<std::string>& lines, const std::string& line);

@@ -3,12 +3,7 @@
 // process, not the toolkit and not the browser engine, writes below the folder it started in;
 // what they keep goes below the home taken instead.
 #include <gtest/gtest.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -89,19 +84,7 @@ TEST_P(StartFolder, NothingIsWrittenBelowTheFolderTheProgramStartedIn) {
   const std::filesystem::path startFolder = folders.Root() / "start";
   std::filesystem::create_directories(home);
   std::filesystem::create_directories(startFolder);
-  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-  const pid_t program = fork();
-  ASSERT_GE(program, 0);
-  if (program == 0) {
-    const int status = RunFromFolder(GetParam(), startFolder, home);
-    std::fflush(stdout);
-    _exit(status);
-  }
-  int status = -1;
-  ASSERT_EQ(waitpid(program, &status, 0), program);
-  EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
+  RunInAProcessOfItsOwn([&] { return RunFromFolder(GetParam(), startFolder, home); });
 
   EXPECT_EQ(EntriesOf(startFolder), "");
   // The settings, the log and the browser engine's cache went below the home taken.

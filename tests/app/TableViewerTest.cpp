@@ -2,9 +2,6 @@
 // and kept open by Enter; each viewer has its own document from the first moment it is shown,
 // and the browser engine ends with the program.
 #include <gtest/gtest.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -278,22 +275,9 @@ int RunViewersInARow() {
   return ::testing::Test::HasFailure() ? 1 : status;
 }
 
-// The program runs in a process of its own, so that it ends as on the desktop; what it leaves
-// running is handed to this process.
+// The program runs in a process of its own, so that the engine's end with it is seen.
 TEST(TableViewer, EachViewerShowsItsOwnDocumentAtOnceAndTheEngineEndsWithTheProgram) {
-  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-  const pid_t program = fork();
-  ASSERT_GE(program, 0);
-  if (program == 0) {
-    const int status = RunViewersInARow();
-    std::fflush(stdout);
-    _exit(status);
-  }
-  int status = -1;
-  ASSERT_EQ(waitpid(program, &status, 0), program);
-  EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
+  RunInAProcessOfItsOwn(RunViewersInARow);
 }
 
 // Three viewers opened with Alt+V, V, Return. The first is closed as Alt+F4 closes it (the

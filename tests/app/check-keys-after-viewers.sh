@@ -12,22 +12,8 @@ readonly kTimeoutSec=60
 if [[ ${1:-} == --inside ]]; then
   shift
   program=$1 plan=$2 log=$3 screenshot=$4
-  # Waits until the command succeeds, or fails the test after the time-out.
-  wait_for() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + kTimeoutSec))
-    until "$@" >/dev/null 2>&1; do
-      if ((SECONDS >= deadline)); then
-        echo "FAILED: no $what within ${kTimeoutSec} s"
-        xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
-        exit 1
-      fi
-      sleep 0.2
-    done
-  }
+  source "$(dirname "$(realpath "$0")")/desktop-steps.sh"
   no_window_named() { ! xdotool search --onlyvisible --name "$1"; }
-  active_window_named() { xdotool getactivewindow getwindowname | grep -q -- "$1"; }
   # A menu is open: one of the toolkit's pop-up menu windows is on the screen.
   menu_open() {
     local window
@@ -75,7 +61,7 @@ if [[ ${1:-} == --inside ]]; then
   view_command "after three viewers" d
   wait_for "Details window opened by keys" active_window_named '^Details$'
   echo "the View menu still opens by keys"
-  xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+  save_screen "$screenshot"
   exit 0
 fi
 

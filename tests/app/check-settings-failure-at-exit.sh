@@ -28,21 +28,7 @@ if [[ ${1:-} == --inside ]]; then
     chown -R nobody:nogroup "$user"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_user[@]}" XAUTHORITY="$user/Xauthority")
   fi
-  # Waits until the command succeeds, or fails the test after the time-out.
-  wait_for() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + kTimeoutSec))
-    until "$@" >/dev/null 2>&1; do
-      if ((SECONDS >= deadline)); then
-        echo "FAILED: no $what within ${kTimeoutSec} s"
-        xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
-        exit 1
-      fi
-      sleep 0.2
-    done
-  }
-  active_window_named() { xdotool getactivewindow getwindowname | grep -q -- "$1"; }
+  source "$(dirname "$(realpath "$0")")/desktop-steps.sh"
   main_window() { xdotool search --onlyvisible --name 'Velmar Tessaline v' | head -n 1; }
   position_of() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
   moved_from() { [[ $(position_of "$1") != "$2" ]]; }
