@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The program on a desktop with a window manager, driven through the X server, with a settings
-# file the user may not write: after a first run has made it, the file is made read-only, the
-# main window is moved and Escape ends the program. Saving the moved placement fails. Either one
-# readable message tells of it while the main window still stands, or none does; the program
-# ends with status 0 and its log holds the failure.
+# file the user may not write: after first runs have made it, the file is made read-only and
+# Escape ends the program, once after the main window was moved (saving its placement fails) and
+# once with a recent-file list that has to be written again (saving the list fails). Each time
+# either one readable message tells of it while the main window still stands, or none does; the
+# program ends with status 0 and its log holds the failure.
 # Usage: check-settings-failure-at-exit.sh PROGRAM SCREENSHOT
 # SCREENSHOT shows what the message box drew, or the screen where a step timed out. The program runs as
 # the user "nobody" when the test runs as the administrator, whom file modes do not stop.
@@ -60,32 +61,50 @@ if [[ ${1:-} == --inside ]]; then
   done
   store=$user/.config/Velmar/registry.reg
   [[ -f $store ]] || { echo "FAILED: the first runs made no settings file"; exit 1; }
-  chmod 0444 "$store"
-  before=$(sha256sum <"$store")
+  failures() { cat "$user/.local/share/Velmar/Velmar Tessaline/"*.log | grep -c "Unable to write settings file"; }
 
-  start
-  window=$(main_window)
-  place=$(position_of "$window")
-  xdotool windowmove "$window" 240 160
-  wait_for "main window moved" moved_from "$window" "$place"
-  xdotool key Escape
-  wait_for "message or end after Escape" message_or_end "$pid"
-  if ! ended "$pid"; then
-    box=$(xdotool getactivewindow)
-    [[ -n $(main_window) ]] || { echo "FAILED: the message showed after the main window had gone"; exit 1; }
-    wait_for "readable message" readable "$box"
-    xwd -id "$box" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
-    echo "one readable message while the main window stands"
-    xdotool key Return
-  fi
-  wait_for "end of the program" ended "$pid"
-  status=0
-  wait "$pid" || status=$?
-  ((status == 0)) || { echo "FAILED: the program ended with status $status"; exit 1; }
-  [[ $(sha256sum <"$store") == "$before" ]] || { echo "FAILED: the read-only settings file was changed"; exit 1; }
-  grep -rq "Unable to write settings file" "$user/.local/share/Velmar" ||
-    { echo "FAILED: the log holds no failed settings write"; exit 1; }
-  echo "the program ended with status 0 and logged the failure"
+  # Runs the program with the settings file read-only and ends it with Escape after the step
+  # given; the saving at the end fails.
+  end_with_read_only_store() {
+    local case=$1 step=$2
+    chmod 0444 "$store"
+    local before logged
+    before=$(sha256sum <"$store")
+    logged=$(failures || true)
+    start
+    "$step"
+    xdotool key Escape
+    wait_for "message or end after Escape ($case)" message_or_end "$pid"
+    if ! ended "$pid"; then
+      local box
+      box=$(xdotool getactivewindow)
+      [[ -n $(main_window) ]] || { echo "FAILED: the message showed after the main window had gone ($case)"; exit 1; }
+      wait_for "readable message ($case)" readable "$box"
+      xwd -id "$box" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+      echo "one readable message while the main window stands ($case)"
+      xdotool key Return
+    fi
+    wait_for "end of the program ($case)" ended "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    ((status == 0)) || { echo "FAILED: the program ended with status $status ($case)"; exit 1; }
+    [[ $(sha256sum <"$store") == "$before" ]] || { echo "FAILED: the read-only settings file was changed ($case)"; exit 1; }
+    (($(failures) > logged)) || { echo "FAILED: the log holds no failed settings write ($case)"; exit 1; }
+    echo "the program ended with status 0 and logged the failure ($case)"
+    chmod 0644 "$store"
+  }
+  move_main_window() {
+    local window place
+    window=$(main_window)
+    place=$(position_of "$window")
+    xdotool windowmove "$window" 240 160
+    wait_for "main window moved" moved_from "$window" "$place"
+  }
+  end_with_read_only_store "the moved main window" move_main_window
+  # A list with a gap is written again closed up as the program ends: the write fails.
+  printf '[HKEY_CURRENT_USER\\Software\\Velmar\\VelmarTessaline\\Recent File List]\n"File2"="%s"\n' \
+    "$user/Dive.ccp" >>"$store"
+  end_with_read_only_store "the recent-file list" true
   exit 0
 fi
 
