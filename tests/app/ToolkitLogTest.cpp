@@ -128,6 +128,7 @@ TEST(ToolkitLog, NewAndOpenedPlansAReviewedLogAndTheBailoutTabsLogNoWarning) {
             },
             [] { ClickOn(FirstPage().FindWindow(IDC_POINT_ADD)); })
       .Then("its bailout tabs drawn", FirstPageDrawn(2, true), [] {
+        SaveScreenshot(*MainWindow(), "first-closed-circuit-point");
         Mark("File > Open");
         RunCommand(ID_FILE_OPEN);
       })
