@@ -103,4 +103,14 @@ wxWindow* LeaveFocusedControl(wxTopLevelWindow& window) {
   return focus;
 }
 
+void DrawNow(wxWindow& window) {
+#ifdef __WXGTK__
+  if (auto* widget = static_cast<GtkWidget*>(window.GetHandle())) {
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    if (GTK_IS_WINDOW(top) && gtk_widget_get_visible(top)) gtk_container_check_resize(GTK_CONTAINER(top));
+  }
+#endif
+  window.Update();
+}
+
 }  // namespace framework

@@ -39,4 +39,9 @@ void ReleaseKeyboardFocus(wxWindow& window);
 // no control of the window had the focus.
 wxWindow* LeaveFocusedControl(wxTopLevelWindow& window);
 
+// Draws what is invalid in the window at once, as wxWindow::Update does, after the toolkit has
+// placed what was added to or resized in its top-level window since its last frame: drawn
+// before that, a page just added or a tab just inserted has no size yet.
+void DrawNow(wxWindow& window);
+
 }  // namespace framework
