@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "engine/NumberText.h"
 #include "engine/support/DebugLog.h"
 #include "engine/support/MemStdioFile.h"
 #include "engine/support/Rounding.h"
+#include "platform/UserInterface.h"
 #include "platform/WholeFiles.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -47,6 +49,15 @@ bool IsValidUtf8(std::string_view text) {
     i += length;
   }
   return true;
+}
+
+// What the user is told when a save of the file failed: that it is read-only, or else where it
+// could not be written and why.
+std::string SaveFailureMessage(const std::string& path, const platform::ReplaceFailure& failure) {
+  if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
+  return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE) + "\n\n" +
+         FormatC(ResourceFormat(IDS_MSG_CANNOT_WRITE_IN_FOLDER).c_str(), path.c_str(), failure.folder.c_str(),
+                 std::strerror(failure.code));
 }
 
 }  // namespace
@@ -137,13 +148,12 @@ std::string CTextRecordWriter::GetFileText() const {
   return file;
 }
 
-bool CTextRecordWriter::Save(const std::string& path, std::string& error) const {
-  return platform::ReplaceFileContents(path, GetFileText(), 0666, &error);
-}
-
-std::string SaveFailureMessage(const std::string& path) {
-  if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
-  return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE);
+bool CTextRecordWriter::Save(const std::string& path, std::string_view description) const {
+  platform::ReplaceFailure failure;
+  if (platform::ReplaceFileContents(path, GetFileText(), 0666, failure)) return true;
+  TheDebugLog().LogText("Unable to write " + std::string(description) + " " + path + " - " + failure.detail);
+  platform::AskUser(SaveFailureMessage(path, failure), platform::mb::kOk | platform::mb::kIconExclamation);
+  return false;
 }
 
 RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, std::vector<std::string>& lines,

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <tuple>
+#include <utility>
 
 #include "engine/SettingRanges.h"
 #include "engine/TextRecordFile.h"
@@ -20,7 +22,6 @@ const PostedMessage kPlanLoaded{WMU_PLAN_LOADED, 0, 0};
 const std::string kInvalidPlanFile = "Invalid Dive Plan file";
 const std::string kInvalidDiveFile = "Invalid Dive file";
 const std::string kCannotOpen = "Unable to open data file.";
-const std::string kCannotWrite = "Unable to open data file for writing.";
 
 using PointValues = std::tuple<int, double, bool, double, double, double, bool, bool, int, int>;
 
@@ -401,12 +402,15 @@ TEST_F(PlanFilesTest, AnUnwritableTargetKeepsTheOldFile) {
   const std::string path = Write("plan.ccp", "Dive Plan\r\n001~1\r\n");
   plan.RenameDive(0, "Changed");
   ASSERT_TRUE(plan.m_modified);
-  for (FileFault fault : {FileFault::kCreate, FileFault::kWrite, FileFault::kClose, FileFault::kRename}) {
+  const std::pair<FileFault, int> faults[] = {
+      {FileFault::kCreate, EACCES}, {FileFault::kWrite, ENOSPC}, {FileFault::kClose, EIO}, {FileFault::kRename, EACCES}};
+  for (const auto& [fault, code] : faults) {
     userInterface.questions.clear();
     ScopedFileFault unwritable(fault, folders.Root());
     EXPECT_FALSE(plan.SavePlanGroup(path));
     EXPECT_FALSE(plan.ExportDive(path, 0));
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{kCannotWrite, kCannotWrite}));
+    const std::string told = CannotWriteMessage(path, folders.Root(), code);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{told, told}));
   }
   EXPECT_EQ(ReadFileText(path), "Dive Plan\r\n001~1\r\n");
   EXPECT_TRUE(plan.m_modified);
