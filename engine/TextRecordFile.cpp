@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 #include "engine/NumberText.h"
 #include "engine/support/DebugLog.h"
@@ -51,12 +52,28 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-// What the user is told when a save of the file failed: that it is read-only, or else where it
-// could not be written and why.
+// A file name as a message shows it: a name too long for a line keeps its beginning and its end
+// (with the extension), joined by an ellipsis, and never half a UTF-8 character.
+std::string NameAsShown(const std::string& name) {
+  constexpr std::size_t kHeadBytes = 40;
+  constexpr std::size_t kTailBytes = 20;
+  constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+  if (name.size() <= kHeadBytes + kEllipsis.size() + kTailBytes) return name;
+  auto continues = [&](std::size_t at) { return (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80; };
+  std::size_t head = kHeadBytes;
+  while (head > 0 && continues(head)) --head;
+  std::size_t tail = name.size() - kTailBytes;
+  while (tail < name.size() && continues(tail)) ++tail;
+  return name.substr(0, head) + std::string(kEllipsis) + name.substr(tail);
+}
+
+// What the user is told when a save of the file failed: that it is read-only, or else the file,
+// the folder it could not be written in and why.
 std::string SaveFailureMessage(const std::string& path, const platform::ReplaceFailure& failure) {
   if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
+  const std::string name = NameAsShown(std::filesystem::path(path).filename().string());
   return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE) + "\n\n" +
-         FormatC(ResourceFormat(IDS_MSG_CANNOT_WRITE_IN_FOLDER).c_str(), path.c_str(), failure.folder.c_str(),
+         FormatC(ResourceFormat(IDS_MSG_CANNOT_WRITE_IN_FOLDER).c_str(), name.c_str(), failure.folder.c_str(),
                  std::strerror(failure.code));
 }
 

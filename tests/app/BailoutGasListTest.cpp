@@ -176,7 +176,7 @@ TEST_F(GasMixListFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
     ScopedFileFault failing(fault, folders.Root());
     EXPECT_FALSE(SaveGasMixList(Path(), list));
     EXPECT_GE(failing.Hits(), 1);
-    expected.push_back(CannotWriteMessage(Path(), folders.Root(), code));
+    expected.push_back(CannotWriteMessage(std::filesystem::path(Path()).filename().string(), folders.Root(), code));
   }
   EXPECT_EQ(Told(), expected);
   EXPECT_EQ(ReadFileText(Path()), "Gas Mix List\r\n060~32/0\r\n");

@@ -70,8 +70,8 @@ ScopedFileFault::~ScopedFileFault() { State().armed = false; }
 
 int ScopedFileFault::Hits() const { return State().hits; }
 
-std::string CannotWriteMessage(const std::string& path, const std::filesystem::path& folder, int code) {
-  return "Unable to open data file for writing.\n\n" + path + " could not be written in the folder " + folder.string() +
+std::string CannotWriteMessage(const std::string& name, const std::filesystem::path& folder, int code) {
+  return "Unable to open data file for writing.\n\n" + name + " could not be written in the folder " + folder.string() +
          ":\n" + std::strerror(code) + ".";
 }
 

@@ -30,6 +30,6 @@ class ScopedFileFault {
   int Hits() const;
 };
 
-// What the user is told when a save of path into folder failed with the system's error code (its
-// reason is given in the user's language).
-std::string CannotWriteMessage(const std::string& path, const std::filesystem::path& folder, int code);
+// What the user is told when a save of the file shown as name failed in folder with the
+// system's error code (its reason is given in the user's language).
+std::string CannotWriteMessage(const std::string& name, const std::filesystem::path& folder, int code);

@@ -171,7 +171,7 @@ TEST_F(TableGenerationFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
     ScopedFileFault failing(fault, folders.Root());
     EXPECT_FALSE(WriteTableGenerationFile(path, page));
     EXPECT_GE(failing.Hits(), 1);
-    expected.push_back(CannotWriteMessage(path, folders.Root(), code));
+    expected.push_back(CannotWriteMessage(std::filesystem::path(path).filename().string(), folders.Root(), code));
   }
   EXPECT_EQ(Told(), expected);
   EXPECT_EQ(userInterface.questions[0].flags, platform::mb::kOk | platform::mb::kIconExclamation);
