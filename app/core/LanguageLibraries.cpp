@@ -103,8 +103,7 @@ std::vector<std::filesystem::path> LanguageLibraryCandidates(const std::filesyst
   }
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    std::error_code unreadable;  // a dangling link or a loop of links: no library, and the listing goes on
-    if (it->is_regular_file(unreadable) && HasLibraryName(it->path())) files.push_back(it->path());
+    if (it->is_regular_file(error) && HasLibraryName(it->path())) files.push_back(it->path());
   }
   std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.native() < b.native(); });
   return files;
