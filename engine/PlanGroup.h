@@ -139,8 +139,9 @@ class CPlanGroup : public CDiveGroupSettings {
   // Recalc on, each change calculates the dive), then WMU_PLAN_LOADED (0) and no unsaved
   // changes. A file that cannot be read, is no plan file or holds more than 30 dives leaves the
   // group with one new dive and no path. A file that shows it was cut short (no line end after
-  // its last line, or a dive lacking a record every saved dive has) is loaded as far as it goes
-  // and the user is told, with the number of dives read.
+  // its last line, or a last dive that holds the first records of a saved dive and none after
+  // them) is loaded as far as it goes and the user is told, with the number of dives read. A
+  // dive's missing records otherwise keep the settings of a new dive.
   bool LoadPlanGroup(const std::string& path);
   // Writes one dive as a dive file; false for an index without a dive.
   bool ExportDive(const std::string& path, int index) const;

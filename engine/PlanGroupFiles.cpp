@@ -5,7 +5,7 @@
 // record by record through the same setters an edit uses, with m_loadInProgress set so that the
 // load itself is not recorded as a change.
 #include <algorithm>
-#include <set>
+#include <vector>
 
 #include "engine/NumberText.h"
 #include "engine/PlanGroup.h"
@@ -39,31 +39,25 @@ int CountDives(const std::vector<std::string>& lines) {
   return static_cast<int>(std::count(lines.begin(), lines.end(), kDiveKind));
 }
 
-// Whether a plan file ends as the program writes one: a dive section that lacks a record every
-// saved dive has was cut short, and so was a file whose last line has no line end.
+// Whether a plan file ends as a cut leaves one. A cut takes away the end of a file, never its
+// middle: the last line lost its line end, or the last dive holds the first records of a saved
+// dive and none after them. Every dive before the last is whole, whatever records it holds.
 class CutShortCheck {
  public:
   void StartDive() {
-    EndDive();
     inDive_ = true;
+    lastDiveKeys_.clear();
   }
   void Record(int key) {
-    if (inDive_) keys_.insert(key);
+    if (inDive_) lastDiveKeys_.push_back(key);
   }
-  bool CutShort(bool lastLineEnded) {
-    EndDive();
-    return !lastLineEnded || diveCutShort_;
+  bool CutShort(bool lastLineEnded) const {
+    return !lastLineEnded || (inDive_ && CDivePlan::IsCutOffDive(lastDiveKeys_));
   }
 
  private:
-  void EndDive() {
-    if (inDive_ && !CDivePlan::HasEveryDiveRecord(keys_)) diveCutShort_ = true;
-    keys_.clear();
-    inDive_ = false;
-  }
-  std::set<int> keys_;
+  std::vector<int> lastDiveKeys_;
   bool inDive_ = false;
-  bool diveCutShort_ = false;
 };
 
 }  // namespace

@@ -662,3 +662,57 @@ TEST_F(PlanFilesTest, APlanCutAtAnyByteOpensWithWhatItHoldsAndSaysWhenItWasCutSh
   ASSERT_TRUE(plan.LoadPlanGroup(whole));
   EXPECT_TRUE(userInterface.questions.empty());
 }
+
+TEST_F(PlanFilesTest, AHandWrittenPlanWithSomeRecordsInAnyDiveIsWholeAndKeepsTheDefaultsOfTheRest) {
+  // The first dive holds only a name, the second a later record and a point without the records
+  // a save writes before them.
+  const std::string firstDives =
+      "Dive Plan\n001~1\nDive\n020~Only a name\nDive\n023~70.00\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n";
+  struct Case {
+    const char* lastDive;
+    bool cutShort;
+  };
+  const Case cases[] = {
+      {"Dive\n020~Third\n023~70.00\n", false},  // record 023 without 021 and 022
+      {"Dive\n021~1013.00\n020~Third\n", false},  // not in the order a save writes
+      {"Dive\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n", false},
+      {"Dive\n020~Third\n021~1013.00\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n", false},
+      {"Dive\n020~Third\n021~1013.00\n099~1\n", false},  // a key no save writes
+      {"Dive\n020~Third\n020~Third\n", false},
+      // What cuts of a saved dive leave: after its record 021, after its "Dive" line, and inside
+      // a record.
+      {"Dive\n020~Third\n021~1013.00\n", true},
+      {"Dive\n", true},
+      {"Dive\n020~Third\n023~70.00", true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.lastDive);
+    userInterface.questions.clear();
+    const std::string path = Write("hand.ccp", firstDives + test.lastDive);
+    ASSERT_TRUE(plan.LoadPlanGroup(path));
+    if (test.cutShort) {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{path + " seems to be cut short: it does not end as a saved "
+                                                                "plan ends.\n\n3 dives have been read."});
+    } else {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
+    }
+    ASSERT_EQ(plan.GetDiveCount(), 3);
+    EXPECT_EQ(plan.GetSurfaceIntervalMethod(), 1);
+    EXPECT_EQ(plan.GetDiveName(0), "Only a name");
+    EXPECT_EQ(plan.GetDiveName(1), "");
+    // What the files leave out keeps the settings a new dive has.
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(Dive(i).GetGfLow(), 20) << i;
+      EXPECT_EQ(Dive(i).GetBailoutGfHigh(), 100) << i;
+    }
+    EXPECT_EQ(Dive(0).GetGfHigh(), 80);
+    EXPECT_EQ(Dive(1).GetGfHigh(), 70);
+    EXPECT_EQ(Dive(1).GetUserPlanPointCount(), 1);
+    EXPECT_FALSE(plan.m_modified);
+  }
+  // One whole dive of a single record.
+  userInterface.questions.clear();
+  ASSERT_TRUE(plan.LoadPlanGroup(Write("one.ccp", "Dive Plan\nDive\n022~40.00\n")));
+  EXPECT_TRUE(userInterface.questions.empty());
+  EXPECT_EQ(Dive(0).GetGfLow(), 40);
+}
