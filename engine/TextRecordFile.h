@@ -55,9 +55,9 @@ class CTextRecordWriter {
   std::string& Records() { return text_; }
   // The file as it is saved: every line ending in CRLF.
   std::string GetFileText() const;
-  // Replaces the file atomically. When it could not be written (the old file is then
-  // untouched), logs why, naming the file by its description ("data file" ...), tells the user
-  // and returns false.
+  // Replaces the file atomically. When it could not be written (the old file is then untouched)
+  // or its folder could not be flushed to the disk afterwards, logs why, naming the file by its
+  // description ("data file" ...), tells the user and returns false.
   bool Save(const std::string& path, std::string_view description) const;
 
  private:
