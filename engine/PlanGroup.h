@@ -25,7 +25,6 @@
 #include "engine/support/DebugLog.h"
 
 class CTextRecord;
-class CTextRecordWriter;
 
 class CPlanGroup : public CDiveGroupSettings {
  public:
@@ -193,7 +192,6 @@ class CPlanGroup : public CDiveGroupSettings {
                       std::vector<std::string>& lines, bool* lastLineEnded = nullptr);
   // A plan file's header records, wherever they stand; false for any other key.
   bool ApplyHeaderRecord(const CTextRecord& record);
-  bool SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const;
 
   bool IsUpToDate(int index) const;
   // What a dive starts from: its predecessor's end state, or the surface.

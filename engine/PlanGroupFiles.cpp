@@ -21,6 +21,7 @@ namespace {
 constexpr LogCategory kFileLog = DBG_PLAN_LOADING;
 constexpr std::string_view kPlanKind = "Dive Plan";
 constexpr std::string_view kDiveKind = "Dive";
+constexpr std::string_view kDataFileDescription = "data file";
 
 constexpr int kSurfaceIntervalMethodRecord = 1;
 constexpr int kAlgorithmRecord = 2;
@@ -68,14 +69,6 @@ void CPlanGroup::WriteHeader(std::string& text) const {
   AppendRealRecord(text, kGasReserveRecord, gasReservePercent_);
 }
 
-bool CPlanGroup::SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const {
-  std::string error;
-  if (file.Save(path, error)) return true;
-  LogText("Unable to write data file " + path + " - " + error);
-  platform::AskUser(SaveFailureMessage(path), platform::mb::kOk | platform::mb::kIconExclamation);
-  return false;
-}
-
 bool CPlanGroup::SavePlanGroup(const std::string& path) {
   CTextRecordWriter file(kPlanKind);
   WriteHeader(file.Records());
@@ -83,7 +76,7 @@ bool CPlanGroup::SavePlanGroup(const std::string& path) {
     file.AddLine(kDiveKind);
     entry.dive->WriteDiveRecords(file.Records());
   }
-  if (!SaveRecordFile(file, path)) return false;
+  if (!file.Save(path, kDataFileDescription)) return false;
   ClearModified();
   return true;
 }
@@ -93,7 +86,7 @@ bool CPlanGroup::ExportDive(const std::string& path, int index) const {
   if (dive == nullptr) return false;
   CTextRecordWriter file(kDiveKind);
   dive->WriteDiveRecords(file.Records());
-  return SaveRecordFile(file, path);
+  return file.Save(path, kDataFileDescription);
 }
 
 bool CPlanGroup::ReadFileToLoad(const std::string& path, std::string_view kind, int invalidMessage,

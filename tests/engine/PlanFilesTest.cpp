@@ -1,17 +1,23 @@
 // Plan files and dive files: what is written, what a load or an import rebuilds from it, and
 // what damaged files, full plans and failed saves leave behind.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <tuple>
+#include <utility>
 
 #include "engine/SettingRanges.h"
 #include "engine/TextRecordFile.h"
 #include "tests/engine/PlanGroupTestSupport.h"
 #include "tests/support/FileFaults.h"
+#include "tests/support/OrdinaryUser.h"
 
 namespace {
 
@@ -20,7 +26,6 @@ const PostedMessage kPlanLoaded{WMU_PLAN_LOADED, 0, 0};
 const std::string kInvalidPlanFile = "Invalid Dive Plan file";
 const std::string kInvalidDiveFile = "Invalid Dive file";
 const std::string kCannotOpen = "Unable to open data file.";
-const std::string kCannotWrite = "Unable to open data file for writing.";
 
 using PointValues = std::tuple<int, double, bool, double, double, double, bool, bool, int, int>;
 
@@ -401,18 +406,112 @@ TEST_F(PlanFilesTest, AnUnwritableTargetKeepsTheOldFile) {
   const std::string path = Write("plan.ccp", "Dive Plan\r\n001~1\r\n");
   plan.RenameDive(0, "Changed");
   ASSERT_TRUE(plan.m_modified);
-  for (FileFault fault : {FileFault::kCreate, FileFault::kWrite, FileFault::kClose, FileFault::kRename}) {
+  const std::pair<FileFault, int> faults[] = {
+      {FileFault::kCreate, EACCES}, {FileFault::kWrite, ENOSPC}, {FileFault::kClose, EIO}, {FileFault::kRename, EACCES}};
+  for (const auto& [fault, code] : faults) {
     userInterface.questions.clear();
     ScopedFileFault unwritable(fault, folders.Root());
     EXPECT_FALSE(plan.SavePlanGroup(path));
     EXPECT_FALSE(plan.ExportDive(path, 0));
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{kCannotWrite, kCannotWrite}));
+    const std::string told = CannotWriteMessage("plan.ccp", folders.Root(), code);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{told, told}));
   }
   EXPECT_EQ(ReadFileText(path), "Dive Plan\r\n001~1\r\n");
   EXPECT_TRUE(plan.m_modified);
   for (const auto& entry : std::filesystem::directory_iterator(folders.Root())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
   }
+}
+
+TEST_F(PlanFilesTest, ASaveThatCannotBeMadeNamesTheFolderAndWhyIsLoggedAndKeepsThePlanModified) {
+  const std::filesystem::path root = folders.Root();
+  std::filesystem::create_symlink("self.ccp", root / "self.ccp");
+  std::filesystem::create_symlink("b.ccp", root / "a.ccp");
+  std::filesystem::create_symlink("a.ccp", root / "b.ccp");
+  std::filesystem::create_symlink("missing/plan.ccp", root / "dangling.ccp");
+  const long nameMax = ::pathconf(root.c_str(), _PC_NAME_MAX);
+  ASSERT_EQ(nameMax, 255);
+  // Names too long are shown by their beginning and end, never half a character.
+  const std::string longName = std::string(253, 'p') + ".ccp";
+  std::string longAccented = "x";
+  for (int i = 0; i < 130; ++i) longAccented += "\xc3\xa9";
+  longAccented += ".ccp";
+  struct Case {
+    std::string path;
+    std::string shown;
+    std::filesystem::path folder;
+    int code;
+  };
+  const Case cases[] = {
+      {PathOf("self.ccp"), "self.ccp", root, ELOOP},
+      {PathOf("a.ccp"), "a.ccp", root, ELOOP},
+      {PathOf("dangling.ccp"), "dangling.ccp", root / "missing", ENOENT},
+      {PathOf(longName), std::string(40, 'p') + "\xe2\x80\xa6" + std::string(16, 'p') + ".ccp", root, ENAMETOOLONG},
+      {PathOf(longAccented),
+       "x\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+       "\xe2\x80\xa6\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.ccp",
+       root, ENAMETOOLONG},
+  };
+  plan.RenameDive(0, "Changed");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.substr(0, 60));
+    userInterface.questions.clear();
+    EXPECT_FALSE(plan.SavePlanGroup(c.path));
+    EXPECT_FALSE(plan.ExportDive(c.path, 0));
+    const std::string told = CannotWriteMessage(c.shown, c.folder, c.code);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{told, told}));
+    EXPECT_TRUE(plan.m_modified);
+    // Logged at the default level, as failed gas-list saves are.
+    EXPECT_NE(LogText().find("Unable to write data file " + c.path + " - "), std::string::npos);
+  }
+  EXPECT_NE(LogText().find("Unable to write data file " + PathOf("self.ccp") + " - Cannot follow the links of " +
+                           PathOf("self.ccp") + ": " + std::strerror(ELOOP) + "\n"),
+            std::string::npos);
+  // The links stay as they were, and nothing was left beside them.
+  EXPECT_EQ(std::filesystem::read_symlink(root / "self.ccp"), "self.ccp");
+  EXPECT_EQ(std::filesystem::read_symlink(root / "a.ccp"), "b.ccp");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), std::filesystem::directory_iterator()), 6);
+
+  // Such a link cannot be read either.
+  for (const std::string& path : {PathOf("self.ccp"), PathOf("b.ccp")}) {
+    userInterface.questions.clear();
+    EXPECT_FALSE(plan.ImportDive(path));
+    EXPECT_FALSE(plan.LoadPlanGroup(path));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{kCannotOpen, kCannotOpen}));
+    ExpectOneNewDive(plan);
+  }
+}
+
+TEST_F(PlanFilesTest, AFolderTheUserMayNotWriteIsNamedWithTheSystemsReason) {
+  const OrdinaryUser user;
+  if (!user.Unavailable().empty()) GTEST_SKIP() << user.Unavailable();
+  const std::filesystem::path locked = folders.Root() / "locked";
+  std::filesystem::create_directory(locked);
+  user.Own(folders.Root());
+  std::filesystem::permissions(locked, std::filesystem::perms(0555));
+  const std::string path = (locked / "plan.ccp").string();
+  plan.RenameDive(0, "Changed");
+  const std::string failures = user.Run([&] {
+    std::string failed;
+    if (plan.SavePlanGroup(path)) failed += "saved; ";
+    if (!plan.m_modified) failed += "no longer modified; ";
+    const std::vector<std::string> told = MessageTexts();
+    if (told != std::vector<std::string>{CannotWriteMessage("plan.ccp", locked, EACCES)}) {
+      failed += "told: " + (told.empty() ? std::string("nothing") : told[0]) + "; ";
+    }
+    return failed;
+  });
+  std::filesystem::permissions(locked, std::filesystem::perms(0755));
+  EXPECT_EQ(failures, "");
+}
+
+TEST_F(PlanFilesTest, ASaveWhoseFolderCannotBeFlushedIsToldAndLeavesThePlanModified) {
+  const std::string path = Write("plan.ccp", "Dive Plan\r\n001~1\r\n");
+  plan.RenameDive(0, "Changed");
+  ScopedFileFault unflushed(FileFault::kSyncFolder, folders.Root());
+  EXPECT_FALSE(plan.SavePlanGroup(path));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{CannotWriteMessage("plan.ccp", folders.Root(), EIO)});
+  EXPECT_TRUE(plan.m_modified);
 }
 
 TEST_F(PlanFilesTest, ASaveInterruptedBeforeTheRenameLeavesTheOldFile) {
