@@ -111,6 +111,12 @@ TEST(KeyboardStops, TabAndEnterGoFieldByFieldThroughThePlanPointAndDiveSettingsA
       .Then("Up steps Duration to 26", [dive] { return TextOf(dive, IDC_DURATION_EDIT) == "26"; },
             [] { PressKey(WXK_DOWN); })
       .Then("Down steps it back to 25", [dive] { return TextOf(dive, IDC_DURATION_EDIT) == "25"; },
+            [] { ClickUpperArrow(*DiveField(IDC_DURATION_SPIN)); })
+      // A click on the arrows steps the field and leaves the keyboard in it.
+      .Then("the click steps Duration to 26 and leaves the keys in it",
+            [dive] { return TextOf(dive, IDC_DURATION_EDIT) == "26" && HasTheKeys(dive, IDC_DURATION_EDIT); },
+            [] { PressKey(WXK_TAB); })
+      .Then("Tab goes on to the circuit buttons", [dive] { return HasTheKeys(dive, kCircuitButtons); },
             [] { ClickOn(DiveField(IDC_DEPTH_EDIT)); });
   // The first dive shows no set point (open circuit) and no surface interval.
   Visit(run, dive, WXK_TAB, "Tab",
