@@ -142,8 +142,12 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
         // leaves the keyboard where it was: the box is entered first, as the user does.
         dialog->FindWindow(IDC_PL_GAS)->SetFocus();
       })
-      .Then("the gas box entered", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); }, [&] {
-        dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0");
+      .Then("the gas box entered", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); },
+            [&] { dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0"); })
+      .Then("the gas typed", [&] {
+        return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)) &&
+               dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->GetValue() == "32/0";
+      }, [&] {
         dialog->FindWindow(IDC_PL_LIST)->SetFocus();
         ClickOn(dialog->FindWindow(IDC_PL_ADD));
       })
