@@ -6,6 +6,7 @@
 #include "app/HelpBook.h"
 #include "app/SplashWnd.h"
 #include "app/core/CustomCompartmentValues.h"
+#include "app/core/DiveName.h"
 #include "app/core/MainWindowText.h"
 #include "app/core/RecentFileList.h"
 #include "engine/AppSettings.h"
@@ -260,12 +261,14 @@ void CDivePlannerDlg::SyncTabsToPlan() { SetTabCount(planGroup_.GetDiveCount());
 
 void CDivePlannerDlg::SetTabCaption(const std::string& name, int index, bool bailout) {
   if (sheet_ == nullptr || index < 0 || index >= GetTabCount()) return;
-  sheet_->SetPageText(static_cast<std::size_t>(index), wxString::FromUTF8(TabCaption(name, index, bailout)));
+  std::string& caption = tabCaptions_[static_cast<std::size_t>(index)];
+  caption = TabCaption(name, index, bailout);
+  sheet_->SetPageText(static_cast<std::size_t>(index), wxString::FromUTF8(ShownTabCaption(caption)));
 }
 
 std::string CDivePlannerDlg::GetTabCaption(int index) const {
   if (sheet_ == nullptr || index < 0 || index >= GetTabCount()) return {};
-  return sheet_->GetPageText(static_cast<std::size_t>(index)).utf8_string();
+  return tabCaptions_[static_cast<std::size_t>(index)];
 }
 
 void CDivePlannerDlg::RefreshTabCaptions() {

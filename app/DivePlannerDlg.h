@@ -70,6 +70,7 @@ class CDivePlannerDlg : public wxFrame {
   // Makes the sheet hold count dive pages (growing selects the new last tab); false without a sheet.
   bool SetTabCount(int count);
   void SyncTabsToPlan();
+  // The tab shows a long caption shortened; the caption read back is the whole one.
   void SetTabCaption(const std::string& name, int index, bool bailout);
   std::string GetTabCaption(int index) const;
   void RefreshTabCaptions();
@@ -238,6 +239,7 @@ class CDivePlannerDlg : public wxFrame {
   controls::CResizableSheet* sheet_ = nullptr;
   wxWeakRef<views::CDetails> details_;  // the window destroys itself when it is closed
   std::array<CTabDivePlan*, kMaxDives> pages_{};
+  std::array<std::string, kMaxDives> tabCaptions_;  // whole, as the dive commands quote them
   views::CDivePlanTablesHtml diveTables_;
   views::CGasConsumptionTablesHtml gasTables_;
   wxIconBundle icons_;

@@ -36,8 +36,10 @@ std::string AskFilePath(wxWindow* parent, const FileDialogKind& kind) {
                       wxString::FromUTF8(ResourceString(kind.filterId)), style);
   if (dialog.ShowModal() != wxID_OK) return {};
   std::filesystem::path path(framework::ChosenPath(dialog).utf8_string());
-  // No name given: nothing to read or write, and no file named only by its extension.
-  if (path.filename().empty() || std::filesystem::is_directory(path)) return {};
+  // No name given: nothing to read or write, and no file named only by its extension. A name that
+  // cannot be looked up (a loop of links) is left to the read or write, which says why.
+  std::error_code unknown;
+  if (path.filename().empty() || std::filesystem::is_directory(path, unknown)) return {};
   if (path.extension().empty() && *kind.extension != '\0') path += kind.extension;
   return path.string();
 }

@@ -101,7 +101,8 @@ bool CHelpBook::Open() {
   if (!book_.is_absolute()) {
     TheDebugLog().LogText("Help: the program's own folder is unknown, no help book is opened");
   }
-  opened_ = book_.is_absolute() && std::filesystem::is_regular_file(book_) &&
+  std::error_code unreadable;  // a loop of links, a folder it may not search: as a missing book
+  opened_ = book_.is_absolute() && std::filesystem::is_regular_file(book_, unreadable) &&
             viewer_->AddBook(wxFileName(wxString::FromUTF8(book_.string())));
   if (!opened_) {
     const std::string shown = book_.empty() ? std::string(kFileName) : book_.string();

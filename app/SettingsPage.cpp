@@ -49,8 +49,6 @@ bool SettingsPage::OnInitDialog() {
 void SettingsPage::BindSpinField(const SettingsSpinField& field) {
   Bind(controls::EVT_SPIN_SETTLED, [this, message = field.message](wxCommandEvent&) { PostToOwner(message); },
        field.spinId);
-  // The arrows are no tab stop, as in the templates: Tab goes from field to field.
-  if (controls::CNumSpinCtrl* spin = Spin(field.spinId)) spin->DisableFocusFromKeyboard();
   // The edit and its arrows are one field: it is left when the focus goes elsewhere. Whether it
   // went to the other half is known once the focus change is complete.
   for (int id : {field.editId, field.spinId}) {

@@ -8,6 +8,20 @@
 namespace controls {
 namespace {
 
+// An id that the program gave, not one the toolkit made up for a window created without one.
+bool HasIdOfItsOwn(const wxWindow& window) {
+  const wxWindowID id = window.GetId();
+  return id < wxID_AUTO_LOWEST || id > wxID_AUTO_HIGHEST;
+}
+
+// The control under the point. The toolkit builds some controls of inner windows (the rows and the
+// header of a list), which have no id of their own: their control is the nearest parent that has one.
+wxWindow* ControlAt(const wxPoint& screenPoint) {
+  wxWindow* window = wxFindWindowAtPoint(screenPoint);
+  while (window != nullptr && !window->IsTopLevel() && !HasIdOfItsOwn(*window)) window = window->GetParent();
+  return window;
+}
+
 bool IsModifierKey(int keyCode) {
   return keyCode == WXK_SHIFT || keyCode == WXK_CONTROL || keyCode == WXK_ALT || keyCode == WXK_RAW_CONTROL;
 }
@@ -66,7 +80,7 @@ class ContextHelpMode : public wxEventFilter {
   // A help event, as the toolkit sends for a control picked in this mode, for the control of
   // the window that was in the mode; a click elsewhere asks for nothing.
   static void AskForHelpAt(const wxWindow* modeWindow, const wxPoint& screenPoint) {
-    wxWindow* control = wxFindWindowAtPoint(screenPoint);
+    wxWindow* control = ControlAt(screenPoint);
     if (control == nullptr || wxGetTopLevelParent(control) != modeWindow) return;
     wxHelpEvent help(wxEVT_HELP, control->GetId(), screenPoint, wxHelpEvent::Origin_HelpButton);
     help.SetEventObject(control);

@@ -4,6 +4,7 @@
 #include "controls/HelpPopup.h"
 #include "engine/PrivateMessages.h"
 #include "framework/Messages.h"
+#include "framework/NativeControls.h"
 #include "framework/TemplateWindows.h"
 
 namespace controls {
@@ -40,13 +41,13 @@ TabSheet::TabSheet(wxWindow* parent, int firstPage)
 
 void TabSheet::SetActivePage(std::size_t index) {
   ByCode guard(*this);
-  ChangeSelection(index);
+  framework::ShowPageKeepingFocus(*this, index);
 }
 
 bool TabSheet::InsertPage(std::size_t index, wxWindow* page, const wxString& text, bool select, int imageId) {
   ByCode guard(*this);
   if (!wxNotebook::InsertPage(index, page, text, select, imageId)) return false;
-  if (index == firstPage_) ChangeSelection(index);
+  if (index == firstPage_) framework::ShowPageKeepingFocus(*this, index);
   return true;
 }
 

@@ -12,7 +12,8 @@ class TabSheet : public wxNotebook {
   // firstPage is selected (by code) when it is added.
   TabSheet(wxWindow* parent, int firstPage);
 
-  // Selects a page without counting as a user's change.
+  // Selects a page without counting as a user's change. The keyboard focus stays where it is,
+  // unless it was on the page that goes out of sight.
   void SetActivePage(std::size_t index);
 
   bool InsertPage(std::size_t index, wxWindow* page, const wxString& text, bool select = false,

@@ -23,7 +23,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -391,9 +390,11 @@ class CDivePlan {
 
   // Appends the dive's records for the plan file, each ending with a line feed.
   void WriteDiveRecords(std::string& text) const;
-  // True when keys hold every record that WriteDiveRecords writes for any dive (all but the
-  // points): a section of a plan file without one of them was cut short.
-  static bool HasEveryDiveRecord(const std::set<int>& keys);
+  // True when keys, in the order read, are the records WriteDiveRecords writes for every dive
+  // (all but the points), in the order it writes them, up to some point and none after it: what
+  // a cut leaves of a saved dive. Any other set of records is a whole dive, whose missing records
+  // keep their defaults.
+  static bool IsCutOffDive(const std::vector<int>& keys);
   // Appends a point of a plan-file row 100 (user points) or 110 (bailout plan points) as it
   // stands; false for any other row or one with too few fields.
   bool AddPointFromRecord(std::string_view record);

@@ -136,9 +136,9 @@ void CDivePlan::WriteDiveRecords(std::string& text) const {
   for (const CPlanPoint& point : bailoutPoints_) AddPoint(text, kBailoutPointRecord, point, point.bailout);
 }
 
-bool CDivePlan::HasEveryDiveRecord(const std::set<int>& keys) {
-  return std::all_of(std::begin(kEveryDiveRecord), std::end(kEveryDiveRecord),
-                     [&keys](int key) { return keys.count(key) > 0; });
+bool CDivePlan::IsCutOffDive(const std::vector<int>& keys) {
+  const std::size_t everyDiveRecordCount = std::size(kEveryDiveRecord);
+  return keys.size() < everyDiveRecordCount && std::equal(keys.begin(), keys.end(), std::begin(kEveryDiveRecord));
 }
 
 bool CDivePlan::AddPointFromRecord(std::string_view line) {

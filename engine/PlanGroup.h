@@ -25,7 +25,6 @@
 #include "engine/support/DebugLog.h"
 
 class CTextRecord;
-class CTextRecordWriter;
 
 class CPlanGroup : public CDiveGroupSettings {
  public:
@@ -140,8 +139,9 @@ class CPlanGroup : public CDiveGroupSettings {
   // Recalc on, each change calculates the dive), then WMU_PLAN_LOADED (0) and no unsaved
   // changes. A file that cannot be read, is no plan file or holds more than 30 dives leaves the
   // group with one new dive and no path. A file that shows it was cut short (no line end after
-  // its last line, or a dive lacking a record every saved dive has) is loaded as far as it goes
-  // and the user is told, with the number of dives read.
+  // its last line, or a last dive that holds the first records of a saved dive and none after
+  // them) is loaded as far as it goes and the user is told, with the number of dives read. A
+  // dive's missing records otherwise keep the settings of a new dive.
   bool LoadPlanGroup(const std::string& path);
   // Writes one dive as a dive file; false for an index without a dive.
   bool ExportDive(const std::string& path, int index) const;
@@ -192,7 +192,6 @@ class CPlanGroup : public CDiveGroupSettings {
                       std::vector<std::string>& lines, bool* lastLineEnded = nullptr);
   // A plan file's header records, wherever they stand; false for any other key.
   bool ApplyHeaderRecord(const CTextRecord& record);
-  bool SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const;
 
   bool IsUpToDate(int index) const;
   // What a dive starts from: its predecessor's end state, or the surface.

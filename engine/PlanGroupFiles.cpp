@@ -5,7 +5,7 @@
 // record by record through the same setters an edit uses, with m_loadInProgress set so that the
 // load itself is not recorded as a change.
 #include <algorithm>
-#include <set>
+#include <vector>
 
 #include "engine/NumberText.h"
 #include "engine/PlanGroup.h"
@@ -21,6 +21,7 @@ namespace {
 constexpr LogCategory kFileLog = DBG_PLAN_LOADING;
 constexpr std::string_view kPlanKind = "Dive Plan";
 constexpr std::string_view kDiveKind = "Dive";
+constexpr std::string_view kDataFileDescription = "data file";
 
 constexpr int kSurfaceIntervalMethodRecord = 1;
 constexpr int kAlgorithmRecord = 2;
@@ -38,31 +39,25 @@ int CountDives(const std::vector<std::string>& lines) {
   return static_cast<int>(std::count(lines.begin(), lines.end(), kDiveKind));
 }
 
-// Whether a plan file ends as the program writes one: a dive section that lacks a record every
-// saved dive has was cut short, and so was a file whose last line has no line end.
+// Whether a plan file ends as a cut leaves one. A cut takes away the end of a file, never its
+// middle: the last line lost its line end, or the last dive holds the first records of a saved
+// dive and none after them. Every dive before the last is whole, whatever records it holds.
 class CutShortCheck {
  public:
   void StartDive() {
-    EndDive();
     inDive_ = true;
+    lastDiveKeys_.clear();
   }
   void Record(int key) {
-    if (inDive_) keys_.insert(key);
+    if (inDive_) lastDiveKeys_.push_back(key);
   }
-  bool CutShort(bool lastLineEnded) {
-    EndDive();
-    return !lastLineEnded || diveCutShort_;
+  bool CutShort(bool lastLineEnded) const {
+    return !lastLineEnded || (inDive_ && CDivePlan::IsCutOffDive(lastDiveKeys_));
   }
 
  private:
-  void EndDive() {
-    if (inDive_ && !CDivePlan::HasEveryDiveRecord(keys_)) diveCutShort_ = true;
-    keys_.clear();
-    inDive_ = false;
-  }
-  std::set<int> keys_;
+  std::vector<int> lastDiveKeys_;
   bool inDive_ = false;
-  bool diveCutShort_ = false;
 };
 
 }  // namespace
@@ -74,14 +69,6 @@ void CPlanGroup::WriteHeader(std::string& text) const {
   AppendRealRecord(text, kGasReserveRecord, gasReservePercent_);
 }
 
-bool CPlanGroup::SaveRecordFile(const CTextRecordWriter& file, const std::string& path) const {
-  std::string error;
-  if (file.Save(path, error)) return true;
-  LogText("Unable to write data file " + path + " - " + error);
-  platform::AskUser(SaveFailureMessage(path), platform::mb::kOk | platform::mb::kIconExclamation);
-  return false;
-}
-
 bool CPlanGroup::SavePlanGroup(const std::string& path) {
   CTextRecordWriter file(kPlanKind);
   WriteHeader(file.Records());
@@ -89,7 +76,7 @@ bool CPlanGroup::SavePlanGroup(const std::string& path) {
     file.AddLine(kDiveKind);
     entry.dive->WriteDiveRecords(file.Records());
   }
-  if (!SaveRecordFile(file, path)) return false;
+  if (!file.Save(path, kDataFileDescription)) return false;
   ClearModified();
   return true;
 }
@@ -99,7 +86,7 @@ bool CPlanGroup::ExportDive(const std::string& path, int index) const {
   if (dive == nullptr) return false;
   CTextRecordWriter file(kDiveKind);
   dive->WriteDiveRecords(file.Records());
-  return SaveRecordFile(file, path);
+  return file.Save(path, kDataFileDescription);
 }
 
 bool CPlanGroup::ReadFileToLoad(const std::string& path, std::string_view kind, int invalidMessage,

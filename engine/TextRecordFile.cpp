@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
 
 #include "engine/NumberText.h"
 #include "engine/support/DebugLog.h"
 #include "engine/support/MemStdioFile.h"
 #include "engine/support/Rounding.h"
+#include "platform/UserInterface.h"
 #include "platform/WholeFiles.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
@@ -47,6 +50,31 @@ bool IsValidUtf8(std::string_view text) {
     i += length;
   }
   return true;
+}
+
+// A file name as a message shows it: a name too long for a line keeps its beginning and its end
+// (with the extension), joined by an ellipsis, and never half a UTF-8 character.
+std::string NameAsShown(const std::string& name) {
+  constexpr std::size_t kHeadBytes = 40;
+  constexpr std::size_t kTailBytes = 20;
+  constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+  if (name.size() <= kHeadBytes + kEllipsis.size() + kTailBytes) return name;
+  auto continues = [&](std::size_t at) { return (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80; };
+  std::size_t head = kHeadBytes;
+  while (head > 0 && continues(head)) --head;
+  std::size_t tail = name.size() - kTailBytes;
+  while (tail < name.size() && continues(tail)) ++tail;
+  return name.substr(0, head) + std::string(kEllipsis) + name.substr(tail);
+}
+
+// What the user is told when a save of the file failed: that it is read-only, or else the file,
+// the folder it could not be written in and why.
+std::string SaveFailureMessage(const std::string& path, const platform::ReplaceFailure& failure) {
+  if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
+  const std::string name = NameAsShown(std::filesystem::path(path).filename().string());
+  return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE) + "\n\n" +
+         FormatC(ResourceFormat(IDS_MSG_CANNOT_WRITE_IN_FOLDER).c_str(), name.c_str(), failure.folder.c_str(),
+                 std::strerror(failure.code));
 }
 
 }  // namespace
@@ -137,13 +165,12 @@ std::string CTextRecordWriter::GetFileText() const {
   return file;
 }
 
-bool CTextRecordWriter::Save(const std::string& path, std::string& error) const {
-  return platform::ReplaceFileContents(path, GetFileText(), 0666, &error);
-}
-
-std::string SaveFailureMessage(const std::string& path) {
-  if (platform::IsReadOnlyFile(path)) return FormatC(ResourceFormat(IDS_MSG_FILE_READ_ONLY).c_str(), path.c_str());
-  return ResourceString(IDS_MSG_UNABLE_TO_WRITE_FILE);
+bool CTextRecordWriter::Save(const std::string& path, std::string_view description) const {
+  platform::ReplaceFailure failure;
+  if (platform::ReplaceFileContents(path, GetFileText(), 0666, failure)) return true;
+  TheDebugLog().LogText("Unable to write " + std::string(description) + " " + path + " - " + failure.detail);
+  platform::AskUser(SaveFailureMessage(path, failure), platform::mb::kOk | platform::mb::kIconExclamation);
+  return false;
 }
 
 RecordFileRead ReadRecordFile(const std::string& path, std::string_view kind, std::vector<std::string>& lines,

@@ -55,17 +55,14 @@ class CTextRecordWriter {
   std::string& Records() { return text_; }
   // The file as it is saved: every line ending in CRLF.
   std::string GetFileText() const;
-  // Replaces the file atomically; false, with the reason in error, when it could not be
-  // written (the old file is then untouched).
-  bool Save(const std::string& path, std::string& error) const;
+  // Replaces the file atomically. When it could not be written (the old file is then untouched)
+  // or its folder could not be flushed to the disk afterwards, logs why, naming the file by its
+  // description ("data file" ...), tells the user and returns false.
+  bool Save(const std::string& path, std::string_view description) const;
 
  private:
   std::string text_;
 };
-
-// What the user is told when a save of the file failed: that it is read-only, or else that it
-// could not be written.
-std::string SaveFailureMessage(const std::string& path);
 
 enum class RecordFileRead { kRead, kCannotOpen, kWrongKind };
 

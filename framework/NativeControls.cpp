@@ -88,6 +88,17 @@ void ReleaseKeyboardFocus([[maybe_unused]] wxWindow& window) {
 #endif
 }
 
+void ShowPageKeepingFocus(wxNotebook& book, std::size_t index) {
+#ifdef __WXGTK__
+  // The toolkit's notebook moves the focus only off a page that it hides, as for a click.
+  if (auto* widget = static_cast<GtkWidget*>(book.GetHandle()); widget != nullptr && GTK_IS_NOTEBOOK(widget)) {
+    gtk_notebook_set_current_page(GTK_NOTEBOOK(widget), static_cast<gint>(index));
+    return;
+  }
+#endif
+  book.ChangeSelection(index);
+}
+
 wxWindow* LeaveFocusedControl(wxTopLevelWindow& window) {
   wxWindow* focus = wxWindow::FindFocus();
   if (focus == nullptr || focus == &window || wxGetTopLevelParent(focus) != &window) return nullptr;
@@ -101,6 +112,16 @@ wxWindow* LeaveFocusedControl(wxTopLevelWindow& window) {
   wxTheApp->ProcessIdle();
   wxTheApp->ProcessPendingEvents();
   return focus;
+}
+
+void DrawNow(wxWindow& window) {
+#ifdef __WXGTK__
+  if (auto* widget = static_cast<GtkWidget*>(window.GetHandle())) {
+    GtkWidget* top = gtk_widget_get_toplevel(widget);
+    if (GTK_IS_WINDOW(top) && gtk_widget_get_visible(top)) gtk_container_check_resize(GTK_CONTAINER(top));
+  }
+#endif
+  window.Update();
 }
 
 }  // namespace framework

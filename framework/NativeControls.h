@@ -1,6 +1,7 @@
 #pragma once
 // What the program asks of the toolkit's own controls beyond what wx offers.
 #include <wx/combobox.h>
+#include <wx/notebook.h>
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
@@ -24,6 +25,12 @@ void SetTextSideMargins(wxTextCtrl& text, int marginPx);
 // also stop on its drop-down button.
 void MakeOneTabStop(wxComboBox& box);
 
+// Shows the notebook's page as a click on its tab does. The keyboard focus stays where it is,
+// unless it was on the page that goes out of sight: then it moves to the page shown (or to its
+// tab). The toolkit's own selection from code gives the focus to the page shown, even to a page
+// that is not on the screen, where no key reaches it.
+void ShowPageKeepingFocus(wxNotebook& book, std::size_t index);
+
 // True while an open menu (of the menu bar or a context menu) or the list of a drop-down box
 // holds the keyboard: a key pressed meanwhile is theirs (Escape closes them), not the window's.
 bool IsPopupHoldingKeys();
@@ -38,5 +45,10 @@ void ReleaseKeyboardFocus(wxWindow& window);
 // once (a field takes its typed value when it is left). Returns the control left: nullptr when
 // no control of the window had the focus.
 wxWindow* LeaveFocusedControl(wxTopLevelWindow& window);
+
+// Draws what is invalid in the window at once, as wxWindow::Update does, after the toolkit has
+// placed what was added to or resized in its top-level window since its last frame: drawn
+// before that, a page just added or a tab just inserted has no size yet.
+void DrawNow(wxWindow& window);
 
 }  // namespace framework

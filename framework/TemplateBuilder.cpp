@@ -121,6 +121,12 @@ wxWindow* MakeListView(wxWindow* parent, const platform::DialogControl& c, const
   return new wxListCtrl(parent, c.id, pos, size, flags | BorderOf(c, wxBORDER_THEME));
 }
 
+bool IsRadioButton(const platform::DialogControl& c) {
+  if (c.className != "Button") return false;
+  const std::uint32_t type = c.style & style::kButtonTypeMask;
+  return type == kRadio || type == kAutoRadio;
+}
+
 bool ShowsCaption(const platform::DialogControl& c) {
   if (c.className == "Button") return true;
   if (c.className != "Static") return false;
@@ -176,7 +182,9 @@ wxWindow* CreateStandardControl(wxWindow* parent, const platform::DialogControl&
 wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate& dialog, const ControlCreator& creator) {
   wxWindow* defaultButton = nullptr;
   wxWindow* previous = nullptr;
+  bool groupIsTabStop = false;
   for (const platform::DialogControl& control : dialog.controls) {
+    if (control.style & style::kGroup) groupIsTabStop = (control.style & style::kTabStop) != 0;
     const wxRect place = TemplateRectToPixels(parent, control.x, control.y, control.width, control.height);
     wxWindow* window = creator ? creator(parent, control, place.GetPosition(), place.GetSize()) : nullptr;
     if (window == nullptr) window = CreateStandardControl(parent, control, place.GetPosition(), place.GetSize());
@@ -187,6 +195,8 @@ wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate
     if (control.className == "Button" && (control.style & style::kButtonTypeMask) == style::kDefaultButton) {
       defaultButton = window;
     }
+    const bool tabStop = (control.style & style::kTabStop) != 0 || (IsRadioButton(control) && groupIsTabStop);
+    if (!tabStop) window->DisableFocusFromKeyboard();
     if (control.style & style::kDisabled) window->Disable();
     if (!(control.style & style::kVisible)) window->Hide();
     previous = window;

@@ -20,6 +20,7 @@ constexpr std::uint32_t kVScroll = 0x00200000;
 constexpr std::uint32_t kHScroll = 0x00100000;
 constexpr std::uint32_t kThickFrame = 0x00040000;
 constexpr std::uint32_t kGroup = 0x00020000;
+constexpr std::uint32_t kTabStop = 0x00010000;
 constexpr std::uint32_t kDefaultButton = 0x1;
 constexpr std::uint32_t kButtonTypeMask = 0xF;
 constexpr std::uint32_t kStaticTypeMask = 0x1F;
@@ -40,7 +41,9 @@ wxWindow* CreateStandardControl(wxWindow* parent, const platform::DialogControl&
                                 const wxSize& size);
 
 // Makes every control of the template in order (the order is the tab order), asking creator
-// first. Returns the control with the default-button style, if any.
+// first. Tab, and Enter where it moves on, stop only at the controls with the tab-stop style; a
+// radio button stops as its group does (the toolkit puts the group's one stop on the button that
+// is checked). Returns the control with the default-button style, if any.
 wxWindow* BuildTemplateControls(wxWindow* parent, const platform::DialogTemplate& dialog, const ControlCreator& creator);
 
 // Gives every control of parent that shows its template text as a caption (buttons, check

@@ -101,7 +101,9 @@ void UpDownControl::OnPaint(wxPaintEvent&) {
 }
 
 void UpDownControl::OnLeftDown(wxMouseEvent& event) {
-  SetFocus();
+  // The arrows are no keyboard stop: a click puts the keyboard in their field, from where Tab goes on.
+  if (buddy_) buddy_->SetFocus();
+  else SetFocus();
   heldDirection_ = event.GetY() < GetClientSize().y / 2 ? 1 : -1;
   if (!HasCapture()) CaptureMouse();
   Step(heldDirection_);

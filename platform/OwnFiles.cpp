@@ -28,13 +28,23 @@ void MakePrivate(const std::filesystem::path& folder) {
   if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0) ::chmod(folder.c_str(), status.st_mode & S_IRWXU);
 }
 
+// "owned by user 1001" when neither the user nor root owns it; empty otherwise.
+std::string OtherOwner(const struct stat& status) {
+  if (status.st_uid != ::geteuid() && status.st_uid != 0) return "owned by user " + std::to_string(status.st_uid);
+  return {};
+}
+
 }  // namespace
 
 std::string WhyOthersCanChange(const struct stat& status) {
-  if (status.st_uid != ::geteuid() && status.st_uid != 0) return "owned by user " + std::to_string(status.st_uid);
+  if (std::string owner = OtherOwner(status); !owner.empty()) return owner;
   if ((status.st_mode & S_IWGRP) != 0) return "writable by group";
   if ((status.st_mode & S_IWOTH) != 0) return "writable by others";
   return {};
+}
+
+std::string WhyOthersCanChangeFolder(const struct stat& status) {
+  return (status.st_mode & S_ISVTX) != 0 ? OtherOwner(status) : WhyOthersCanChange(status);
 }
 
 bool OthersCanRead(const struct stat& status) { return (status.st_mode & S_IROTH) != 0; }

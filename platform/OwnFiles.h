@@ -12,6 +12,10 @@ namespace platform {
 // Why someone other than the user or root could change what status describes ("owned by user
 // 1001", "writable by group", "writable by others"); empty when no one else can.
 std::string WhyOthersCanChange(const struct stat& status);
+// The same for a folder, whose entries someone else could then add, remove or rename; a folder
+// with the sticky bit may be writable by all, as there only an entry's owner may remove or rename
+// it.
+std::string WhyOthersCanChangeFolder(const struct stat& status);
 // Others (not the owner, not the group) may read it.
 bool OthersCanRead(const struct stat& status);
 

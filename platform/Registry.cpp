@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
 #include "platform/OwnFiles.h"
 #include "platform/RegistryDocument.h"
@@ -70,27 +72,70 @@ RegistryFaultReport& FaultReport() {
   return report;
 }
 
+// "10 s", or "250 ms" for a wait of no whole seconds.
+std::string WaitText(std::chrono::milliseconds wait) {
+  if (wait.count() % 1000 == 0) return std::to_string(wait.count() / 1000) + " s";
+  return std::to_string(wait.count()) + " ms";
+}
+
+// The exclusive lock of the lock file, taken within the wait limit; a process that holds it for
+// longer keeps this one out, and its write fails instead of waiting for ever.
 class ExclusiveLock {
  public:
-  explicit ExclusiveLock(const std::filesystem::path& lockFile)
-      : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)), error_(fd_ < 0 ? errno : 0) {
-    if (fd_ >= 0) {
-      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-      }
+  ExclusiveLock(const std::filesystem::path& lockFile, std::chrono::milliseconds waitLimit)
+      : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+    if (fd_ < 0) {
+      why_ = "Cannot open " + lockFile.string() + ": " + std::strerror(errno);
+      return;
     }
+    constexpr auto kRetryInterval = std::chrono::milliseconds(20);
+    const auto deadline = std::chrono::steady_clock::now() + waitLimit;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      if (errno != EWOULDBLOCK) {
+        why_ = "Cannot lock " + lockFile.string() + ": " + std::strerror(errno);
+        return;
+      }
+      const auto now = std::chrono::steady_clock::now();
+      if (now >= deadline) {
+        why_ = "Another program has held the lock " + lockFile.string() + " for " + WaitText(waitLimit);
+        return;
+      }
+      std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetryInterval, deadline - now));
+    }
+    held_ = true;
   }
   ~ExclusiveLock() {
     if (fd_ >= 0) ::close(fd_);  // closing releases the lock
   }
   ExclusiveLock(const ExclusiveLock&) = delete;
   ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-  bool Held() const { return fd_ >= 0; }
-  int Error() const { return error_; }
+  bool Held() const { return held_; }
+  // Why the lock is not held.
+  const std::string& Why() const { return why_; }
 
  private:
   int fd_;
-  int error_;
+  bool held_ = false;
+  std::string why_;
 };
+
+// A copy of the store kept earlier, by this run or another, that holds exactly text; empty
+// when there is none.
+std::filesystem::path FindKeptCopy(const std::filesystem::path& file, std::string_view text) {
+  const std::string prefix = file.filename().string() + ".damaged-";
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(file.parent_path(), error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->path().filename().string().rfind(prefix, 0) != 0) continue;
+    std::error_code statusError;
+    if (it->symlink_status(statusError).type() != std::filesystem::file_type::regular) continue;
+    if (it->file_size(statusError) != text.size()) continue;  // also when the size is unknown
+    std::string copy;
+    if (ReadStore(it->path(), copy) && copy == text) return it->path();
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -99,7 +144,8 @@ struct RegistryStore::CachedDocument {
   RegistryDocument document;
 };
 
-RegistryStore::RegistryStore(std::filesystem::path file) : file_(std::move(file)) {}
+RegistryStore::RegistryStore(std::filesystem::path file, std::chrono::milliseconds lockWaitLimit)
+    : file_(std::move(file)), lockWaitLimit_(lockWaitLimit) {}
 RegistryStore::~RegistryStore() = default;
 
 const RegistryDocument& RegistryStore::Current() const {
@@ -151,8 +197,8 @@ bool RegistryStore::ModifyLocked(const Change& change, std::vector<RegistryFault
   CreateOwnFolders(file_.parent_path(), {});
   std::filesystem::path lockFile = file_;
   lockFile += ".lock";
-  ExclusiveLock lock(lockFile);
-  if (!lock.Held()) return failed("Cannot open " + lockFile.string() + ": " + std::strerror(lock.Error()));
+  const ExclusiveLock lock(lockFile, lockWaitLimit_);
+  if (!lock.Held()) return failed(lock.Why());
 
   cache_.reset();
   RegistryDocument document;
@@ -178,16 +224,19 @@ bool RegistryStore::KeepDamagedCopy(const FileStamp& stamp, std::string_view tex
                                     std::vector<RegistryFault>& faults) {
   // A write that failed after the copy was kept need not keep another of the same file.
   if (copiedDamage_ && *copiedDamage_ == stamp) return true;
+  const auto kept = [&](const std::filesystem::path& copy) {
+    copiedDamage_ = std::make_unique<FileStamp>(stamp);
+    faults.push_back(
+        RegistryFault{RegistryFault::Kind::kDamagedLinesKept, file_, copy.string(), document.RefusedLines()});
+    return true;
+  };
+  // A store that stays damaged, as a read-only one does, keeps the copy of an earlier run.
+  if (const std::filesystem::path copy = FindKeptCopy(file_, text); !copy.empty()) return kept(copy);
   constexpr int kAttempts = 100;
   std::string reason;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const std::filesystem::path copy = DamagedCopyName(file_, attempt);
-    if (WriteNewFile(copy, text, 0600, &reason)) {
-      copiedDamage_ = std::make_unique<FileStamp>(stamp);
-      faults.push_back(
-          RegistryFault{RegistryFault::Kind::kDamagedLinesKept, file_, copy.string(), document.RefusedLines()});
-      return true;
-    }
+    if (WriteNewFile(copy, text, 0600, &reason)) return kept(copy);
     if (errno != EEXIST) break;
   }
   faults.push_back(RegistryFault{RegistryFault::Kind::kWriteFailed, file_,

@@ -2,6 +2,7 @@
 // The current user's registry: keys holding DWORD and string values, kept in one file in the
 // registry-export layout. Key paths are written with '\' and compared without regard to case,
 // e.g. key "Software\Velmar\VelmarTessaline\Settings\General", value "Units".
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -32,9 +33,13 @@ using RegistryFaultReport = std::function<void(const RegistryFault&)>;
 // Every store reports its faults here, outside its locks (none installed: they go unreported).
 void SetRegistryFaultReport(RegistryFaultReport report);
 
+// How long a write waits for another process to release the store's lock before it fails.
+constexpr std::chrono::milliseconds kRegistryLockWaitLimit = std::chrono::seconds(10);
+
 class RegistryStore {
  public:
-  explicit RegistryStore(std::filesystem::path file);
+  explicit RegistryStore(std::filesystem::path file,
+                         std::chrono::milliseconds lockWaitLimit = kRegistryLockWaitLimit);
   ~RegistryStore();
   RegistryStore(const RegistryStore&) = delete;
   RegistryStore& operator=(const RegistryStore&) = delete;
@@ -46,8 +51,9 @@ class RegistryStore {
   // Each write re-reads the file under an exclusive lock, changes the one value and replaces
   // the file atomically, so values written meanwhile by another process survive; a file that
   // holds the value already is not rewritten. A file holding lines that cannot be read is
-  // rewritten only once a copy of it is safely on disk beside it. False, and reported as a
-  // fault, when the file could not be written; the old file is then untouched.
+  // rewritten only once a copy of it is safely on disk beside it, and one copy is kept of one
+  // damaged content. False, and reported as a fault, when the file could not be written or the
+  // lock was not free within the wait limit; the old file is then untouched.
   bool WriteDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value);
   bool WriteString(std::string_view keyPath, std::string_view valueName, std::string_view value);
   bool DeleteValue(std::string_view keyPath, std::string_view valueName);
@@ -64,6 +70,7 @@ class RegistryStore {
   const RegistryDocument& Current() const;
 
   std::filesystem::path file_;
+  std::chrono::milliseconds lockWaitLimit_;
   mutable std::mutex mutex_;
   mutable std::unique_ptr<CachedDocument> cache_;
   std::unique_ptr<FileStamp> copiedDamage_;  // the damaged file a copy was last kept of

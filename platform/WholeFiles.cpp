@@ -16,8 +16,21 @@
 namespace platform {
 namespace {
 
+std::string StepError(std::string_view step, const std::filesystem::path& file, int code) {
+  return std::string(step) + " " + file.string() + ": " + std::strerror(code);
+}
+
 void SetError(std::string* error, std::string_view step, const std::filesystem::path& file, int code) {
-  if (error != nullptr) *error = std::string(step) + " " + file.string() + ": " + std::strerror(code);
+  if (error != nullptr) *error = StepError(step, file, code);
+}
+
+// A save of file that failed, file standing in the folder that was written to.
+bool Failed(ReplaceFailure& failure, std::string detail, const std::filesystem::path& file, int code) {
+  failure.detail = std::move(detail);
+  failure.code = code;
+  std::error_code ignored;
+  failure.folder = std::filesystem::absolute(file, ignored).parent_path();
+  return false;
 }
 
 // Closes the descriptor when the scope ends unless it was closed (and checked) already.
@@ -58,9 +71,10 @@ bool WriteAll(int fd, std::string_view text) {
   return true;
 }
 
-void SyncFolder(const std::filesystem::path& folder) {
+// Brings the folder's entries to the disk, so that a file renamed or made in it stays there.
+bool SyncFolder(const std::filesystem::path& folder) {
   Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Valid()) ::fsync(fd.Get());
+  return fd.Valid() && ::fsync(fd.Get()) == 0;
 }
 
 // The file a save replaces: the target itself, or the file a chain of symbolic links ends in,
@@ -222,16 +236,12 @@ ReadFileResult ReadRegularFile(const std::filesystem::path& file, std::uint64_t 
 }
 
 bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
-                         std::string* error) {
+                         ReplaceFailure& failure) {
   std::filesystem::path file;
   if (!ReplacedFile(target, file)) {
-    SetError(error, "Cannot follow the links of", target, errno);
-    return false;
+    return Failed(failure, StepError("Cannot follow the links of", target, ELOOP), target, ELOOP);
   }
-  if (IsWriteProtected(file)) {
-    if (error != nullptr) *error = "The file " + file.string() + " is read-only";
-    return false;
-  }
+  if (IsWriteProtected(file)) return Failed(failure, "The file " + file.string() + " is read-only", file, EACCES);
   const std::string stem = TemporaryStem(file);
   RemoveAbandonedTemporaries(file, stem);
   struct stat existing {};
@@ -240,8 +250,8 @@ bool ReplaceFileContents(const std::filesystem::path& target, std::string_view c
   std::filesystem::path temporary;
   Descriptor fd(CreateTemporary(file, stem, temporary, newFileMode));
   if (!fd.Valid()) {
-    SetError(error, "Cannot create", temporary, errno);
-    return false;
+    const int code = errno;
+    return Failed(failure, StepError("Cannot create", temporary, code), file, code);
   }
   const char* failedStep = nullptr;
   if (keepMode && ::fchmod(fd.Get(), existing.st_mode & 07777) != 0) {
@@ -259,11 +269,21 @@ bool ReplaceFileContents(const std::filesystem::path& target, std::string_view c
     const int code = errno;
     if (fd.Valid()) fd.Close();
     ::unlink(temporary.c_str());
-    SetError(error, failedStep, temporary, code);
-    return false;
+    return Failed(failure, StepError(failedStep, temporary, code), file, code);
   }
-  SyncFolder(file.parent_path());
+  if (!SyncFolder(file.parent_path())) {
+    const int code = errno;
+    return Failed(failure, StepError("Cannot flush the folder of", file, code), file, code);
+  }
   return true;
+}
+
+bool ReplaceFileContents(const std::filesystem::path& target, std::string_view contents, mode_t newFileMode,
+                         std::string* error) {
+  ReplaceFailure failure;
+  if (ReplaceFileContents(target, contents, newFileMode, failure)) return true;
+  if (error != nullptr) *error = failure.detail;
+  return false;
 }
 
 bool IsReadOnlyFile(const std::filesystem::path& target) {
@@ -290,11 +310,10 @@ bool WriteNewFile(const std::filesystem::path& file, std::string_view contents, 
   } else if (ReadRegularFile(file, contents.size(), written) != ReadFileResult::kRead || written != contents) {
     failedStep = "Cannot read back all that was written to";
     errno = EIO;
+  } else if (!SyncFolder(file.parent_path())) {
+    failedStep = "Cannot flush the folder of";
   }
-  if (failedStep == nullptr) {
-    SyncFolder(file.parent_path());
-    return true;
-  }
+  if (failedStep == nullptr) return true;
   const int code = errno;
   if (fd.Valid()) fd.Close();
   ::unlink(file.c_str());

@@ -282,6 +282,7 @@
 #define IDS_MSG_SETTINGS_NOT_SAVED          1645
 #define IDS_MSG_FILE_READ_ONLY              1646
 #define IDS_MSG_PLAN_FILE_CUT_SHORT         1647
+#define IDS_MSG_CANNOT_WRITE_IN_FOLDER      1655
 #define IDS_TAB_DIVE_SETTINGS               1095
 #define IDS_TAB_BAILOUT_SETTINGS            1096
 #define IDS_TAB_BAILOUT_GAS_LIST            1097

@@ -42,18 +42,21 @@ class Canvas:
                 for dx in range(width):
                     self.put(x + dx - (width - 1) / 2, y + dy - (width - 1) / 2, colour)
 
+    def around(self, cx, cy, r):
+        """The pixels of the square around a circle that lie on the canvas."""
+        for y in range(max(0, math.floor(cy - r)), min(self.height, math.ceil(cy + r) + 1)):
+            for x in range(max(0, math.floor(cx - r)), min(self.width, math.ceil(cx + r) + 1)):
+                yield x, y, math.hypot(x - cx, y - cy)
+
     def disc(self, cx, cy, r, colour, outline=None):
-        for y in range(self.height):
-            for x in range(self.width):
-                d = math.hypot(x - cx, y - cy)
-                if d <= r:
-                    self.put(x, y, outline if outline is not None and d > r - 1 else colour)
+        for x, y, d in self.around(cx, cy, r):
+            if d <= r:
+                self.put(x, y, outline if outline is not None and d > r - 1 else colour)
 
     def ring(self, cx, cy, r, colour):
-        for y in range(self.height):
-            for x in range(self.width):
-                if r - 1 < math.hypot(x - cx, y - cy) <= r:
-                    self.put(x, y, colour)
+        for x, y, d in self.around(cx, cy, r):
+            if r - 1 < d <= r:
+                self.put(x, y, colour)
 
     def polygon(self, points, colour):
         for y in range(self.height):
@@ -77,6 +80,20 @@ class Canvas:
             for x in range(other.width):
                 if other.pixels[y][x][3]:
                     self.put(x0 + x, y0 + y, other.pixels[y][x])
+
+    def shrunk(self, factor):
+        """The canvas factor times smaller: each pixel is the mean of the square of pixels it
+        covers, their colours weighted by their opacity, so the edges of what was drawn are smooth."""
+        small = Canvas(self.width // factor, self.height // factor)
+        for y in range(small.height):
+            rows = self.pixels[y * factor:(y + 1) * factor]
+            for x in range(small.width):
+                covered = [pixel for row in rows for pixel in row[x * factor:(x + 1) * factor]]
+                weight = sum(pixel[3] for pixel in covered)
+                if weight:
+                    colour = tuple(round(sum(pixel[n] * pixel[3] for pixel in covered) / weight) for n in range(3))
+                    small.pixels[y][x] = colour + (round(weight / len(covered)),)
+        return small
 
 
 # ---- file writers -----------------------------------------------------------------------------
@@ -526,16 +543,22 @@ def home_page(c):
 
 # ---- program icon and splash -----------------------------------------------------------------
 
-# The program icon in units of a 16-unit square: a dark-rimmed disc of water with a lighter
-# patch, the dive's profile in white and the surface across it, both kept inside the rim.
-PROGRAM_DISC = (7.5, 7.5, 7.4)
+# The program icon in units of a 16-unit square (0 to 16 across, as in its SVG): a dark-rimmed
+# disc of water with a lighter patch, the dive's profile in white and the surface across it, both
+# kept inside the rim.
+PROGRAM_DISC = (8, 8, 7.4)
 PROGRAM_WATER, PROGRAM_RIM = (30, 100, 170), (10, 45, 95)
 PROGRAM_RIM_WIDTH = 0.5
-PROGRAM_PATCH, PROGRAM_PATCH_COLOUR = (7.5, 5.5, 4.5), (60, 140, 210)
-PROGRAM_PROFILE = [(2, 3.5), (5, 11), (9, 11), (10, 8.5), (11.5, 8.5), (12, 6), (13.5, 6), (14, 3.5)]
+PROGRAM_PATCH, PROGRAM_PATCH_COLOUR = (8, 6, 4.5), (60, 140, 210)
+PROGRAM_PROFILE = [(2.5, 4), (5.5, 11.5), (9.5, 11.5), (10.5, 9), (12, 9), (12.5, 6.5), (14, 6.5), (14.5, 4)]
 PROGRAM_PROFILE_WIDTH = 1.6
-PROGRAM_SURFACE = ((1.5, 3.5), (14, 3.5))
+PROGRAM_SURFACE = ((2, 4), (14.5, 4))
 PROGRAM_SURFACE_COLOUR = (170, 220, 250)
+# From this size up the icon is drawn SMOOTHING times larger and shrunk, for smooth edges; the
+# smaller sizes stay crisp on the pixel grid.
+PROGRAM_SMOOTH_FROM, SMOOTHING = 32, 4
+# The sizes of the desktop's icon theme, in the order program.ico holds them.
+PROGRAM_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def stroke(c, path, width, colour):
@@ -551,25 +574,30 @@ def stroke(c, path, width, colour):
         c.disc(x, y, h, colour)
 
 
-def icon_program(s):
-    c = Canvas(s, s)
-    k = s / 16
-    cx, cy, r = (v * k for v in PROGRAM_DISC)
-    rim = max(1, round(PROGRAM_RIM_WIDTH * k))
+def icon_program(size):
+    smoothing = SMOOTHING if size >= PROGRAM_SMOOTH_FROM else 1
+    side = size * smoothing
+    c = Canvas(side, side)
+    k = side / 16
+    # Pixel x covers x - 0.5 to x + 0.5, so unit u lies at pixel u * k - 0.5: the square's
+    # centre, unit 8, falls in the middle of the canvas.
+    at = lambda x, y: (x * k - 0.5, y * k - 0.5)
+    path_at = lambda path: [at(x, y) for x, y in path]
+    cx, cy = at(*PROGRAM_DISC[:2])
+    r = PROGRAM_DISC[2] * k
+    rim = max(smoothing, round(PROGRAM_RIM_WIDTH * k))
     c.disc(cx, cy, r, PROGRAM_RIM)
     c.disc(cx, cy, r - rim, PROGRAM_WATER)
-    px, py, pr = (v * k for v in PROGRAM_PATCH)
-    c.disc(px, py, pr, PROGRAM_PATCH_COLOUR)
-    lines = Canvas(s, s)
-    scaled = lambda path: [(x * k, y * k) for x, y in path]
-    stroke(lines, scaled(PROGRAM_PROFILE), max(1, PROGRAM_PROFILE_WIDTH * k), WHITE)
-    stroke(lines, scaled(PROGRAM_SURFACE), max(1, k), PROGRAM_SURFACE_COLOUR)
-    for y in range(s):
-        for x in range(s):
+    c.disc(*at(*PROGRAM_PATCH[:2]), PROGRAM_PATCH[2] * k, PROGRAM_PATCH_COLOUR)
+    lines = Canvas(side, side)
+    stroke(lines, path_at(PROGRAM_PROFILE), max(smoothing, PROGRAM_PROFILE_WIDTH * k), WHITE)
+    stroke(lines, path_at(PROGRAM_SURFACE), max(smoothing, k), PROGRAM_SURFACE_COLOUR)
+    for y in range(side):
+        for x in range(side):
             if math.hypot(x - cx, y - cy) > r - rim:
                 lines.pixels[y][x] = CLEAR
     c.blit(lines, 0, 0)
-    return c
+    return c.shrunk(smoothing)
 
 
 def svg_program():
@@ -705,8 +733,8 @@ def main():
         'dives.bmp': bmp_24(strip([add_dive, delete_dive, rename_dive, sort_dives, import_dive, export_dive])),
         'graph.bmp': bmp_24(strip([zoom, pan, graph_cursor, persistent_cursor, reset])),
         'graph-bailout.bmp': bmp_24(strip([bailout_cursor, bailout_segment, reset_zoom, return_to_dive, clear_bailout])),
-        # Every size of the desktop's icon theme from 48 up is drawn, none scaled.
-        'program.ico': icon_file([icon_program(size) for size in (16, 32, 48, 64, 128, 256)]),
+        # Every size of the desktop's icon theme is drawn, none scaled.
+        'program.ico': icon_file([icon_program(size) for size in PROGRAM_ICON_SIZES]),
         'program.svg': svg_program(),
         'main-toolbar.bmp': bmp_24(strip([new_plan, open_folder, save_disk, add_dive, delete_dive, import_dive,
                                           export_dive, dive_table, gas_table, calculate, create_tables, preferences,

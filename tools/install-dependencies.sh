@@ -10,8 +10,9 @@ packages=(
   locales openssl
   # Arial's metrics, so that dialogs and graphs measure text the same on every machine
   fonts-liberation
-  # The program's icons for the desktop, made from its icon resource
-  netpbm
+  # The program's icons for the desktop, made from its icon resource, and the SVG icon drawn for
+  # its check
+  netpbm librsvg2-bin
   # The Debian package (dpkg-shlibdeps finds its dependencies) and the checks of the installed
   # program's desktop entry, file types and package
   dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin file

@@ -9,6 +9,7 @@
 #include "engine/PrivateMessages.h"
 #include "framework/MenuBuilder.h"
 #include "framework/Messages.h"
+#include "framework/NativeControls.h"
 #include "resources/resource.h"
 
 namespace views {
@@ -39,7 +40,7 @@ bool CGraph::Create(wxWindow* parent, wxWindowID id, const wxPoint& position, co
 
 void CGraph::Draw() {
   Refresh(false);
-  Update();
+  framework::DrawNow(*this);
 }
 
 const IGraphPage* CGraph::Page() const { return dynamic_cast<const IGraphPage*>(GetParent()); }

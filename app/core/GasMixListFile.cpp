@@ -50,12 +50,6 @@ GasMixListRead ReadGasMixListFile(const std::string& path, GasMixListContents& c
   return GasMixListRead::kRead;
 }
 
-bool WriteGasMixListFile(const std::string& path, std::string_view listText, std::string& error) {
-  CTextRecordWriter file(kGasMixListFileKind);
-  AppendTextRecord(file.Records(), kGasMixListKey, listText);
-  return file.Save(path, error);
-}
-
 bool LoadGasMixList(const std::string& path, BailoutGasListModel& list) {
   GasMixListContents contents;
   switch (ReadGasMixListFile(path, contents)) {
@@ -81,11 +75,9 @@ bool LoadGasMixList(const std::string& path, BailoutGasListModel& list) {
 }
 
 bool SaveGasMixList(const std::string& path, const BailoutGasListModel& list) {
-  std::string error;
-  if (WriteGasMixListFile(path, list.GetListText(), error)) return true;
-  TheDebugLog().Log("Unable to write gas mix list file %s - %s", path.c_str(), error.c_str());
-  ShowMessage(SaveFailureMessage(path));
-  return false;
+  CTextRecordWriter file(kGasMixListFileKind);
+  AppendTextRecord(file.Records(), kGasMixListKey, list.GetListText());
+  return file.Save(path, "gas mix list file");
 }
 
 std::string GasMixListFolder(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }

@@ -25,9 +25,6 @@ struct GasMixListContents {
 };
 
 GasMixListRead ReadGasMixListFile(const std::string& path, GasMixListContents& contents);
-// Replaces the file atomically; false, with the reason in error, when it could not be written
-// (the old file is then untouched).
-bool WriteGasMixListFile(const std::string& path, std::string_view listText, std::string& error);
 
 // The pages' Load and Save: a failure is told to the user in a message box ("Velmar Tessaline",
 // exclamation icon) and logged, and leaves the list as it was. A file with more items than are

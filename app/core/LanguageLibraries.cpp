@@ -50,11 +50,20 @@ std::optional<std::string> CopyLanguageName(const char* text) {
   return name;
 }
 
-// Why the file may not be loaded: loading runs its start-up code, so neither the file nor its
-// folder may be open to changes by anyone but the user or root. Both are judged where symbolic
-// links lead, and the file is loaded by that resolved path: the name cannot then be made to lead
-// elsewhere by anyone but the user or root either. Empty, with the resolved path, when it may be
-// loaded.
+// Why the folder could let someone else swap the files in it, as said after its name ("is
+// writable by others"); empty when it cannot.
+std::string WhyFolderIsOpen(const std::filesystem::path& folder) {
+  struct stat status {};
+  if (::lstat(folder.c_str(), &status) != 0) return std::string("cannot be examined: ") + std::strerror(errno);
+  if (!S_ISDIR(status.st_mode)) return "is no longer a folder";
+  const std::string why = platform::WhyOthersCanChangeFolder(status);
+  return why.empty() ? why : "is " + why;
+}
+
+// Why the file may not be loaded: loading runs its start-up code, so neither the file nor any
+// folder on its way from "/" may be open to changes by anyone but the user or root. The file is
+// judged where symbolic links lead and loaded by that resolved path, which no one else can then
+// make lead elsewhere. Empty, with the resolved path, when it may be loaded.
 std::string WhyNotLoadable(const std::filesystem::path& file, std::filesystem::path& resolved) {
   std::error_code error;
   resolved = std::filesystem::canonical(file, error);
@@ -63,11 +72,10 @@ std::string WhyNotLoadable(const std::filesystem::path& file, std::filesystem::p
   if (::lstat(resolved.c_str(), &status) != 0) return std::string("cannot be examined: ") + std::strerror(errno);
   if (!S_ISREG(status.st_mode)) return "not a regular file";
   if (std::string why = platform::WhyOthersCanChange(status); !why.empty()) return why;
-  if (::lstat(resolved.parent_path().c_str(), &status) != 0) {
-    return std::string("its folder cannot be examined: ") + std::strerror(errno);
+  for (std::filesystem::path folder = resolved.parent_path();; folder = folder.parent_path()) {
+    if (std::string why = WhyFolderIsOpen(folder); !why.empty()) return "the folder " + folder.string() + " " + why;
+    if (folder == folder.root_path()) return {};
   }
-  if (std::string why = platform::WhyOthersCanChange(status); !why.empty()) return "its folder is " + why;
-  return {};
 }
 
 std::unique_ptr<LoadedLibrary> Load(const std::filesystem::path& file) {

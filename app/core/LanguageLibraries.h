@@ -3,9 +3,9 @@
 // report a language and its name and carry a resource bundle that parses. Probing loads a file
 // only to ask it, then unloads it; loading one keeps it for as long as its resources are in use.
 // Loading runs a library's start-up code, so a file is loaded only when neither it (a regular
-// file) nor its folder, where symbolic links lead, is owned by someone other than the user or
-// root or writable by group or others; a file that fails is left out and the diagnostic log
-// says why.
+// file) nor any folder from "/" down to it, where symbolic links lead, is owned by someone other
+// than the user or root or writable by group or others (a folder with the sticky bit may be); a
+// file that fails is left out and the diagnostic log says why, naming the folder that fails.
 #include <cstdint>
 #include <filesystem>
 #include <memory>

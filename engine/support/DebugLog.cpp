@@ -21,25 +21,65 @@ namespace {
 constexpr mode_t kLogFileMode = 0600;
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+unsigned char ByteAt(std::string_view text, std::size_t at) { return static_cast<unsigned char>(text[at]); }
+
+// The length of the valid UTF-8 sequence of two or more bytes that starts at `at` (no overlong
+// form, no surrogate, nothing above U+10FFFF); 0 when none starts there.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  const unsigned char lead = ByteAt(text, at);
+  std::size_t length = 0;
+  unsigned char secondLow = 0x80;  // the second byte's range narrows for some leads
+  unsigned char secondHigh = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) secondLow = 0xA0;
+    if (lead == 0xED) secondHigh = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) secondLow = 0x90;
+    if (lead == 0xF4) secondHigh = 0x8F;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  const unsigned char second = ByteAt(text, at + 1);
+  if (second < secondLow || second > secondHigh) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (ByteAt(text, at + i) < 0x80 || ByteAt(text, at + i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+// The number of bytes at `at` that make one control character: 1 for a C0 control, DEL or a
+// byte 0x80-0x9F outside valid UTF-8 (a C1 control in a one-byte encoding), 2 for a C1 control
+// U+0080-U+009F in UTF-8; 0 for anything else.
+std::size_t ControlLength(std::string_view text, std::size_t at) {
+  const unsigned char byte = ByteAt(text, at);
+  if (byte < 0x20 || byte == 0x7F) return 1;
+  const std::size_t sequence = Utf8SequenceLength(text, at);
+  if (sequence == 0) return byte >= 0x80 && byte <= 0x9F ? 1 : 0;
+  return sequence == 2 && byte == 0xC2 && ByteAt(text, at + 1) <= 0x9F ? 2 : 0;
+}
 
 // A backslash that would read as the start of an escape.
 bool StartsEscape(std::string_view text, std::size_t at) {
   if (at + 1 >= text.size()) return false;
   const char next = text[at + 1];
-  return next == '\\' || next == 'n' || next == 'r' || next == 't' || next == 'x' ||
-         IsControl(static_cast<unsigned char>(next));
+  return next == '\\' || next == 'n' || next == 'r' || next == 't' || next == 'x' || ControlLength(text, at + 1) > 0;
 }
 
-// The text with control characters as escapes (\n, \r, \t, \xhh), so that it never makes a
-// line of its own, and a backslash doubled where it would otherwise read as an escape, so that
-// the text reads back unambiguously; any other backslash, as in a registry key path, stays one.
+// The text with control characters as escapes (\n, \r, \t, \xhh for each byte of any other), so
+// that it never makes a line of its own nor drives a terminal, and a backslash doubled where it
+// would otherwise read as an escape, so that the text reads back unambiguously; any other
+// backslash, as in a registry key path, stays one.
 std::string EscapeControlCharacters(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (std::size_t at = 0; at < text.size(); ++at) {
+  for (std::size_t at = 0; at < text.size();) {
     const char c = text[at];
-    const auto byte = static_cast<unsigned char>(c);
+    std::size_t length = 1;
     if (c == '\\') {
       escaped += StartsEscape(text, at) ? "\\\\" : "\\";
     } else if (c == '\n') {
@@ -48,13 +88,19 @@ std::string EscapeControlCharacters(std::string_view text) {
       escaped += "\\r";
     } else if (c == '\t') {
       escaped += "\\t";
-    } else if (IsControl(byte)) {
-      escaped += "\\x";
-      escaped += kHexDigits[byte >> 4];
-      escaped += kHexDigits[byte & 0xF];
+    } else if (const std::size_t control = ControlLength(text, at); control > 0) {
+      length = control;
+      for (std::size_t i = at; i < at + control; ++i) {
+        escaped += "\\x";
+        escaped += kHexDigits[ByteAt(text, i) >> 4];
+        escaped += kHexDigits[ByteAt(text, i) & 0xF];
+      }
     } else {
-      escaped += c;
+      // A character of several bytes is copied whole: its later bytes are no controls.
+      length = std::max<std::size_t>(1, Utf8SequenceLength(text, at));
+      escaped.append(text.substr(at, length));
     }
+    at += length;
   }
   return escaped;
 }

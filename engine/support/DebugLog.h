@@ -2,8 +2,9 @@
 // The program's diagnostic log: one file per run, named from the day it was opened, written a
 // line at a time under a lock. Callers ask IsEnabledFor(category) before writing detail lines.
 // Only the user can read it (files 0600, folders 0700). A line of logged text is always one line
-// of the file: control characters are written as escapes (\n, \r, \t, \x1b), and a backslash
-// that would read as one is doubled. A day's file stops at a size cap: the line that would pass
+// of the file: control characters are written as escapes (\n, \r, \t, \x1b), C1 controls byte
+// by byte (U+0085 as \xc2\x85, a lone byte 0x85 that is no part of UTF-8 as \x85), and a
+// backslash that would read as one is doubled. A day's file stops at a size cap: the line that would pass
 // it is replaced by one saying that the rest of the day is not logged, and nothing more is
 // written to that file, in this run or a later one. Opening removes the log's files of days more than kKeepDays ago.
 #include <array>

@@ -2,7 +2,9 @@
 // the Gas Mix List file with its damaged inputs and failed saves.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/core/BailoutGasListModel.h"
@@ -166,13 +168,17 @@ TEST_F(GasMixListFileTest, DamagedFilesGiveTheirMessageAndLeaveTheListAsItWas) {
 TEST_F(GasMixListFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
   WriteFileText(Path(), "Gas Mix List\r\n060~32/0\r\n");
   const BailoutGasListModel list = ListOf("21/0,100/0");
-  for (FileFault fault : {FileFault::kCreate, FileFault::kWrite, FileFault::kSync, FileFault::kRename}) {
+  std::vector<std::string> expected;
+  const std::pair<FileFault, int> faults[] = {
+      {FileFault::kCreate, EACCES}, {FileFault::kWrite, ENOSPC}, {FileFault::kSync, EIO}, {FileFault::kRename, EACCES}};
+  for (const auto& [fault, code] : faults) {
     SCOPED_TRACE(static_cast<int>(fault));
     ScopedFileFault failing(fault, folders.Root());
     EXPECT_FALSE(SaveGasMixList(Path(), list));
     EXPECT_GE(failing.Hits(), 1);
+    expected.push_back(CannotWriteMessage(std::filesystem::path(Path()).filename().string(), folders.Root(), code));
   }
-  EXPECT_EQ(Told(), std::vector<std::string>(4, "Unable to open data file for writing."));
+  EXPECT_EQ(Told(), expected);
   EXPECT_EQ(ReadFileText(Path()), "Gas Mix List\r\n060~32/0\r\n");
 }
 

@@ -10,6 +10,7 @@
 
 #include <wx/uiaction.h>
 
+#include "app/DiveSettingsSheet.h"
 #include "app/DivePlannerDlg.h"
 #include "app/Preferences.h"
 #include "app/TabDivePlan.h"
@@ -66,6 +67,7 @@ class LoopProbe {
 };
 
 const char* const kGfLowHelp = "Factor to use at deepest stop – This controls the rate of ascent";
+const char* const kGasListHelp = "Gases available for bailout";
 
 }  // namespace
 
@@ -163,6 +165,69 @@ TEST(ContextHelp, ShiftF1InAPreferencesFieldShowsTheHelpOfTheFieldClickedAndTheN
         EXPECT_LT(probe.Delay(), 1s);
         ClickOn(dialog->FindWindow(framework::kIdCancel));
       })
+      .Then("the Preferences closed", DialogEnded<app::CPreferences>, [] {
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+// The lists of bailout gases are drawn by the toolkit in an inner window of the list, which the
+// click in the mode finds; the help is the list's own.
+TEST(ContextHelp, WhatsThisAndAClickOnTheDivePagesBailoutGasListShowTheListsHelp) {
+  TempFolders folders;
+  ProgramRun run;
+  auto settings = [] { return MainWindow()->DivePage(0)->SettingsSheet(); };
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] {
+        // A closed-circuit dive whose bailout uses the gas list.
+        CDivePlan& dive = *MainWindow()->PlanGroup().GetDivePlan(0);
+        ASSERT_EQ(dive.AddUserPlanPoint(0, 0, 0, true, 21, 0, 1.3, false), 0);
+        ASSERT_EQ(dive.AddUserPlanPoint(1, 1200, 3000, true, 21, 0, 1.3, false), 1);
+        dive.SetUseBailoutGasList(true);
+        MainWindow()->PlanGroup().CalculateDivePlan(0, true);
+      })
+      .Then("the Bailout Gas List tab", [settings] { return settings()->Sheet().GetPageCount() == 3; },
+            [settings] { settings()->ShowPage(app::DiveSettingsSheet::kBailoutGasListPage); })
+      .Then("the gas list drawn", Drawn([] { return &DiveField(IDC_GL_LIST); }),
+            [] { ClickOn(&DiveField(IDC_GL_GAS)); })
+      .Then("the gas box focused", [] { return FocusWithin(DiveField(IDC_GL_GAS)); },
+            [] { RunCommand(ID_HELP_WHATS_THIS); })
+      .Then("the context-help mode", [] { return InContextHelpOver(*MainWindow()); },
+            [] { ClickOn(&DiveField(IDC_GL_LIST)); })
+      .Then("the help of the gas list", [] { return PopupShows(kGasListHelp); },
+            [] { EXPECT_EQ(wxWindow::GetCapture(), nullptr) << "the mode goes on after its click"; })
+      .Then("the pop-up drawn", PopupDrawn(), [] {
+        SaveScreenOver(*MainWindow(), "context-help-bailout-gas-list");
+        controls::HelpPopup::Current()->Close();
+        MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+TEST(ContextHelp, ShiftF1AndAClickOnThePreferencesBailoutGasListShowTheListsHelp) {
+  TempFolders folders;
+  ProgramRun run;
+  app::CPreferences* dialog = nullptr;
+  constexpr std::size_t kGasListPage = 4;  // General, Dive Plan, Dive, Bailout, Bailout Gas List
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] { RunCommandLater(ID_TOOLS_PREFERENCES); })
+      .Then("the Preferences drawn", Drawn([&] { return dialog = FindShown<app::CPreferences>(); }),
+            [&] { dialog->Sheet()->SetActivePage(kGasListPage); })
+      .Then("the gas list drawn", Drawn([&] { return dialog->FindWindow(IDC_PL_LIST); }),
+            [&] { ClickOn(dialog->FindWindow(IDC_PL_GAS)); })
+      .Then("the gas box focused", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); }, PressShiftF1)
+      .Then("the context-help mode", [&] { return InContextHelpOver(*dialog); },
+            [&] { ClickOn(dialog->FindWindow(IDC_PL_LIST)); })
+      .Then("the help of the gas list", [] { return PopupShows(kGasListHelp); },
+            [] { EXPECT_EQ(wxWindow::GetCapture(), nullptr); })
+      .Then("the pop-up drawn", PopupDrawn(), [&] {
+        SaveScreenOver(*dialog, "context-help-preferences-gas-list");
+        controls::HelpPopup::Current()->Close();
+      })
+      .Then("the pop-up closed", [] { return controls::HelpPopup::Current() == nullptr; },
+            [&] { ClickOn(dialog->FindWindow(framework::kIdCancel)); })
       .Then("the Preferences closed", DialogEnded<app::CPreferences>, [] {
         MainWindow()->PlanGroup().ClearModified();
         MainWindow()->Close();

@@ -1,6 +1,9 @@
 // The dive commands of the real program: delete with its question, rename with its dialog, sort
-// with its dialog, each changing the plan, its tabs and its calculations as the user expects.
+// with its dialog, each changing the plan, its tabs and its calculations as the user expects; a
+// long name leaves every tab readable.
 #include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
 
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
@@ -14,6 +17,7 @@
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/StderrCapture.h"
 #include "tests/support/TempFolders.h"
 
 namespace {
@@ -59,7 +63,77 @@ wxPoint ExpectedDialogCorner() {
   return MainWindow()->Sheet()->GetPage(0)->GetScreenPosition() + wxPoint(3, 5);
 }
 
+// Whether the notebook shows the tab of the page with its whole label: on the screen and at least
+// as wide as the label asks.
+bool TabLabelShown(wxNotebook& notebook, int page) {
+  GtkNotebook* tabs = GTK_NOTEBOOK(notebook.GetHandle());
+  GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, page));
+  if (label == nullptr || !gtk_widget_get_mapped(label) || !gtk_widget_get_child_visible(label)) return false;
+  int asked = 0;
+  gtk_widget_get_preferred_width(label, &asked, nullptr);
+  return gtk_widget_get_allocated_width(label) >= asked && asked > 0;
+}
+
+bool EveryTabLabelShown() {
+  for (int tab = 0; tab < MainWindow()->GetTabCount(); ++tab) {
+    if (!TabLabelShown(*MainWindow()->Sheet(), tab)) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+TEST(DiveCommands, ALongNameIsShortenedOnItsTabOnlySoEveryTabKeepsItsCaption) {
+  TempFolders folders;
+  std::string name;
+  for (int part = 0; part < 30; ++part) name += "Wreck " + std::to_string(part % 10) + "abc";  // 300 characters
+  ASSERT_EQ(name.size(), 300u);
+  // What a tab shows: "Dive 1 - " and 22 characters of the name, then the ellipsis.
+  const std::string shown = "Dive 1 - " + name.substr(0, 22) + "\u2026";
+  StderrCapture capture(folders.Root());
+  ProgramRun run;
+  app::CRenameDive* rename = nullptr;
+  auto renameShown = [&] { return (rename = FindShown<app::CRenameDive>()) != nullptr; };
+  auto nameField = [&] { return dynamic_cast<wxTextCtrl*>(rename->FindWindow(IDC_RENAME_NAME)); };
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", MainWindowOnScreen, [] { RunCommandLater(ID_DIVE_RENAME); })
+      .Then("the Rename Dive dialog drawn", [&, drawn = Drawn([&] { return rename; })] { return renameShown() && drawn(); },
+            [&] {
+              nameField()->SetValue(wxString::FromUTF8(name));
+              ClickOn(rename->FindWindow(framework::kIdOk));
+            })
+      .Then("the dive renamed", DialogEnded<app::CRenameDive>, [&] {
+        EXPECT_EQ(Plan().GetDiveName(0), name);
+        EXPECT_EQ(MainWindow()->GetTabCaption(0), "Dive 1 - " + name);
+        EXPECT_EQ(MainWindow()->Sheet()->GetPageText(0).utf8_string(), shown);
+        RunCommand(ID_DIVE_ADD);
+      })
+      .Then("both tabs drawn with their captions",
+            [drawn = Drawn([] { return MainWindow()->Sheet(); })] {
+              return MainWindow()->GetTabCount() == 2 && drawn() && EveryTabLabelShown();
+            },
+            [&] {
+              EXPECT_EQ(MainWindow()->Sheet()->GetPageText(0).utf8_string(), shown);
+              EXPECT_EQ(MainWindow()->Sheet()->GetPageText(1).utf8_string(), "Dive 2");
+              SaveScreenshot(*MainWindow(), "long-dive-name-tabs");
+              MainWindow()->Sheet()->SetActivePage(0);
+              RunCommandLater(ID_DIVE_RENAME);
+            })
+      // Renaming again starts from the whole name, not from what the tab shows.
+      .Then("the Rename Dive dialog again", renameShown, [&] {
+        EXPECT_EQ(nameField()->GetValue().utf8_string(), name);
+        ClickOn(rename->FindWindow(framework::kIdCancel));
+      })
+      .Then("the dialog cancelled", DialogEnded<app::CRenameDive>, [&] {
+        EXPECT_EQ(Plan().GetDiveName(0), name);
+        Plan().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  const std::string log = capture.Finish();
+  EXPECT_EQ(log.find("CRITICAL"), std::string::npos) << "the toolkit's log is above";
+  EXPECT_EQ(log.find("Gtk-WARNING"), std::string::npos) << "the toolkit's log is above";
+}
 
 TEST(DiveCommands, DeleteAsksWithNoFirstRenameRefusesTildesAndSortReordersWithTheSurfaceIntervalsInPlace) {
   TempFolders folders;

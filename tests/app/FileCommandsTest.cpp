@@ -1,7 +1,11 @@
 // The plan-file commands of the real program: the unsaved-changes question, the file dialogs,
 // the recent files, dive files in and out, and the review of a dive-computer log.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include <wx/menu.h>
@@ -216,4 +220,101 @@ TEST(FileCommands, TheModifiedQuestionStaysUntilYesOrNoSoItsCloseBoxAndEscapeLea
   EXPECT_EQ(run.NativeDialogs(), std::vector<std::string>{kModifiedQuestion});
   EXPECT_EQ(ReadFileText(saturday), saved);
   EXPECT_EQ(DiagnosticLogLines(folders.Data()).back(), "Velmar Tessaline Shutdown");
+}
+
+TEST(FileCommands, ALoopOfLinksOrANameTooLongIsRefusedWithItsReasonAndThePlanStaysOpenAndModified) {
+  TempFolders folders;
+  const fs::path links = folders.Root() / "links";
+  fs::create_directories(links);
+  fs::create_symlink("self.ccp", links / "self.ccp");
+  fs::create_symlink("b.ccp", links / "a.ccp");
+  fs::create_symlink("a.ccp", links / "b.ccp");
+  const std::string self = (links / "self.ccp").string();
+  const std::string loopA = (links / "a.ccp").string();
+  const std::string loopB = (links / "b.ccp").string();
+  // A name that fits until the dialog's extension is added.
+  const long nameMax = ::pathconf(links.c_str(), _PC_NAME_MAX);
+  const std::string tooLong = (links / std::string(static_cast<std::size_t>(nameMax) - 2, 'p')).string();
+  const std::string kCannotOpen = "Unable to open data file.";
+  // What a refused save tells, in the user's language for the system's part: read once the
+  // toolkit has set the program's locale.
+  auto cannotWrite = [&](const std::string& name, int code) {
+    return "Unable to open data file for writing.\n\n" + name + " could not be written in the folder " +
+           links.string() + ":\n" + std::strerror(code) + ".";
+  };
+  const std::string kModifiedUntitled = "Velmar Tessaline v1.0.0.1 *";
+  wxGenericMessageDialog* message = nullptr;
+  ProgramRun run;
+  for (const std::string& path : {self, loopA}) run.AnswerFile(path).Answer(wxID_OK);  // Save As
+  for (const std::string& path : {self, loopA}) run.AnswerFile(path).Answer(wxID_OK);  // Export Dive
+  for (const std::string& path : {self, loopB}) run.AnswerFile(path).Answer(wxID_OK);  // Import Dive
+  run.AnswerFile(tooLong).ShowForReal();                                               // Save As
+  // Open and Review Log File: save the changes? no; the file; its message.
+  for (const std::string& path : {self, loopA, self, loopB}) run.Answer(wxID_NO).AnswerFile(path).Answer(wxID_OK);
+  AgreeToTheDisclaimer(run)
+      .Then("the main window on the screen", [] { return MainWindow() != nullptr && MainWindow()->IsShownOnScreen(); },
+            [&] {
+              ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+              ASSERT_TRUE(Plan().m_modified);
+              for (int command : {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, ID_DIVE_EXPORT, ID_DIVE_EXPORT, ID_DIVE_IMPORT,
+                                  ID_DIVES_IMPORT}) {
+                RunCommand(command);
+              }
+            })
+      .Then("every loop refused", [&] { return run.NativeDialogs().size() == 12; }, [&] {
+        const std::vector<std::string>& told = run.NativeDialogs();
+        EXPECT_EQ(told[1], cannotWrite("self.ccp", ELOOP));
+        EXPECT_EQ(told[3], cannotWrite("a.ccp", ELOOP));
+        EXPECT_EQ(told[5], cannotWrite("self.ccp", ELOOP));
+        EXPECT_EQ(told[7], cannotWrite("a.ccp", ELOOP));
+        EXPECT_EQ(told[9], kCannotOpen);
+        EXPECT_EQ(told[11], kCannotOpen);
+        EXPECT_EQ(Plan().GetDiveCount(), 1);
+        EXPECT_EQ(MainWindow()->GetTabCount(), 1);
+        EXPECT_EQ(Plan().GetDivePlan(0)->GetGfLow(), 30);
+        EXPECT_TRUE(Plan().m_modified);
+        EXPECT_EQ(MainWindow()->GetTitle().utf8_string(), kModifiedUntitled);
+        RunCommandLater(ID_FILE_SAVE_AS);
+      })
+      .Then("the message of the name too long", Drawn([&]() -> wxWindow* {
+              message = FindShown<wxGenericMessageDialog>();
+              return message != nullptr && message->IsShownOnScreen() ? message : nullptr;
+            }),
+            [&] {
+              EXPECT_EQ(message->GetMessage().utf8_string(), cannotWrite(std::string(40, 'p') + "\xe2\x80\xa6" + std::string(16, 'p') + ".ccp", ENAMETOOLONG));
+              SaveScreenshot(*message, "save-refused-name-too-long");
+              ClickOn(message->FindWindow(wxID_OK));
+            })
+      .Then("the message closed", DialogEnded<wxGenericMessageDialog>, [&] {
+        EXPECT_TRUE(Plan().m_modified);
+        EXPECT_EQ(Plan().GetDivePlan(0)->GetGfLow(), 30);
+        EXPECT_EQ(MainWindow()->GetTitle().utf8_string(), kModifiedUntitled);
+        RunCommand(ID_FILE_OPEN);
+        ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+        RunCommand(ID_FILE_OPEN);
+        ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+        RunCommand(ID_FILE_REVIEW_LOG);
+        ASSERT_TRUE(Plan().GetDivePlan(0)->SetGfLow(30));
+        RunCommand(ID_FILE_REVIEW_LOG);
+      })
+      .Then("the opens and reviews refused", [&] { return run.NativeDialogs().size() == 26; }, [&] {
+        const std::vector<std::string>& told = run.NativeDialogs();
+        for (std::size_t command = 0; command < 4; ++command) {
+          EXPECT_EQ(told[14 + 3 * command], kModifiedQuestion) << command;
+          EXPECT_EQ(told[16 + 3 * command], kCannotOpen) << command;
+        }
+        // Open and Review Log File begin with a new plan, whose changes were given up.
+        EXPECT_EQ(Plan().GetDiveCount(), 1);
+        EXPECT_EQ(Plan().GetDivePlan(0)->GetGfLow(), 20);
+        EXPECT_FALSE(Plan().m_modified);
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+  for (const char* name : {"self.ccp", "a.ccp", "b.ccp"}) EXPECT_TRUE(fs::is_symlink(links / name)) << name;
+  const std::vector<std::string> log = DiagnosticLogLines(folders.Data());
+  auto logged = [&](const std::string& start) {
+    return std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.rfind(start, 0) == 0; });
+  };
+  EXPECT_EQ(logged("Unable to write data file " + self + " - Cannot follow the links of " + self + ": "), 2);
+  EXPECT_EQ(logged("Unable to write data file " + tooLong + ".ccp - Cannot replace the file with "), 1);
 }

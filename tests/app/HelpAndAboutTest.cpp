@@ -1,6 +1,12 @@
 // The help book of the real program: Help Contents opens it at its contents, F1 in a dialog at
 // that dialog's page, and every page the program opens is in the book; the About box.
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>
@@ -14,6 +20,7 @@
 #include "framework/Help.h"
 #include "framework/TemplateWindows.h"
 #include "platform/Registry.h"
+#include "platform/UserFolders.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -110,6 +117,54 @@ TEST(HelpAndAbout, HelpContentsOpensTheBookF1InADialogItsPageAndTheAboutBoxShows
       })
       .Then("the About box closed", DialogEnded<app::CAboutDlg>, [] {
         MainWindow()->PlanGroup().ClearModified();
+        MainWindow()->Close();
+      });
+  EXPECT_EQ(run.Run({"--no-splash"}), 0);
+}
+
+// The program reads the help book beside itself. This test runs a second time, as a link of this
+// test program in a folder of its own beside it whose help book is a link to itself, and there
+// presses F1.
+TEST(HelpAndAbout, F1WithAHelpBookThatIsALoopOfLinksSaysTheBookCannotBeOpenedAndTheProgramRunsOn) {
+  namespace fs = std::filesystem;
+  const std::string kFolderPrefix = "looping-help-";
+  const std::string kThisTest = "HelpAndAbout.F1WithAHelpBookThatIsALoopOfLinksSaysTheBookCannotBeOpenedAndTheProgramRunsOn";
+  const fs::path program = platform::ExecutablePath();
+  const fs::path book = program.parent_path() / app::CHelpBook::kFileName;
+  if (!program.parent_path().filename().string().starts_with(kFolderPrefix)) {
+    const fs::path folder = program.parent_path() / (kFolderPrefix + std::to_string(::getpid()));
+    const fs::path copy = folder / program.filename();
+    fs::create_directory(folder);
+    std::error_code notLinked;
+    fs::create_hard_link(program, copy, notLinked);
+    if (notLinked) fs::copy_file(program, copy);
+    fs::create_symlink(app::CHelpBook::kFileName, folder / app::CHelpBook::kFileName);
+    std::string filter = "--gtest_filter=" + kThisTest;
+    std::string path = copy.string();
+    char* arguments[] = {path.data(), filter.data(), nullptr};
+    pid_t child = 0;
+    int status = -1;
+    if (::posix_spawn(&child, path.c_str(), nullptr, nullptr, arguments, environ) == 0) ::waitpid(child, &status, 0);
+    fs::remove_all(folder);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the run with the looping help book failed";
+    return;
+  }
+  TempFolders folders;
+  const std::string cannotOpen = "The help book " + book.string() + " could not be opened.";
+  ProgramRun run;
+  run.Answer(wxID_OK).Answer(wxID_OK);
+  AgreeToTheDisclaimer(run)
+      .Then("the main window with the focus", [] { return MainWindowOnScreen() && FocusWithin(*MainWindow()); },
+            [] { PressKey(WXK_F1); })
+      .Then("the help book refused", [&] { return run.NativeDialogs().size() == 1; }, [&] {
+        EXPECT_EQ(run.NativeDialogs()[0], cannotOpen);
+        EXPECT_EQ(HelpWindow(), nullptr);
+        // Asked again, the book is looked for again.
+        RunCommand(ID_HELP_CONTENTS);
+      })
+      .Then("the help book refused again", [&] { return run.NativeDialogs().size() == 2; }, [&] {
+        EXPECT_EQ(run.NativeDialogs()[1], cannotOpen);
+        EXPECT_FALSE(ViewerExists());
         MainWindow()->Close();
       });
   EXPECT_EQ(run.Run({"--no-splash"}), 0);

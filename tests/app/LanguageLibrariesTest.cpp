@@ -174,8 +174,8 @@ TEST_F(LibraryStartUpTest, ALibraryOthersCouldHaveChangedIsNeverLoaded) {
   const Case cases[] = {
       {"others-write-the-file", fs::perms::others_write, fs::perms::none, "not loaded: writable by others"},
       {"group-writes-the-file", fs::perms::group_write, fs::perms::none, "not loaded: writable by group"},
-      {"others-write-the-folder", fs::perms::none, fs::perms::others_write, "not loaded: its folder is writable by others"},
-      {"group-writes-the-folder", fs::perms::none, fs::perms::group_write, "not loaded: its folder is writable by group"},
+      {"others-write-the-folder", fs::perms::none, fs::perms::others_write, "not loaded: the folder % is writable by others"},
+      {"group-writes-the-folder", fs::perms::none, fs::perms::group_write, "not loaded: the folder % is writable by group"},
   };
   for (const Case& test : cases) {
     const fs::path folder = Folder(test.folder);
@@ -190,7 +190,9 @@ TEST_F(LibraryStartUpTest, ALibraryOthersCouldHaveChangedIsNeverLoaded) {
     EXPECT_TRUE(listed.empty()) << test.folder;
     EXPECT_EQ(app::FindLanguageLibrary(folder, kSpanish), fs::path()) << test.folder;
     EXPECT_EQ(app::LoadLanguageLibrary(folder / "VelmarTessalineSpa.so"), nullptr) << test.folder;
-    EXPECT_NE(LogText().find("Language library " + (folder / "VelmarTessalineMarker.so").string() + " " + test.why),
+    std::string why = test.why;
+    if (const std::size_t at = why.find('%'); at != std::string::npos) why.replace(at, 1, folder.string());
+    EXPECT_NE(LogText().find("Language library " + (folder / "VelmarTessalineMarker.so").string() + " " + why),
               std::string::npos)
         << test.folder << "\n" << LogText();
   }
@@ -205,7 +207,7 @@ TEST_F(LibraryStartUpTest, ALibraryOthersCouldHaveChangedIsNeverLoaded) {
     EXPECT_NE(LogText().find("not loaded: owned by user 65534"), std::string::npos);
   }
 
-  // A link in a trusted folder is judged where it leads.
+  // A link in a trusted folder is judged where it leads, and the refusal names the folder there.
   const fs::path open = Folder("open");
   AddTo(open, MARKER_LIBRARY, "VelmarTessalineMarker.so");
   fs::permissions(open, fs::perms::others_write, fs::perm_options::add);
@@ -213,8 +215,47 @@ TEST_F(LibraryStartUpTest, ALibraryOthersCouldHaveChangedIsNeverLoaded) {
   fs::create_symlink(open / "VelmarTessalineMarker.so", linking / "VelmarTessalineMarker.so");
   EXPECT_TRUE(app::ListLanguageLibraries(linking).empty());
   EXPECT_FALSE(Ran());
-  EXPECT_NE(LogText().find((linking / "VelmarTessalineMarker.so").string() + " not loaded: its folder is writable by others"),
-            std::string::npos);
+  EXPECT_NE(LogText().find((linking / "VelmarTessalineMarker.so").string() + " not loaded: the folder " + open.string() +
+                           " is writable by others"),
+            std::string::npos)
+      << LogText();
+}
+
+TEST_F(LibraryStartUpTest, EveryFolderAboveALibraryMustBeClosedToOthersUnlessItIsSticky) {
+  const fs::path above = Folder("above");
+  const fs::path below = Folder("above/below");
+  AddTo(below, MARKER_LIBRARY, "VelmarTessalineMarker.so");
+  const std::string refused = "Language library " + (below / "VelmarTessalineMarker.so").string() + " not loaded: ";
+
+  for (const fs::perms write : {fs::perms::others_write, fs::perms::group_write}) {
+    fs::permissions(above, write, fs::perm_options::add);
+    EXPECT_TRUE(app::ListLanguageLibraries(below).empty());
+    EXPECT_FALSE(Ran());
+    EXPECT_NE(LogText().find(refused + "the folder " + above.string() + " is writable by " +
+                             (write == fs::perms::others_write ? "others" : "group")),
+              std::string::npos)
+        << LogText();
+    fs::permissions(above, write, fs::perm_options::remove);
+  }
+
+  // Where anyone may add files but only their owners remove or rename them, as in /tmp, the
+  // library's place is still its owner's alone.
+  fs::permissions(above, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::add);
+  EXPECT_TRUE(app::ListLanguageLibraries(below).empty());  // a marker, not a language library
+  EXPECT_TRUE(Ran());
+  fs::remove(marker_);
+
+  // A folder of another user's, sticky or not: root can hand one over.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(above.c_str(), 65534, 65534), 0);
+    for (const fs::perms mode : {fs::perms(01777), fs::perms(0755)}) {
+      fs::permissions(above, mode);
+      EXPECT_TRUE(app::ListLanguageLibraries(below).empty());
+      EXPECT_FALSE(Ran());
+    }
+    EXPECT_NE(LogText().find(refused + "the folder " + above.string() + " is owned by user 65534"), std::string::npos)
+        << LogText();
+  }
 }
 
 TEST_F(LibraryStartUpTest, AProgramWithoutAFolderOfItsOwnLoadsNothingFromTheCurrentFolder) {

@@ -138,11 +138,16 @@ TEST(Preferences, UnitsSwitchBackAndForthAndCancelStoresOnlyATypedGas) {
       .Then("the Bailout page", Drawn([&] { return dialog->Sheet()->GetPage(3); }), [&] {
         SaveScreenshot(*dialog, "preferences-bailout");
         ShowPage(*dialog, 4);
-        // A gas typed into the box joins the gas mixes when the box is left.
-        dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0");
+        // A gas typed into the box joins the gas mixes when the box is left. Showing the page
+        // leaves the keyboard where it was: the box is entered first, as the user does.
         dialog->FindWindow(IDC_PL_GAS)->SetFocus();
       })
-      .Then("the gas typed", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); }, [&] {
+      .Then("the gas box entered", [&] { return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)); },
+            [&] { dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->SetValue("32/0"); })
+      .Then("the gas typed", [&] {
+        return FocusWithin(*dialog->FindWindow(IDC_PL_GAS)) &&
+               dynamic_cast<wxComboBox*>(dialog->FindWindow(IDC_PL_GAS))->GetValue() == "32/0";
+      }, [&] {
         dialog->FindWindow(IDC_PL_LIST)->SetFocus();
         ClickOn(dialog->FindWindow(IDC_PL_ADD));
       })

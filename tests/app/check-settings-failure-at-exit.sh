@@ -10,7 +10,6 @@
 # the user "nobody" when the test runs as the administrator, whom file modes do not stop.
 set -euo pipefail
 
-readonly kTimeoutSec=60
 # A box drawn with its text, icon and button holds many colours; an undrawn one holds one or two.
 # The box's own contents are read: on this desktop the screen shows the client area of every modal
 # dialog over the main window black, the About box's too, whatever the dialog drew.
@@ -29,7 +28,7 @@ if [[ ${1:-} == --inside ]]; then
     chown -R nobody:nogroup "$user"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_user[@]}" XAUTHORITY="$user/Xauthority")
   fi
-  source "$(dirname "$(realpath "$0")")/desktop-steps.sh"
+  source "$(dirname "$(realpath "$0")")/desktop-session.sh"
   main_window() { xdotool search --onlyvisible --name 'Velmar Tessaline v' | head -n 1; }
   position_of() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
   moved_from() { [[ $(position_of "$1") != "$2" ]]; }

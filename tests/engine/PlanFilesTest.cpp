@@ -1,17 +1,23 @@
 // Plan files and dive files: what is written, what a load or an import rebuilds from it, and
 // what damaged files, full plans and failed saves leave behind.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <tuple>
+#include <utility>
 
 #include "engine/SettingRanges.h"
 #include "engine/TextRecordFile.h"
 #include "tests/engine/PlanGroupTestSupport.h"
 #include "tests/support/FileFaults.h"
+#include "tests/support/OrdinaryUser.h"
 
 namespace {
 
@@ -20,7 +26,6 @@ const PostedMessage kPlanLoaded{WMU_PLAN_LOADED, 0, 0};
 const std::string kInvalidPlanFile = "Invalid Dive Plan file";
 const std::string kInvalidDiveFile = "Invalid Dive file";
 const std::string kCannotOpen = "Unable to open data file.";
-const std::string kCannotWrite = "Unable to open data file for writing.";
 
 using PointValues = std::tuple<int, double, bool, double, double, double, bool, bool, int, int>;
 
@@ -401,18 +406,112 @@ TEST_F(PlanFilesTest, AnUnwritableTargetKeepsTheOldFile) {
   const std::string path = Write("plan.ccp", "Dive Plan\r\n001~1\r\n");
   plan.RenameDive(0, "Changed");
   ASSERT_TRUE(plan.m_modified);
-  for (FileFault fault : {FileFault::kCreate, FileFault::kWrite, FileFault::kClose, FileFault::kRename}) {
+  const std::pair<FileFault, int> faults[] = {
+      {FileFault::kCreate, EACCES}, {FileFault::kWrite, ENOSPC}, {FileFault::kClose, EIO}, {FileFault::kRename, EACCES}};
+  for (const auto& [fault, code] : faults) {
     userInterface.questions.clear();
     ScopedFileFault unwritable(fault, folders.Root());
     EXPECT_FALSE(plan.SavePlanGroup(path));
     EXPECT_FALSE(plan.ExportDive(path, 0));
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{kCannotWrite, kCannotWrite}));
+    const std::string told = CannotWriteMessage("plan.ccp", folders.Root(), code);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{told, told}));
   }
   EXPECT_EQ(ReadFileText(path), "Dive Plan\r\n001~1\r\n");
   EXPECT_TRUE(plan.m_modified);
   for (const auto& entry : std::filesystem::directory_iterator(folders.Root())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
   }
+}
+
+TEST_F(PlanFilesTest, ASaveThatCannotBeMadeNamesTheFolderAndWhyIsLoggedAndKeepsThePlanModified) {
+  const std::filesystem::path root = folders.Root();
+  std::filesystem::create_symlink("self.ccp", root / "self.ccp");
+  std::filesystem::create_symlink("b.ccp", root / "a.ccp");
+  std::filesystem::create_symlink("a.ccp", root / "b.ccp");
+  std::filesystem::create_symlink("missing/plan.ccp", root / "dangling.ccp");
+  const long nameMax = ::pathconf(root.c_str(), _PC_NAME_MAX);
+  ASSERT_EQ(nameMax, 255);
+  // Names too long are shown by their beginning and end, never half a character.
+  const std::string longName = std::string(253, 'p') + ".ccp";
+  std::string longAccented = "x";
+  for (int i = 0; i < 130; ++i) longAccented += "\xc3\xa9";
+  longAccented += ".ccp";
+  struct Case {
+    std::string path;
+    std::string shown;
+    std::filesystem::path folder;
+    int code;
+  };
+  const Case cases[] = {
+      {PathOf("self.ccp"), "self.ccp", root, ELOOP},
+      {PathOf("a.ccp"), "a.ccp", root, ELOOP},
+      {PathOf("dangling.ccp"), "dangling.ccp", root / "missing", ENOENT},
+      {PathOf(longName), std::string(40, 'p') + "\xe2\x80\xa6" + std::string(16, 'p') + ".ccp", root, ENAMETOOLONG},
+      {PathOf(longAccented),
+       "x\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+       "\xe2\x80\xa6\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.ccp",
+       root, ENAMETOOLONG},
+  };
+  plan.RenameDive(0, "Changed");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.substr(0, 60));
+    userInterface.questions.clear();
+    EXPECT_FALSE(plan.SavePlanGroup(c.path));
+    EXPECT_FALSE(plan.ExportDive(c.path, 0));
+    const std::string told = CannotWriteMessage(c.shown, c.folder, c.code);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{told, told}));
+    EXPECT_TRUE(plan.m_modified);
+    // Logged at the default level, as failed gas-list saves are.
+    EXPECT_NE(LogText().find("Unable to write data file " + c.path + " - "), std::string::npos);
+  }
+  EXPECT_NE(LogText().find("Unable to write data file " + PathOf("self.ccp") + " - Cannot follow the links of " +
+                           PathOf("self.ccp") + ": " + std::strerror(ELOOP) + "\n"),
+            std::string::npos);
+  // The links stay as they were, and nothing was left beside them.
+  EXPECT_EQ(std::filesystem::read_symlink(root / "self.ccp"), "self.ccp");
+  EXPECT_EQ(std::filesystem::read_symlink(root / "a.ccp"), "b.ccp");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), std::filesystem::directory_iterator()), 6);
+
+  // Such a link cannot be read either.
+  for (const std::string& path : {PathOf("self.ccp"), PathOf("b.ccp")}) {
+    userInterface.questions.clear();
+    EXPECT_FALSE(plan.ImportDive(path));
+    EXPECT_FALSE(plan.LoadPlanGroup(path));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{kCannotOpen, kCannotOpen}));
+    ExpectOneNewDive(plan);
+  }
+}
+
+TEST_F(PlanFilesTest, AFolderTheUserMayNotWriteIsNamedWithTheSystemsReason) {
+  const OrdinaryUser user;
+  if (!user.Unavailable().empty()) GTEST_SKIP() << user.Unavailable();
+  const std::filesystem::path locked = folders.Root() / "locked";
+  std::filesystem::create_directory(locked);
+  user.Own(folders.Root());
+  std::filesystem::permissions(locked, std::filesystem::perms(0555));
+  const std::string path = (locked / "plan.ccp").string();
+  plan.RenameDive(0, "Changed");
+  const std::string failures = user.Run([&] {
+    std::string failed;
+    if (plan.SavePlanGroup(path)) failed += "saved; ";
+    if (!plan.m_modified) failed += "no longer modified; ";
+    const std::vector<std::string> told = MessageTexts();
+    if (told != std::vector<std::string>{CannotWriteMessage("plan.ccp", locked, EACCES)}) {
+      failed += "told: " + (told.empty() ? std::string("nothing") : told[0]) + "; ";
+    }
+    return failed;
+  });
+  std::filesystem::permissions(locked, std::filesystem::perms(0755));
+  EXPECT_EQ(failures, "");
+}
+
+TEST_F(PlanFilesTest, ASaveWhoseFolderCannotBeFlushedIsToldAndLeavesThePlanModified) {
+  const std::string path = Write("plan.ccp", "Dive Plan\r\n001~1\r\n");
+  plan.RenameDive(0, "Changed");
+  ScopedFileFault unflushed(FileFault::kSyncFolder, folders.Root());
+  EXPECT_FALSE(plan.SavePlanGroup(path));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{CannotWriteMessage("plan.ccp", folders.Root(), EIO)});
+  EXPECT_TRUE(plan.m_modified);
 }
 
 TEST_F(PlanFilesTest, ASaveInterruptedBeforeTheRenameLeavesTheOldFile) {
@@ -562,4 +661,58 @@ TEST_F(PlanFilesTest, APlanCutAtAnyByteOpensWithWhatItHoldsAndSaysWhenItWasCutSh
   userInterface.questions.clear();
   ASSERT_TRUE(plan.LoadPlanGroup(whole));
   EXPECT_TRUE(userInterface.questions.empty());
+}
+
+TEST_F(PlanFilesTest, AHandWrittenPlanWithSomeRecordsInAnyDiveIsWholeAndKeepsTheDefaultsOfTheRest) {
+  // The first dive holds only a name, the second a later record and a point without the records
+  // a save writes before them.
+  const std::string firstDives =
+      "Dive Plan\n001~1\nDive\n020~Only a name\nDive\n023~70.00\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n";
+  struct Case {
+    const char* lastDive;
+    bool cutShort;
+  };
+  const Case cases[] = {
+      {"Dive\n020~Third\n023~70.00\n", false},  // record 023 without 021 and 022
+      {"Dive\n021~1013.00\n020~Third\n", false},  // not in the order a save writes
+      {"Dive\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n", false},
+      {"Dive\n020~Third\n021~1013.00\n100~600~3000.00~0~21.00~0.00~0.00~0~0\n", false},
+      {"Dive\n020~Third\n021~1013.00\n099~1\n", false},  // a key no save writes
+      {"Dive\n020~Third\n020~Third\n", false},
+      // What cuts of a saved dive leave: after its record 021, after its "Dive" line, and inside
+      // a record.
+      {"Dive\n020~Third\n021~1013.00\n", true},
+      {"Dive\n", true},
+      {"Dive\n020~Third\n023~70.00", true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.lastDive);
+    userInterface.questions.clear();
+    const std::string path = Write("hand.ccp", firstDives + test.lastDive);
+    ASSERT_TRUE(plan.LoadPlanGroup(path));
+    if (test.cutShort) {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{path + " seems to be cut short: it does not end as a saved "
+                                                                "plan ends.\n\n3 dives have been read."});
+    } else {
+      EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
+    }
+    ASSERT_EQ(plan.GetDiveCount(), 3);
+    EXPECT_EQ(plan.GetSurfaceIntervalMethod(), 1);
+    EXPECT_EQ(plan.GetDiveName(0), "Only a name");
+    EXPECT_EQ(plan.GetDiveName(1), "");
+    // What the files leave out keeps the settings a new dive has.
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(Dive(i).GetGfLow(), 20) << i;
+      EXPECT_EQ(Dive(i).GetBailoutGfHigh(), 100) << i;
+    }
+    EXPECT_EQ(Dive(0).GetGfHigh(), 80);
+    EXPECT_EQ(Dive(1).GetGfHigh(), 70);
+    EXPECT_EQ(Dive(1).GetUserPlanPointCount(), 1);
+    EXPECT_FALSE(plan.m_modified);
+  }
+  // One whole dive of a single record.
+  userInterface.questions.clear();
+  ASSERT_TRUE(plan.LoadPlanGroup(Write("one.ccp", "Dive Plan\nDive\n022~40.00\n")));
+  EXPECT_TRUE(userInterface.questions.empty());
+  EXPECT_EQ(Dive(0).GetGfLow(), 40);
 }

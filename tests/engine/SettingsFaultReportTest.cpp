@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
@@ -94,4 +97,23 @@ TEST_F(SettingsFaultReportTest, ARefusedLineIsLoggedWithItsCopy) {
                      "them and the file as it was is kept in " + store.string() + ".damaged-"),
             std::string::npos) << log;
   EXPECT_NE(log.find("Settings line refused - \"GF Low\"=dword:0000001\n"), std::string::npos) << log;
+}
+
+TEST_F(SettingsFaultReportTest, ALockHeldPastTheWaitLimitIsToldAndLoggedAsAFailedWrite) {
+  const std::filesystem::path file = folders.Config() / "registry.reg";
+  const std::filesystem::path lockFile = folders.Config() / "registry.reg.lock";
+  platform::RegistryStore store(file, std::chrono::milliseconds(200));
+  const int held = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);  // as another program's
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  EXPECT_FALSE(store.WriteDword("Software\\Velmar", "A", 1));
+  ::close(held);
+
+  const std::string why = "Another program has held the lock " + lockFile.string() + " for 200 ms";
+  ASSERT_EQ(userInterface.questions.size(), 1u);
+  EXPECT_EQ(userInterface.questions[0].text, "The settings cannot be saved in " + file.string() + ".\n\n" + why +
+                                                 "\n\nChanges to the settings will last only until the program ends.");
+  const std::string log = ReadFileText(TheDebugLog().GetFileName());
+  EXPECT_EQ(Count(log, "Unable to write settings file " + file.string() + " - " + why + "\n"), 1u) << log;
+  EXPECT_FALSE(std::filesystem::exists(file));
 }

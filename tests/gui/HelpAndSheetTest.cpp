@@ -1,7 +1,11 @@
-// Help keys and pop-ups of dialogs and sheets; the notices that sheets give about tab changes.
+// Help keys and pop-ups of dialogs and sheets; the notices that sheets give about tab changes;
+// a page drawn at once as soon as it is added has its tab placed.
 #include <gtest/gtest.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
+#include <string>
 
 #include <wx/app.h>
 #include <wx/frame.h>
@@ -14,8 +18,11 @@
 #include "engine/PrivateMessages.h"
 #include "framework/Help.h"
 #include "framework/Messages.h"
+#include "framework/NativeControls.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/StderrCapture.h"
+#include "tests/support/TempFolders.h"
 
 namespace {
 
@@ -205,4 +212,28 @@ TEST(ResizableSheet, TellsTheMainWindowAboutTabSelectionAndRightClicks) {
   wxTheApp->SetTopWindow(nullptr);
   frame->Destroy();
   Settle();
+}
+
+TEST(DrawNow, APageJustAddedToASheetIsDrawnAtOnceWithItsTabPlaced) {
+  wxFrame frame(nullptr, wxID_ANY, "Sheet", wxDefaultPosition, wxSize(500, 300));
+  auto* sheet = new wxNotebook(&frame, wxID_ANY);
+  sheet->AddPage(new wxPanel(sheet), "Dive Settings");
+  ASSERT_TRUE(ShowOnScreen(frame));
+  TempFolders folders;
+  StderrCapture capture(folders.Root());
+  auto* page = new wxPanel(sheet);
+  sheet->AddPage(page, "Bailout Settings", true);
+  auto* graph = new wxWindow(page, wxID_ANY, wxPoint(10, 10), wxSize(200, 100));
+  graph->Refresh();
+  framework::DrawNow(*graph);
+  // The tab's label has its place at once, as wide as its text asks.
+  GtkNotebook* tabs = GTK_NOTEBOOK(sheet->GetHandle());
+  GtkWidget* label = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, 1));
+  ASSERT_NE(label, nullptr);
+  int asked = 0;
+  gtk_widget_get_preferred_width(label, &asked, nullptr);
+  EXPECT_GT(asked, 0);
+  EXPECT_GE(gtk_widget_get_allocated_width(label), asked);
+  const std::string log = capture.Finish();
+  EXPECT_EQ(log.find("Gtk-WARNING"), std::string::npos) << "the toolkit's log is above";
 }

@@ -89,6 +89,16 @@ echo "$page"
 [[ ! -s $scratch/man-errors ]] && echo "$page" | grep -q -- '--no-splash' && echo "$page" | grep -qi '^FILES' ||
   fail "the manual page lacks the program's options or its files: $(cat "$scratch/man-errors")"
 echo "$page" | grep -q "VelmarTessaline $version" || fail "the manual page is not of version $version"
+# Among its files the key material of the dive-computer logs, and the diagnostic log as it is
+# kept: one file a day. The text is read as one line, its justified spaces as one.
+text=$(echo "$page" | tr -s '[:space:]' ' ')
+[[ $text == *" \$XDG_CONFIG_HOME/Velmar/LogKeyMaterial.txt "* ]] || fail "the manual page does not name the log key file"
+[[ $text == *" The diagnostic log, one file a day, "* ]] || fail "the manual page does not say the log is one file a day"
+# Dated by the newest release in the changelog, in UTC: the same page whenever it is built.
+released=$(sed -n 's/^ -- .*>  //p' "$source_dir/doc/changelog" | head -1)
+expected_date=$(LC_ALL=C date -u -d "$released" '+%B %Y')
+page_date=$(zcat "$root/usr/share/man/man1/VelmarTessaline.1.gz" | sed -n 's/^\.TH [^ ]* "1" "\([^"]*\)".*/\1/p')
+[[ $page_date == "$expected_date" ]] || fail "the manual page is dated \"$page_date\", not \"$expected_date\" as the changelog"
 # The changelog's newest release is this package's.
 zcat "$root/usr/share/doc/velmar-tessaline/changelog.gz" | head -1 | grep -qx "velmar-tessaline ($version) unstable; urgency=medium" ||
   fail "the changelog does not begin with release $version"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the program into a scratch folder and checks what the desktop reads of it: the desktop
 # entry, the file types (by name and, without one, by their first line, in a MIME database of
-# their own) and the icon in every size of the theme, drawn at its size, and as an SVG.
+# their own) and the icon in every size of the theme, drawn at its size and centred, and as an SVG.
 # Usage: check-desktop-files.sh BUILD_DIR SAMPLE_FILE_FOLDER
 set -euo pipefail
 build_dir=$1 samples=$2
+here=$(dirname "$(readlink -f "$0")")
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -58,29 +59,20 @@ expect_type gases-lf application/x-velmar-tessaline-gas-mix-list
 expect_type dive-computer.ccl application/x-velmar-tessaline-log
 expect_type notes text/plain
 
+# Each size is drawn at its size, not scaled from another, centred: crisp on the pixel grid below
+# 32 px, with smooth edges from 32 px up.
 for size in 16 22 24 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x${size}/apps/velmar-tessaline.png
   file "$icon" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" || fail "no ${size}x${size} icon with alpha"
-done
-# The large icons are drawn at their size: a round badge whose disc, centred at 7.5/16 of the
-# side with a radius of 7.4/16, is filled to its edge and has nothing outside it, as an image
-# scaled up from a smaller one would (blurred edges, lines running over the rim).
-for size in 64 128 256; do
-  icon=$share/icons/hicolor/${size}x${size}/apps/velmar-tessaline.png
-  pngtopam -alphapam "$icon" | python3 -c '
-import math, sys
-data = sys.stdin.buffer.read()
-header, pixels = data.split(b"ENDHDR\n", 1)
-size = int(header.split(b"WIDTH ")[1].split()[0])
-centre, radius = 7.5 * size / 16, 7.4 * size / 16
-for y in range(size):
-    for x in range(size):
-        alpha = pixels[4 * (y * size + x) + 3]
-        distance = math.hypot(x - centre, y - centre)
-        if (distance > radius + 0.5 and alpha) or (distance < radius - 1 and alpha != 255):
-            sys.exit("pixel %d,%d at %.1f px from the centre has alpha %d" % (x, y, distance, alpha))
-' || fail "the ${size}x${size} icon is not drawn at its size"
+  edge=smooth
+  ((size < 32)) && edge=crisp
+  pngtopam -alphapam "$icon" | "$here/check-icon-image.py" $edge "the ${size}x${size} icon" || fail "the ${size}x${size} icon"
 done
 svg=$share/icons/hicolor/scalable/apps/velmar-tessaline.svg
 xmllint --noout "$svg" && [[ $(xmllint --xpath 'local-name(/*)' "$svg") == svg ]] || fail "no scalable icon"
+# The SVG's drawing is the same badge, centred in its view box, at any size.
+for size in 40 256; do
+  rsvg-convert --width=$size --height=$size "$svg" | pngtopam -alphapam |
+    "$here/check-icon-image.py" smooth "the SVG icon drawn at ${size}x${size}" || fail "the SVG icon at ${size}x${size}"
+done
 ((failures == 0))

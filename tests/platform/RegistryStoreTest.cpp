@@ -1,10 +1,14 @@
 #include "platform/Registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "tests/support/FileFaults.h"
@@ -361,4 +365,114 @@ TEST(RegistryStore, AReadOnlyStoreIsNotReplacedAndItsCopyIsKeptOnce) {
     EXPECT_EQ(recorded.faults[i].kind, Kind::kWriteFailed);
     EXPECT_EQ(recorded.faults[i].detail, "The file " + file.string() + " is read-only");
   }
+}
+
+TEST(RegistryStore, ADamagedStoreThatStaysDamagedHasOneCopyForEachContentItHeld) {
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  const std::string otherDamage = kDamagedStore + "1\r\nrubbish";
+  // A copy-like name of other contents, and a link to the damaged contents, are no copies of them.
+  WriteFileText(folders.Config() / "registry.reg.damaged-20260101-000000-1", otherDamage);
+  WriteFileText(folders.Root() / "outside", kDamagedStore);
+  std::filesystem::create_symlink(folders.Root() / "outside", folders.Config() / "registry.reg.damaged-link");
+  WriteFileText(file, kDamagedStore);
+  std::filesystem::permissions(file, std::filesystem::perms(0444));
+
+  // Each store stands for one start of the program.
+  for (int start = 0; start < 3; ++start) {
+    platform::RegistryStore store(file);
+    EXPECT_FALSE(store.WriteDword(kKey, "Units", 1));
+  }
+  std::vector<std::filesystem::path> copies = FilesNamed(folders.Config(), "registry.reg.damaged-2");
+  ASSERT_EQ(copies.size(), 2u);
+  std::erase(copies, folders.Config() / "registry.reg.damaged-20260101-000000-1");
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(ReadFileText(copies[0]), kDamagedStore);
+  // Every start tells where the lines that cannot be read are kept.
+  std::vector<std::string> keptIn;
+  for (const platform::RegistryFault& fault : recorded.faults) {
+    if (fault.kind == Kind::kDamagedLinesKept) keptIn.push_back(fault.detail);
+  }
+  EXPECT_EQ(keptIn, std::vector<std::string>(3, copies[0].string()));
+
+  // Other damage is kept in a copy of its own, once.
+  std::filesystem::permissions(file, std::filesystem::perms(0644));
+  WriteFileText(file, otherDamage + "\r\nmore rubbish");
+  std::filesystem::permissions(file, std::filesystem::perms(0444));
+  for (int start = 0; start < 2; ++start) {
+    platform::RegistryStore store(file);
+    EXPECT_FALSE(store.WriteDword(kKey, "Units", 1));
+  }
+  EXPECT_EQ(FilesNamed(folders.Config(), "registry.reg.damaged-2").size(), 3u);
+}
+
+namespace {
+
+// A second process that holds the store's lock for holdTime, then ends; returns once it holds it.
+pid_t HoldLockElsewhere(const std::filesystem::path& lockFile, std::chrono::milliseconds holdTime) {
+  int ready[2];
+  if (::pipe(ready) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT, 0600);
+    if (fd < 0 || ::flock(fd, LOCK_EX) != 0) _exit(1);
+    if (::write(ready[1], "x", 1) != 1) _exit(1);
+    std::this_thread::sleep_for(holdTime);
+    _exit(0);
+  }
+  ::close(ready[1]);
+  char byte = 0;
+  const bool held = ::read(ready[0], &byte, 1) == 1;
+  ::close(ready[0]);
+  return held ? child : -1;
+}
+
+bool EndedWell(pid_t child) {
+  int status = 0;
+  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+TEST(RegistryStore, AWriteFailsWhenAnotherProcessKeepsTheLockPastTheWaitLimit) {
+  EXPECT_EQ(platform::kRegistryLockWaitLimit, std::chrono::seconds(10));
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  const std::filesystem::path lockFile = folders.Config() / "registry.reg.lock";
+  platform::RegistryStore store(file, std::chrono::milliseconds(300));
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 30));
+  const std::string before = ReadFileText(file);
+
+  const pid_t holder = HoldLockElsewhere(lockFile, std::chrono::seconds(3));
+  ASSERT_GT(holder, 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(store.WriteDword(kKey, "GF Low", 40));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(300));
+  EXPECT_LT(waited, std::chrono::milliseconds(2500));  // it did not wait for the holder to end
+  EXPECT_EQ(ReadFileText(file), before);
+  ASSERT_EQ(recorded.faults.size(), 1u);
+  EXPECT_EQ(recorded.faults[0].kind, Kind::kWriteFailed);
+  EXPECT_EQ(recorded.faults[0].file, file);
+  EXPECT_EQ(recorded.faults[0].detail, "Another program has held the lock " + lockFile.string() + " for 300 ms");
+  EXPECT_TRUE(EndedWell(holder));
+
+  // Once the other process has let go, writes go through again.
+  ASSERT_TRUE(store.WriteDword(kKey, "GF Low", 40));
+  EXPECT_EQ(store.ReadDword(kKey, "GF Low"), 40u);
+}
+
+TEST(RegistryStore, AWriteWaitsForALockReleasedWithinTheWaitLimit) {
+  TempFolders folders;
+  RecordedFaults recorded;
+  const auto file = folders.Config() / "registry.reg";
+  platform::RegistryStore store(file);  // the program's wait
+  const pid_t holder = HoldLockElsewhere(folders.Config() / "registry.reg.lock", std::chrono::milliseconds(400));
+  ASSERT_GT(holder, 0);
+  EXPECT_TRUE(store.WriteDword(kKey, "GF Low", 30));
+  EXPECT_TRUE(EndedWell(holder));
+  EXPECT_EQ(store.ReadDword(kKey, "GF Low"), 30u);
+  EXPECT_TRUE(recorded.faults.empty());
 }

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -316,4 +318,82 @@ TEST_F(WholeFilesTest, ANewFileIsMadeWholeOrNotAtAll) {
   }
   EXPECT_NE(error.find("Cannot close"), std::string::npos) << error;
   EXPECT_EQ(Names(folder), std::vector<std::string>{"copy"});
+}
+
+TEST_F(WholeFilesTest, AFailedSaveTellsTheFolderWrittenToAndTheSystemsReason) {
+  fs::create_symlink("self.ccp", folder / "self.ccp");
+  fs::create_symlink("loop-b.ccp", folder / "loop-a.ccp");
+  fs::create_symlink("loop-a.ccp", folder / "loop-b.ccp");
+  fs::create_symlink("missing/plan.ccp", folder / "dangling.ccp");
+  const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  // A name that fits until the extension is added.
+  const std::string tooLong = std::string(static_cast<std::size_t>(nameMax) - 2, 'p') + ".ccp";
+  struct Case {
+    fs::path target;
+    fs::path folder;
+    int code;
+  };
+  const Case cases[] = {
+      {folder / "self.ccp", folder, ELOOP},
+      {folder / "loop-a.ccp", folder, ELOOP},
+      {folder / "dangling.ccp", folder / "missing", ENOENT},
+      {folder / tooLong, folder, ENAMETOOLONG},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target.filename().string().substr(0, 20));
+    platform::ReplaceFailure failure;
+    EXPECT_FALSE(platform::ReplaceFileContents(c.target, "new plan\r\n", 0666, failure));
+    EXPECT_EQ(failure.folder, c.folder);
+    EXPECT_EQ(failure.code, c.code);
+    EXPECT_NE(failure.detail.find(std::strerror(c.code)), std::string::npos) << failure.detail;
+  }
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"dangling.ccp", "loop-a.ccp", "loop-b.ccp", "self.ccp"}));
+
+  // A relative name is told in the folder the program runs in.
+  const fs::path running = fs::current_path();
+  fs::current_path(folder);
+  platform::ReplaceFailure failure;
+  EXPECT_FALSE(platform::ReplaceFileContents("self.ccp", "x", 0666, failure));
+  fs::current_path(running);
+  EXPECT_EQ(failure.folder, folder);
+}
+
+TEST_F(WholeFilesTest, AFolderTheUserMayNotWriteIsTold) {
+  const OrdinaryUser user;
+  if (!user.Unavailable().empty()) GTEST_SKIP() << user.Unavailable();
+  user.Own(folders.Root());
+  fs::permissions(folder, fs::perms(0555));
+  const std::string failures = user.Run([this] {
+    std::string failed;
+    platform::ReplaceFailure failure;
+    if (platform::IsReadOnlyFile(target)) failed += "a new file seen as read-only; ";
+    if (platform::ReplaceFileContents(target, "new plan\r\n", 0666, failure)) failed += "saved; ";
+    if (failure.folder != folder) failed += "folder: " + failure.folder.string() + "; ";
+    if (failure.code != EACCES) failed += "reason: " + failure.detail + "; ";
+    if (!Names(folder).empty()) failed += "a file was left; ";
+    return failed;
+  });
+  fs::permissions(folder, fs::perms(0755));
+  EXPECT_EQ(failures, "");
+}
+
+TEST_F(WholeFilesTest, AFolderThatCannotBeFlushedFailsTheSave) {
+  WriteFileText(target, "old plan\r\n");
+  {
+    ScopedFileFault fault(FileFault::kSyncFolder, folder);
+    platform::ReplaceFailure failure;
+    EXPECT_FALSE(platform::ReplaceFileContents(target, "new plan\r\n", 0666, failure));
+    EXPECT_EQ(fault.Hits(), 1);
+    EXPECT_EQ(failure.detail, "Cannot flush the folder of " + target.string() + ": Input/output error");
+    EXPECT_EQ(failure.code, EIO);
+    EXPECT_EQ(failure.folder, folder);
+
+    // A new file is not kept when its folder was not flushed.
+    std::string error;
+    EXPECT_FALSE(platform::WriteNewFile(folder / "copy", "kept\r\n", 0600, &error));
+    EXPECT_EQ(error, "Cannot flush the folder of " + (folder / "copy").string() + ": Input/output error");
+  }
+  // The new contents stand, but are not known to be on the disk.
+  EXPECT_EQ(ReadFileText(target), "new plan\r\n");
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"plan.ccp"});
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -18,6 +19,7 @@ struct FaultState {
   FileFault fault = FileFault::kCreate;
   std::string folder;  // with a trailing '/'
   std::set<int> descriptors;  // files below the folder opened for writing
+  std::set<int> folders;      // the folder and folders below it opened
   int hits = 0;
 };
 
@@ -36,9 +38,14 @@ bool InFolder(const char* path) {
   return State().armed && path != nullptr && std::string(path).rfind(State().folder, 0) == 0;
 }
 
+bool IsFolderOrBelow(const char* path) {
+  return InFolder(path) || (State().armed && path != nullptr && std::string(path) + "/" == State().folder);
+}
+
 bool Strikes(FileFault fault, int fd) {
   const FaultState& state = State();
-  return state.armed && state.fault == fault && state.descriptors.count(fd) > 0;
+  if (!state.armed || state.fault != fault) return false;
+  return (fault == FileFault::kSyncFolder ? state.folders : state.descriptors).count(fd) > 0;
 }
 
 int Fail(int error) {
@@ -54,6 +61,7 @@ ScopedFileFault::ScopedFileFault(FileFault fault, const std::filesystem::path& f
   state.fault = fault;
   state.folder = (folder / "").string();
   state.descriptors.clear();
+  state.folders.clear();
   state.hits = 0;
   state.armed = true;
 }
@@ -61,6 +69,11 @@ ScopedFileFault::ScopedFileFault(FileFault fault, const std::filesystem::path& f
 ScopedFileFault::~ScopedFileFault() { State().armed = false; }
 
 int ScopedFileFault::Hits() const { return State().hits; }
+
+std::string CannotWriteMessage(const std::string& name, const std::filesystem::path& folder, int code) {
+  return "Unable to open data file for writing.\n\n" + name + " could not be written in the folder " + folder.string() +
+         ":\n" + std::strerror(code) + ".";
+}
 
 extern "C" {
 
@@ -77,6 +90,7 @@ int open(const char* path, int flags, ...) {
   static const auto realOpen = Real<int (*)(const char*, int, ...)>("open");
   const int fd = realOpen(path, flags, mode);
   if (fd >= 0 && watched && (flags & (O_WRONLY | O_RDWR)) != 0) State().descriptors.insert(fd);
+  if (fd >= 0 && (flags & O_DIRECTORY) != 0 && IsFolderOrBelow(path)) State().folders.insert(fd);
   return fd;
 }
 
@@ -87,14 +101,17 @@ ssize_t write(int fd, const void* data, size_t size) {
 }
 
 int fsync(int fd) {
-  if (Strikes(FileFault::kSync, fd)) return Fail(EIO);
+  if (Strikes(FileFault::kSync, fd) || Strikes(FileFault::kSyncFolder, fd)) return Fail(EIO);
   static const auto realFsync = Real<int (*)(int)>("fsync");
   return realFsync(fd);
 }
 
 int close(int fd) {
   const bool strikes = Strikes(FileFault::kClose, fd);
-  if (State().armed) State().descriptors.erase(fd);
+  if (State().armed) {
+    State().descriptors.erase(fd);
+    State().folders.erase(fd);
+  }
   static const auto realClose = Real<int (*)(int)>("close");
   const int result = realClose(fd);
   return strikes ? Fail(EIO) : result;

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "platform/Registry.h"
 
@@ -25,7 +27,10 @@ void Restore(const char* name, const std::string& value, bool had) {
 
 TempFolders::TempFolders() {
   std::string pattern = (std::filesystem::temp_directory_path() / "vt-test-XXXXXX").string();
-  root_ = ::mkdtemp(pattern.data());
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::system_error(errno, std::generic_category(), "Cannot make a temporary folder " + pattern);
+  }
+  root_ = pattern;
   Remember("XDG_CONFIG_HOME", oldConfig_, hadConfig_);
   Remember("XDG_DATA_HOME", oldData_, hadData_);
   std::filesystem::create_directories(Config());

@@ -6,6 +6,8 @@
 
 class TempFolders {
  public:
+  // Throws std::system_error, naming the folder and the system's reason, when the folder cannot
+  // be made.
   TempFolders();
   ~TempFolders();
   TempFolders(const TempFolders&) = delete;

@@ -2,7 +2,9 @@
 // passes over, damaged files, and a failed save that keeps the old file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <utility>
 
 #include "tests/fuzz/CorpusFiles.h"
 #include "tests/support/FileFaults.h"
@@ -161,13 +163,17 @@ TEST_F(TableGenerationFileTest, ASaveThatFailsIsToldAndKeepsTheOldFile) {
   const std::string path = SettingsPath(folders);
   WriteFileText(path, std::string(kTitle) + "001~20.00\r\n");
   const GeneratorPage page = MetricPage(10, 40, 10, 10, 30, 10);
-  for (FileFault fault : {FileFault::kCreate, FileFault::kWrite, FileFault::kSync, FileFault::kRename}) {
+  std::vector<std::string> expected;
+  const std::pair<FileFault, int> faults[] = {
+      {FileFault::kCreate, EACCES}, {FileFault::kWrite, ENOSPC}, {FileFault::kSync, EIO}, {FileFault::kRename, EACCES}};
+  for (const auto& [fault, code] : faults) {
     SCOPED_TRACE(static_cast<int>(fault));
     ScopedFileFault failing(fault, folders.Root());
     EXPECT_FALSE(WriteTableGenerationFile(path, page));
     EXPECT_GE(failing.Hits(), 1);
+    expected.push_back(CannotWriteMessage(std::filesystem::path(path).filename().string(), folders.Root(), code));
   }
-  EXPECT_EQ(Told(), std::vector<std::string>(4, "Unable to open data file for writing."));
+  EXPECT_EQ(Told(), expected);
   EXPECT_EQ(userInterface.questions[0].flags, platform::mb::kOk | platform::mb::kIconExclamation);
   EXPECT_EQ(ReadFileText(path), std::string(kTitle) + "001~20.00\r\n");
 }

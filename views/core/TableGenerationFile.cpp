@@ -80,11 +80,7 @@ void AppendRecords(std::string& text, const GeneratorPage& page) {
 bool WriteTableGenerationFile(const std::string& path, const GeneratorPage& page) {
   CTextRecordWriter file(kTableGenerationFileKind);
   AppendRecords(file.Records(), page);
-  std::string error;
-  if (file.Save(path, error)) return true;
-  Log("Unable to write table generation settings file " + path + " - " + error);
-  platform::AskUser(SaveFailureMessage(path), platform::mb::kOk | platform::mb::kIconExclamation);
-  return false;
+  return file.Save(path, "table generation settings file");
 }
 
 bool ReadTableGenerationFile(const std::string& path, GeneratorPage& page) {

@@ -157,6 +157,38 @@ TEST(DebugLog, LoggedTextIsAlwaysOneLine) {
             "04:37:00.000 : Software\\Velmar\\Settings and a lone \\ stay as they are, so do \\\\\\\\x and a last \\\n");
 }
 
+TEST(DebugLog, C1ControlsAreEscapedAndOtherCharactersKeptWhole) {
+  TempFolders folders;
+  CDebugLog log;
+  ASSERT_TRUE(log.Open("Velmar", "C1Escapes"));
+  log.SetTimeStamps(false);
+  struct Case {
+    std::string text;
+    std::string written;
+  };
+  const Case cases[] = {
+      // U+0085 and U+009F in UTF-8, and the same controls as lone bytes (an 8-bit encoding).
+      {"next line \xc2\x85, last \xc2\x9f", "next line \\xc2\\x85, last \\xc2\\x9f"},
+      {"lone \x85 and \x9b" "2J", "lone \\x85 and \\x9b" "2J"},
+      {"\x80", "\\x80"},
+      // Characters whose later bytes lie in 0x80-0x9F, and U+00A0 right after the C1 range.
+      {"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80 \xc2\xa0", "\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80 \xc2\xa0"},
+      // What is not UTF-8 keeps its other bytes: a sequence cut short, an overlong form, a surrogate.
+      {"cut \xe2\x82", "cut \xe2\\x82"},
+      {"overlong \xc0\x80 \xc1\x9f", "overlong \xc0\\x80 \xc1\\x9f"},
+      {"surrogate \xed\xa0\x80", "surrogate \xed\xa0\\x80"},
+      {"past the end \xf4\x90\x80\x80", "past the end \xf4\\x90\\x80\\x80"},
+      // A backslash before an escaped control is doubled, before other characters not.
+      {"\\\x85 \\\xc2\x85 \\\xc3\xa9", "\\\\\\x85 \\\\\\xc2\\x85 \\\xc3\xa9"},
+  };
+  std::string expected;
+  for (const Case& test : cases) {
+    EXPECT_TRUE(log.LogText(test.text));
+    expected += test.written + "\n";
+  }
+  EXPECT_EQ(ReadFileText(log.GetFileName()), expected);
+}
+
 TEST(DebugLog, TheFilesAndFoldersAreTheUsersAlone) {
   TempFolders folders;
   CDebugLog log;
