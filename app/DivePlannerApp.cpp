@@ -11,6 +11,7 @@
 #include "framework/MenuBuilder.h"
 #include "framework/Toolkit.h"
 #include "platform/ResourceModule.h"
+#include "platform/UserFolders.h"
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
@@ -59,12 +60,12 @@ bool CDivePlannerApp::OnInit() {
   agreed_ = true;
   CSplashWnd::SetEnabled(commandLine_.showSplash);
   recentFiles_.ReadList();
-  recentFilesLoaded_ = true;
   const std::string productVersion = ProductVersion();
   log.Log("Program Version %s", CVersionInfo::DottedVersion(productVersion).c_str());
 
   auto* window = new CDivePlannerDlg(productVersion, recentFiles_);
   mainWindow_ = window;
+  userInterface_->FollowMainWindow(*window);
   window->SetAutoOpen(commandLine_.planFile);
   window->OnInitDialog();
   if (window->GetHandle() == nullptr) {
@@ -89,7 +90,6 @@ int CDivePlannerApp::OnRun() {
 }
 
 int CDivePlannerApp::OnExit() {
-  if (recentFilesLoaded_) recentFiles_.WriteList();
   userInterface_.reset();
   return wxApp::OnExit();
 }
@@ -138,6 +138,7 @@ int RunVelmarTessaline(int argc, char** argv) {
       return kUsageExitStatus;
     case CommandLine::Action::Run: break;
   }
+  platform::AnchorUserFolders();  // before the toolkit and the browser engine read them
   wxApp::SetInstance(new CDivePlannerApp(std::move(line)));
   return wxEntry(argc, argv);
 }

@@ -39,7 +39,6 @@ class CDivePlannerApp : public wxApp {
   CommandLine commandLine_;
   std::vector<wxAcceleratorEntry> accelerators_;
   CRecentFileList recentFiles_{kRecentFileCount};
-  bool recentFilesLoaded_ = false;
   bool agreed_ = false;
   std::unique_ptr<framework::WxUserInterface> userInterface_;
   wxWeakRef<CDivePlannerDlg> mainWindow_;

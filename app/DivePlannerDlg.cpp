@@ -55,13 +55,24 @@ CDivePlannerDlg::CDivePlannerDlg(std::string productVersion, CRecentFileList& re
       timer_(this, kTimerId) {}
 
 CDivePlannerDlg::~CDivePlannerDlg() {
+  // From here on the window counts as being deleted: what its parts still report while they go
+  // finds no window to stand over, and is only logged.
+  SendDestroyEvent();
   timer_.Stop();
   views::CBrowserPool::End();
-  if (placement_) placement_->Save();
   framework::SetHelpTopicHandler(nullptr);
   helpBook_.reset();  // with the help viewer's window
   // The pages and the layout go first: they refer to the plan and to the members below.
   DestroyChildren();
+}
+
+bool CDivePlannerDlg::Destroy() {
+  if (!profileSaved_) {
+    profileSaved_ = true;
+    if (placement_) placement_->Save();
+    recentFiles_.WriteList();
+  }
+  return wxFrame::Destroy();
 }
 
 void CDivePlannerDlg::SetAutoOpen(const std::string& path) { autoOpenPath_ = path; }

@@ -53,6 +53,9 @@ class CDivePlannerDlg : public wxFrame {
   // recentFiles: the application's list, shown in the File menu; it must outlive the window.
   CDivePlannerDlg(std::string productVersion, CRecentFileList& recentFiles);
   ~CDivePlannerDlg() override;
+  // The close is certain: the placement and the recent-file list are saved while the window still
+  // stands, so that a failure to save them is told over it.
+  bool Destroy() override;
 
   // A plan file to open as soon as the window is ready (named on the command line).
   void SetAutoOpen(const std::string& path);
@@ -245,6 +248,7 @@ class CDivePlannerDlg : public wxFrame {
   wxPanel* body_ = nullptr;
   std::unique_ptr<controls::CAnchorLayout> anchors_;
   std::unique_ptr<controls::CPlacementKeeper> placement_;
+  bool profileSaved_ = false;
   wxString recentFilePlaceholder_;
 };
 

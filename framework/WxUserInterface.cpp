@@ -1,5 +1,6 @@
 #include "framework/WxUserInterface.h"
 
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 #include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
@@ -24,6 +25,9 @@ class MessageBox : public wxGenericMessageDialog {
   }
 };
 
+// Destroy() has been called on the window, or it is being deleted.
+bool IsGoing(wxWindow& window) { return window.IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(&window); }
+
 }  // namespace
 
 WxUserInterface::WxUserInterface() { platform::InstallUserInterface(this); }
@@ -31,6 +35,11 @@ WxUserInterface::WxUserInterface() { platform::InstallUserInterface(this); }
 WxUserInterface::~WxUserInterface() {
   while (waitDepth_ > 0) EndWaitCursor();
   platform::InstallUserInterface(nullptr);
+}
+
+void WxUserInterface::FollowMainWindow(wxWindow& window) {
+  followsMainWindow_ = true;
+  mainWindow_ = &window;
 }
 
 long MessageBoxStyle(unsigned flags) {
@@ -72,6 +81,7 @@ int MessageBoxAnswer(int wxResult, unsigned flags) {
 }
 
 int WxUserInterface::Ask(const std::string& caption, const std::string& text, unsigned flags) {
+  if (followsMainWindow_ && (!mainWindow_ || IsGoing(*mainWindow_))) return platform::DefaultAnswer(flags);
   MessageBox box(wxGetActiveWindow() != nullptr ? wxGetActiveWindow() : MainWindow(), wxString::FromUTF8(text),
                  wxString::FromUTF8(caption), MessageBoxStyle(flags));
   return MessageBoxAnswer(box.ShowModal(), flags);

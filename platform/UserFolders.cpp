@@ -46,6 +46,23 @@ std::filesystem::path ConfigFolder() { return FromEnvironment("XDG_CONFIG_HOME",
 
 std::filesystem::path DataFolder() { return FromEnvironment("XDG_DATA_HOME", ".local/share"); }
 
+std::filesystem::path CacheFolder() { return FromEnvironment("XDG_CACHE_HOME", ".cache"); }
+
+std::vector<std::pair<std::string, std::filesystem::path>> UnanchoredUserFolders() {
+  const std::pair<const char*, std::filesystem::path (*)()> variables[] = {
+      {"HOME", HomeFolder}, {"XDG_CONFIG_HOME", ConfigFolder}, {"XDG_DATA_HOME", DataFolder},
+      {"XDG_CACHE_HOME", CacheFolder}};
+  std::vector<std::pair<std::string, std::filesystem::path>> unanchored;
+  for (const auto& [name, folder] : variables) {
+    if (std::getenv(name) != nullptr && AbsoluteVariable(name) == nullptr) unanchored.emplace_back(name, folder());
+  }
+  return unanchored;
+}
+
+void AnchorUserFolders() {
+  for (const auto& [name, folder] : UnanchoredUserFolders()) ::setenv(name.c_str(), folder.c_str(), 1);
+}
+
 std::filesystem::path ExecutablePath() {
   std::error_code error;
   std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);

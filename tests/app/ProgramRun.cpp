@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <memory>
+#include <sstream>
+#include <thread>
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -241,4 +248,58 @@ std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFol
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::set<pid_t> EngineProcesses(const std::string& namePrefix) {
+  std::set<pid_t> found;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+    std::ifstream file(entry.path() / "stat");
+    std::string stat;
+    if (!std::getline(file, stat)) continue;
+    // "pid (name) state parent ..."
+    const std::size_t open = stat.find('(');
+    const std::size_t close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) continue;
+    std::istringstream rest(stat.substr(close + 1));
+    char state = 0;
+    pid_t parent = 0;
+    if (rest >> state >> parent && state != 'Z' && parent == getpid() &&
+        stat.compare(open + 1, namePrefix.size(), namePrefix) == 0) {
+      found.insert(std::stoi(stat));
+    }
+  }
+  return found;
+}
+
+namespace {
+
+// Whether every process of the engine that this process took over ends within the time.
+bool EngineProcessesEndWithin(std::chrono::milliseconds time) {
+  const auto giveUp = std::chrono::steady_clock::now() + time;
+  for (;;) {
+    while (waitpid(-1, nullptr, WNOHANG) > 0) {
+    }
+    if (EngineProcesses("WebKit").empty()) return true;
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+}  // namespace
+
+void RunInAProcessOfItsOwn(const std::function<int()>& program) {
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const int status = program();
+    std::fflush(stdout);
+    _exit(status);
+  }
+  int status = -1;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "the program ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(EngineProcessesEndWithin(std::chrono::seconds(10))) << EngineProcesses("WebKit").size() << " still run";
 }

@@ -3,9 +3,12 @@
 // script of steps acts on its windows: each step waits until it is ready, then acts. Message
 // boxes and file dialogs (drawn by the toolkit itself) are answered from a queue and recorded;
 // the program's own dialogs are shown for real. A program can run once per process.
+#include <sys/types.h>
+
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -152,5 +155,13 @@ void SaveScreenshot(wxWindow& window, const std::string& name);
 
 // The lines of the day's diagnostic log under this data folder, without their time stamps;
 // empty when there is no log.
+// The processes of the browser engine whose names begin so, children of this process and
+// running. The names are cut to 15 characters.
+std::set<pid_t> EngineProcesses(const std::string& namePrefix);
+// Runs program, which runs the program and gives its exit status, in a process of its own, so
+// that it ends as on the desktop; what it leaves running is handed to this process. Expects the
+// exit status 0 and the browser engine's processes ended soon after.
+void RunInAProcessOfItsOwn(const std::function<int()>& program);
+
 std::vector<std::string> DiagnosticLogLines(const std::filesystem::path& dataFolder);
 bool Contains(const std::vector<std::string>& lines, const std::string& line);

@@ -3,6 +3,7 @@
 
 #include <wx/app.h>
 #include <wx/frame.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
@@ -88,4 +89,64 @@ TEST(UserInterfaceBridge, ButtonsAndAnswersMapBothWays) {
   // A yes/no box closed by its frame counts as its default button.
   EXPECT_EQ(framework::MessageBoxAnswer(wxID_CANCEL, mb::kYesNo | mb::kDefaultButton2), platform::answer::kNo);
   EXPECT_EQ(framework::MessageBoxAnswer(wxID_CANCEL, mb::kOk), platform::answer::kOk);
+}
+
+namespace {
+
+// Counts the dialogs shown modally and closes each at once with OK.
+class ShownDialogs : public wxModalDialogHook {
+ public:
+  ShownDialogs() { Register(); }
+  ~ShownDialogs() override { Unregister(); }
+  int Count() const { return count_; }
+
+ protected:
+  int Enter(wxDialog*) override {
+    ++count_;
+    return wxID_OK;
+  }
+  void Exit(wxDialog*) override {}
+
+ private:
+  int count_ = 0;
+};
+
+constexpr unsigned kDeleteQuestion = platform::mb::kYesNo | platform::mb::kDefaultButton2;
+
+// A main window that asks a question while it is destroyed, as its parts may when they fail to
+// save what they keep.
+class AskingWhileDestroyed : public wxFrame {
+ public:
+  explicit AskingWhileDestroyed(int& answer) : wxFrame(nullptr, wxID_ANY, "Main"), answer_(answer) {}
+  ~AskingWhileDestroyed() override {
+    SendDestroyEvent();
+    answer_ = platform::AskUser("Delete Dive 2?", kDeleteQuestion);
+  }
+
+ private:
+  int& answer_;
+};
+
+}  // namespace
+
+// The program ends with its main window: a question asked after the window's close shows no box
+// (it would have no window to stand over) and gets the default button.
+TEST(UserInterfaceBridge, OnceTheMainWindowGoesAQuestionGetsItsDefaultAnswerWithoutABox) {
+  framework::WxUserInterface ui;
+  ShownDialogs shown;
+  int answerWhileDestroyed = 0;
+  auto* frame = new AskingWhileDestroyed(answerWhileDestroyed);
+  ui.FollowMainWindow(*frame);
+  frame->Show();
+  EXPECT_EQ(platform::AskUser("Delete Dive 2?", kDeleteQuestion), platform::answer::kOk);  // the hook's OK
+  EXPECT_EQ(shown.Count(), 1);
+
+  frame->Destroy();
+  EXPECT_EQ(platform::AskUser("Delete Dive 2?", kDeleteQuestion), platform::answer::kNo);
+  EXPECT_EQ(platform::AskUser("Saved?", platform::mb::kOk), platform::answer::kOk);
+  EXPECT_EQ(shown.Count(), 1);
+  EXPECT_TRUE(SettlesTo([&] { return answerWhileDestroyed; }, platform::answer::kNo));
+  // After the window has gone.
+  EXPECT_EQ(platform::AskUser("Saved?", platform::mb::kOk), platform::answer::kOk);
+  EXPECT_EQ(shown.Count(), 1);
 }
