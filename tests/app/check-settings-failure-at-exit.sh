@@ -15,6 +15,8 @@ set -euo pipefail
 # dialog over the main window black, the About box's too, whatever the dialog drew.
 readonly kReadableColours=8
 
+source "$(dirname "$(realpath "$0")")/desktop-session.sh"
+
 if [[ ${1:-} == --inside ]]; then
   shift
   program=$1 scratch=$2 screenshot=$3
@@ -28,7 +30,6 @@ if [[ ${1:-} == --inside ]]; then
     chown -R nobody:nogroup "$user"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_user[@]}" XAUTHORITY="$user/Xauthority")
   fi
-  source "$(dirname "$(realpath "$0")")/desktop-session.sh"
   main_window() { xdotool search --onlyvisible --name 'Velmar Tessaline v' | head -n 1; }
   position_of() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
   moved_from() { [[ $(position_of "$1") != "$2" ]]; }
@@ -111,9 +112,4 @@ program=$(realpath "$1") screenshot=$(realpath "$2")
 script=$(realpath "$0")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# The window manager's and the tools' own folders.
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
-  XDG_CACHE_HOME=$scratch/.cache
-timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
-  WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
-  "$script" --inside "$program" "$scratch" "$screenshot"
+in_virtual_desktop "$scratch" "$script" "$program" "$scratch" "$screenshot"

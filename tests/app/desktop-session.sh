@@ -54,17 +54,26 @@ start_window_manager() {
   wait_for "window manager" xprop -root _NET_SUPPORTING_WM_CHECK
 }
 
+# Runs SCRIPT --inside ARGUMENTS... in a virtual X server, with the home and the XDG folders (the
+# window manager's and the tools' own) in the folder SCRATCH.
+in_virtual_desktop() {
+  local scratch=$1 script=$2
+  shift 2
+  export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
+    XDG_CACHE_HOME=$scratch/.cache
+  timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
+    WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
+    "$script" --inside "$@"
+}
+
 run_on_desktop() {
   local script program plan screenshot scratch status=0
   script=$(realpath "$1") program=$(realpath "$2") plan=$(realpath "$3") screenshot=$(realpath "$4")
   scratch=$(mktemp -d)
   # shellcheck disable=SC2064 # the folder is known now
   trap "rm -rf '$scratch'" EXIT
-  export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
-    XDG_CACHE_HOME=$scratch/.cache
-  timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
-    WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
-    "$script" --inside "$program" "$plan" "$scratch/program.log" "$screenshot" || status=$?
+  in_virtual_desktop "$scratch" "$script" "$program" "$plan" "$scratch/program.log" "$screenshot" ||
+    status=$?
   if grep -q CRITICAL "$scratch/program.log"; then
     echo "FAILED: the toolkit logged a critical:"
     grep -m 5 CRITICAL "$scratch/program.log"
