@@ -91,4 +91,9 @@ std::optional<Box> FitOnDisplays(const Box& rect, const std::vector<Box>& workAr
   return Box{left, top, left + width, top + height};
 }
 
+Extent SmallestWindowSize(Extent laidOut, const Box& workArea) {
+  return Extent{std::min(laidOut.width, std::max(0, workArea.Width())),
+                std::min(laidOut.height, std::max(0, workArea.Height()))};
+}
+
 }  // namespace controls

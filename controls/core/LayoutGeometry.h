@@ -15,6 +15,11 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
+struct Extent {
+  int width = 0, height = 0;
+  bool operator==(const Extent&) const = default;
+};
+
 // A point given in percent of the parent's client width and height.
 struct Anchor {
   int xPercent = 0;
@@ -69,5 +74,8 @@ WindowPlacement PlacementToRestore(const WindowPlacement& saved, bool rectOnly);
 // The rectangle moved (and shrunk if need be) onto the display area it overlaps most, or onto
 // the first area when it overlaps none. Nothing for an empty or inverted rectangle or no area.
 std::optional<Box> FitOnDisplays(const Box& rect, const std::vector<Box>& workAreas);
+// The smallest size of a resizable window: the size it was laid out for, but never more than the
+// work area holds, so that the whole window, its buttons with it, can be on the screen.
+Extent SmallestWindowSize(Extent laidOut, const Box& workArea);
 
 }  // namespace controls
