@@ -1,7 +1,5 @@
 #include "framework/WindowFrames.h"
 
-#include <X11/Xlib.h>
-#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 namespace framework {
@@ -49,33 +47,28 @@ void OnScreenWatch::Disconnect() {
 }
 
 struct CloseRequestFilter::Callbacks {
-  static GdkFilterReturn Filter(GdkXEvent* xevent, GdkEvent*, gpointer data) {
-    const auto* event = static_cast<const XEvent*>(xevent);
-    if (event->type != ClientMessage || event->xclient.format != 32) return GDK_FILTER_CONTINUE;
-    GdkDisplay* display = gdk_display_get_default();
-    if (event->xclient.message_type != gdk_x11_get_xatom_by_name_for_display(display, "WM_PROTOCOLS") ||
-        static_cast<Atom>(event->xclient.data.l[0]) !=
-            gdk_x11_get_xatom_by_name_for_display(display, "WM_DELETE_WINDOW")) {
-      return GDK_FILTER_CONTINUE;
-    }
+  static void Handle(GdkEvent* event, gpointer data) {
+    if (event->type == GDK_DELETE && Take(event->any.window, *static_cast<CloseRequestFilter*>(data))) return;
+    gtk_main_do_event(event);
+  }
+
+  static void ToolkitHandles(GdkEvent* event, gpointer) { gtk_main_do_event(event); }
+
+  static bool Take(GdkWindow* requested, CloseRequestFilter& filter) {
     for (wxWindow* window : wxTopLevelWindows) {
       auto* topLevel = dynamic_cast<wxTopLevelWindow*>(window);
-      GdkWindow* shown = topLevel == nullptr ? nullptr : DisplayWindow(*topLevel);
-      if (shown == nullptr || !GDK_IS_X11_WINDOW(shown) || gdk_x11_window_get_xid(shown) != event->xclient.window) {
-        continue;
-      }
-      return static_cast<CloseRequestFilter*>(data)->take_(*topLevel) ? GDK_FILTER_REMOVE : GDK_FILTER_CONTINUE;
+      if (topLevel != nullptr && DisplayWindow(*topLevel) == requested) return filter.take_(*topLevel);
     }
-    return GDK_FILTER_CONTINUE;
+    return false;
   }
 };
 
 CloseRequestFilter::CloseRequestFilter(std::function<bool(wxTopLevelWindow&)> take) : take_(std::move(take)) {
-  gdk_window_add_filter(nullptr, &Callbacks::Filter, this);
+  gdk_event_handler_set(&Callbacks::Handle, this, nullptr);
 }
 
 CloseRequestFilter::~CloseRequestFilter() {
-  gdk_window_remove_filter(nullptr, &Callbacks::Filter, this);
+  gdk_event_handler_set(&Callbacks::ToolkitHandles, nullptr, nullptr);
 }
 
 }  // namespace framework

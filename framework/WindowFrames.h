@@ -34,7 +34,9 @@ class OnScreenWatch {
 };
 
 // While it exists, every request of the window manager to close a top-level window of the
-// program is offered to take first; a request taken goes no further.
+// program is offered to take first, before the toolkit drops it; a request taken goes no
+// further. It takes over the display's event handling: a wait that yields to the display's
+// events meanwhile ends it.
 class CloseRequestFilter {
  public:
   // take: whether the request to close this window is taken.

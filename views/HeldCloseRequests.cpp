@@ -25,6 +25,9 @@ void CHeldCloseRequests::Hold(wxWindow& own) {
     window->Bind(wxEVT_CLOSE_WINDOW, &CHeldCloseRequests::OnClose, this);
     watched_.emplace_back(window);
   }
+}
+
+void CHeldCloseRequests::HoldEvenDroppedRequests() {
   requests_ = std::make_unique<framework::CloseRequestFilter>([this](wxTopLevelWindow& window) {
     if (!Watched(window)) return false;
     Keep(window);

@@ -26,6 +26,10 @@ class CHeldCloseRequests {
 
   // From now on keeps the close requests of every top-level window but own's.
   void Hold(wxWindow& own);
+  // Keeps as well the requests that the toolkit would drop: those for a window it has disabled,
+  // and all while a modal window starts. Until Release, no wait may yield to the display's
+  // events: that would give their handling back to the toolkit.
+  void HoldEvenDroppedRequests();
   // Lets the windows take their close requests again; those kept stay kept.
   void Release();
 

@@ -77,11 +77,12 @@ bool CViewer::OnInitDialog() {
 int CViewer::ShowModal() {
   const wxWeakRef<wxWindow> focused = wxWindow::FindFocus();
   // From the viewer's start until it is modal on the screen, a close request of another window
-  // would be lost (the toolkit drops those that come for a disabled window): each is kept and
-  // sent again once the viewer has closed.
+  // would be lost (the toolkit drops those that come while a modal window starts): each is kept
+  // and sent again once the viewer has closed.
   CHeldCloseRequests heldCloses;
   heldCloses.Hold(*this);
-  if (!Create()) return -1;
+  if (!Create()) return -1;  // made: its document is there, no wait is left before it is shown
+  heldCloses.HoldEvenDroppedRequests();
   const framework::OnScreenWatch modalOnScreen(*this, [&heldCloses] { heldCloses.Release(); });
   const int result = CResizableDialog::ShowModal();
   // The desktop makes the window under the viewer active again; its keys go to the control
