@@ -50,6 +50,12 @@ AnchoredPlace AnchorChild(const Box& child, int clientWidth, int clientHeight, A
 // Where the child goes in this client rectangle; never narrower or lower than nothing.
 Box PlaceChild(const AnchoredPlace& place, const Box& client);
 
+// Children side by side in one row (the same top and bottom) that their anchors made overlap,
+// in a client narrower than the one they were laid out in, are narrowed alike to fit side by
+// side again between the row's outer edges, with the row's narrowest gap between them. Other
+// places are left as they are.
+void KeepRowsApart(std::vector<Box>& places);
+
 // Window placement as the profile keeps it: "left,top,right,bottom,show,flags,minX,minY".
 struct WindowPlacement {
   Box normal;              // the rectangle of the restored (normal) window
