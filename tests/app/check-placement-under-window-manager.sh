@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The placements the program keeps, on a desktop with a window manager, which places the windows
+# and frames them. The disclaimer opens at the same place on three starts, and the place saved is
+# where the window manager had put its frame. The table viewer, opened and closed three times,
+# opens at the same size and place each time and saves that same placement.
+# Usage: check-placement-under-window-manager.sh PROGRAM PLAN_FILE SCREENSHOT
+# SCREENSHOT is written at the end, or where a step timed out.
+set -euo pipefail
+
+readonly kTimeoutSec=60
+
+if [[ ${1:-} == --inside ]]; then
+  shift
+  program=$1 plan=$2 log=$3 screenshot=$4
+  registry=$HOME/.config/Velmar/registry.reg
+  failures=0
+  fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+  }
+  # shellcheck source=tests/app/window-manager-session.sh
+  source "$(dirname "$0")/window-manager-session.sh"
+  framed() { xprop -id "$(xdotool getactivewindow)" _NET_FRAME_EXTENTS | grep -q '='; }
+  # The active window with the window manager's frame, as the X server has them:
+  # "left,top,right,bottom".
+  active_frame() {
+    local window info left right top bottom x y width height
+    window=$(xdotool getactivewindow)
+    info=$(xwininfo -id "$window")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    width=$(sed -n 's/.*Width: *//p' <<<"$info")
+    height=$(sed -n 's/.*Height: *//p' <<<"$info")
+    IFS=', ' read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= *//')
+    echo "$((x - left)),$((y - top)),$((x + width + right)),$((y + height + bottom))"
+  }
+  # The rectangle of the placement saved under the name.
+  saved_rect() { sed -n "s/^\"$1WindowPlacement\"=\"\([-0-9]*,[-0-9]*,[-0-9]*,[-0-9]*\),.*/\1/p" "$registry"; }
+  # Starts the program and waits for its disclaimer, framed; the frame is in $disclaimer.
+  start() {
+    "$program" "$plan" >>"$log" 2>&1 &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    wait_for "disclaimer (start $1)" active_window_named '^Velmar Tessaline$'
+    wait_for "disclaimer framed (start $1)" framed
+    disclaimer=$(active_frame)
+    echo "start $1: the disclaimer at $disclaimer"
+  }
+  program_ended() { ! kill -0 "$pid"; }
+
+  start_window_manager
+
+  start 1
+  first=$disclaimer
+  xdotool key Tab space
+  wait_for "main window" active_window_named 'Velmar Tessaline v'
+  open_the_first_menu
+  viewer_first=
+  for viewer in 1 2 3; do
+    # Two commands start with V: the first V picks the current dive's table, Return runs it.
+    view_command "viewer $viewer" v Return
+    wait_for "viewer $viewer" active_window_named 'Viewer'
+    wait_for "viewer $viewer framed" framed
+    frame=$(active_frame)
+    xdotool key alt+F4
+    wait_for "viewer $viewer closed" no_window_named 'Viewer'
+    wait_for "main window active after viewer $viewer" active_window_named 'Velmar Tessaline v'
+    saved=$(saved_rect VelmarTessalineViewer)
+    echo "viewer $viewer at $frame, saved as $saved"
+    [[ $saved == "$frame" ]] || fail "viewer $viewer saved as $saved, its frame was $frame"
+    if [[ -z $viewer_first ]]; then
+      viewer_first=$frame
+    elif [[ $frame != "$viewer_first" ]]; then
+      fail "viewer $viewer opened at $frame, the first at $viewer_first"
+    fi
+  done
+  xdotool key alt+F4
+  wait_for "the end of start 1" program_ended
+  saved=$(saved_rect VelmarTessalineLiability)
+  [[ $saved == "$first" ]] || fail "the disclaimer saved as $saved, its frame was $first"
+  for run in 2 3; do
+    start $run
+    [[ $disclaimer == "$first" ]] || fail "the disclaimer opened at $disclaimer on start $run, at $first on start 1"
+    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+    xdotool key Escape
+    wait_for "the end of start $run" program_ended
+  done
+  exit $((failures > 0))
+fi
+
+program=$(realpath "$1") plan=$(realpath "$2") screenshot=$(realpath "$3")
+script=$(realpath "$0")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
+  XDG_CACHE_HOME=$scratch/.cache
+status=0
+timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
+  WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
+  "$script" --inside "$program" "$plan" "$scratch/program.log" "$screenshot" || status=$?
+exit "$status"
