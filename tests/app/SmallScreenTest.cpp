@@ -7,7 +7,6 @@
 
 #include "app/DivePlannerDlg.h"
 #include "app/LiabilityRichEdit.h"
-#include "engine/PlanGroup.h"
 #include "framework/TemplateWindows.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -48,14 +47,8 @@ void ExpectOnTheWorkArea(wxTopLevelWindow& window, int contentId, const std::vec
 
 TEST(SmallScreen, TheDisclaimerAndTheViewerOpenWithinTheWorkAreaWithTheirButtonsOnIt) {
   TempFolders folders;
-  // One dive: 30 m on air for 20 minutes.
   const std::filesystem::path plan = folders.Root() / "Dive.ccp";
-  {
-    CPlanGroup dives;
-    ASSERT_EQ(dives.GetDivePlan(0)->AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
-    ASSERT_EQ(dives.GetDivePlan(0)->AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
-    ASSERT_TRUE(dives.SavePlanGroup(plan.string()));
-  }
+  WriteOneDivePlan(plan);
   ProgramRun run;
   run.Then("the disclaimer drawn", Drawn([] { return FindShown<app::CLiabilityRichEdit>(); }), [] {
        app::CLiabilityRichEdit& disclaimer = *FindShown<app::CLiabilityRichEdit>();

@@ -276,12 +276,7 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
 TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithoutATable) {
   TempFolders folders;
   const std::filesystem::path path = folders.Root() / "Rebreather.ccp";
-  {
-    CPlanGroup plan;
-    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
-    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
-    ASSERT_TRUE(plan.SavePlanGroup(path.string()));
-  }
+  WriteOneDivePlan(path);
   platform::Registry().WriteDword("Software\\Velmar\\VelmarTessaline\\Settings\\General", "Auto Recalc", 0);
   ProgramRun run;
   run.Answer(wxID_NO);  // the changed plan is not saved at the end

@@ -41,15 +41,11 @@ if [[ ${1:-} == --inside ]]; then
 fi
 
 program=$(realpath "$1") plan=$(realpath "$2") screenshot=$(realpath "$3")
-script=$(realpath "$0")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
-  XDG_CACHE_HOME=$scratch/.cache
-status=0
-timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
-  WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
-  "$script" --inside "$program" "$plan" "$scratch/program.log" "$screenshot" || status=$?
+# shellcheck source=tests/app/window-manager-session.sh
+source "$(dirname "$0")/window-manager-session.sh"
+run_on_a_desktop_of_its_own "$(realpath "$0")" "$program" "$plan" "$screenshot"
 if grep -q CRITICAL "$scratch/program.log"; then
   echo "FAILED: the toolkit logged a critical:"
   grep -m 5 CRITICAL "$scratch/program.log"

@@ -1,5 +1,17 @@
 # Steps of the tests that drive the program on a desktop with a window manager, by keys through
-# the X server. Sourced by the scripts; they set kTimeoutSec and screenshot.
+# the X server. Sourced by the scripts; inside the desktop they set kTimeoutSec and screenshot.
+
+# Runs "SCRIPT --inside PROGRAM PLAN LOG SCREENSHOT" on a screen of its own, with a scratch home
+# folder; LOG is the program's output, left in $scratch/program.log. Sets status.
+run_on_a_desktop_of_its_own() {
+  local script=$1 program=$2 plan=$3 screenshot=$4
+  export HOME=$scratch XDG_CONFIG_HOME=$scratch/.config XDG_DATA_HOME=$scratch/.local/share \
+    XDG_CACHE_HOME=$scratch/.cache
+  status=0
+  timeout 300 xvfb-run -a -s "-screen 0 1600x1200x24" env NO_AT_BRIDGE=1 GDK_BACKEND=x11 \
+    WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 \
+    "$script" --inside "$program" "$plan" "$scratch/program.log" "$screenshot" || status=$?
+}
 
 # Waits until the command succeeds, or fails the test after the time-out with a screenshot.
 wait_for() {
