@@ -29,7 +29,6 @@ bool CResizableDialog::OnInitDialog() {
   const Extent smallest = SmallestWindowSize(Extent{GetSize().x, GetSize().y}, WorkAreaOf(*this));
   SetMinSize(wxSize(smallest.width, smallest.height));
   grip_ = new CSizeGrip(this, !HasFlag(wxPOPUP_WINDOW) && IsTopLevel());
-  placement_.Remember();
   return CHelpDlg::OnInitDialog();
 }
 
