@@ -32,16 +32,21 @@ void CPlacementKeeper::EnableSaveRestore(const std::string& name, bool rectOnly)
   if (!saved) return;
   const Box& rect = saved->normal;
   if (window_.IsMaximized()) window_.Maximize(false);
-  const bool frameKnown = window_.GetSize() != window_.GetClientSize();
-  if (frameKnown) window_.SetSize(rect.left, rect.top, rect.Width(), rect.Height());
+  // Before the window has been on the screen the toolkit may not know the size of the window
+  // manager's frame, or know it wrong (it then takes the frame's size as the inside's, and the
+  // window grows by its frame on every start): the size is set again once the display has the
+  // frame.
+  if (window_.GetSize() != window_.GetClientSize()) window_.SetSize(rect.left, rect.top, rect.Width(), rect.Height());
   else window_.Move(rect.left, rect.top);
   if (saved->showCommand == show::kMaximised) window_.Maximize(true);
-  else if (!frameKnown) RestoreSizeOnScreen(wxSize(rect.Width(), rect.Height()));
+  else RestoreSizeOnScreen(wxSize(rect.Width(), rect.Height()));
 }
 
-void CPlacementKeeper::RestoreSizeOnScreen(const wxSize& size) {
-  sizeOnScreen_ = std::make_unique<framework::OnScreenWatch>(window_, [this, size] {
-    if (!window_.IsMaximized()) window_.SetSize(size);
+void CPlacementKeeper::RestoreSizeOnScreen(const wxSize& frameSize) {
+  sizeOnScreen_ = std::make_unique<framework::OnScreenWatch>(window_, [this, frameSize] {
+    const std::optional<wxRect> frame = framework::FrameOnScreen(window_);
+    if (!frame || window_.IsMaximized() || frame->GetSize() == frameSize) return;
+    window_.SetClientSize(window_.GetClientSize() + frameSize - frame->GetSize());
   });
 }
 

@@ -21,8 +21,8 @@ class CPlacementKeeper {
   CPlacementKeeper& operator=(const CPlacementKeeper&) = delete;
 
   // Remembers the name and restores the placement saved under it: the place at once, the size at
-  // once too when the toolkit already knows the size of the window's frame, else as the window
-  // comes onto the screen (before, the toolkit would take the frame's size as the inside's).
+  // once when the toolkit knows the size of the window's frame, and again once the window is on
+  // the screen if the display's frame is not that size.
   void EnableSaveRestore(const std::string& name, bool rectOnly);
   // Saves the placement when a name was given and the window has been on the screen; the window
   // must still exist.
@@ -34,7 +34,7 @@ class CPlacementKeeper {
  private:
   void OnMove(wxMoveEvent& event);
   void OnSize(wxSizeEvent& event);
-  void RestoreSizeOnScreen(const wxSize& size);
+  void RestoreSizeOnScreen(const wxSize& frameSize);
 
   wxTopLevelWindow& window_;
   bool enabled_ = false;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The placements the program keeps, on a desktop with a window manager, which places the windows
-# and frames them. The disclaimer opens at the same place on three starts, and the place saved is
-# where the window manager had put its frame. The table viewer, opened and closed three times,
+# and frames them. The disclaimer opens at the same place on three starts, at the size it was
+# given on the start before, and the placement saved is where the window manager had its frame. The table viewer, opened and closed three times,
 # opens at the same size and place each time and saves that same placement.
 # Usage: check-placement-under-window-manager.sh PROGRAM PLAN_FILE SCREENSHOT
 # SCREENSHOT is written at the end, or where a step timed out.
@@ -47,6 +47,7 @@ if [[ ${1:-} == --inside ]]; then
     echo "start $1: the disclaimer at $disclaimer"
   }
   program_ended() { ! kill -0 "$pid"; }
+  inside_size_is() { xwininfo -id "$(xdotool getactivewindow)" | grep -q "Width: $1\$" && xwininfo -id "$(xdotool getactivewindow)" | grep -q "Height: $2\$"; }
 
   start_window_manager
 
@@ -78,12 +79,22 @@ if [[ ${1:-} == --inside ]]; then
   wait_for "the end of start 1" program_ended
   saved=$(saved_rect VelmarTessalineLiability)
   [[ $saved == "$first" ]] || fail "the disclaimer saved as $saved, its frame was $first"
+  # Start 2 makes the disclaimer 800 x 600 inside: start 3 opens it at that size, at the same
+  # place.
+  expected=$first
   for run in 2 3; do
     start $run
-    [[ $disclaimer == "$first" ]] || fail "the disclaimer opened at $disclaimer on start $run, at $first on start 1"
+    [[ $disclaimer == "$expected" ]] || fail "the disclaimer opened at $disclaimer on start $run, not at $expected"
     xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$screenshot"
+    if ((run == 2)); then
+      xdotool windowsize "$(xdotool getactivewindow)" 800 600
+      wait_for "the disclaimer made larger" inside_size_is 800 600
+      expected=$(active_frame)
+    fi
     xdotool key Escape
     wait_for "the end of start $run" program_ended
+    saved=$(saved_rect VelmarTessalineLiability)
+    [[ $saved == "$expected" ]] || fail "the disclaimer saved as $saved on start $run, its frame was $expected"
   done
   exit $((failures > 0))
 fi
