@@ -18,11 +18,14 @@ void CAnchorLayout::AddAnchor(wxWindow* child, Anchor topLeft, Anchor bottomRigh
 
 int CAnchorLayout::ArrangeChildren() {
   const Box client = ClientBox();
+  std::vector<Box> places;
+  for (const Entry& entry : entries_) places.push_back(PlaceChild(entry.place, client));
+  KeepRowsApart(places);
   int moved = 0;
-  for (const Entry& entry : entries_) {
-    wxWindow* child = entry.child.get();
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    wxWindow* child = entries_[i].child.get();
     if (child == nullptr) continue;
-    const Box place = PlaceChild(entry.place, client);
+    const Box& place = places[i];
     const wxRect target(place.left, place.top, place.Width(), place.Height());
     if (child->GetRect() == target) continue;
     child->SetSize(target);

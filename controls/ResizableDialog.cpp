@@ -1,5 +1,7 @@
 #include "controls/ResizableDialog.h"
 
+#include "controls/PlacementStore.h"
+
 namespace controls {
 namespace {
 
@@ -22,15 +24,37 @@ long CResizableDialog::FrameStyle(const platform::DialogTemplate& dialog) const 
 }
 
 bool CResizableDialog::OnInitDialog() {
-  // The window keeps its template client size and cannot be made smaller than that.
-  SetMinSize(GetSize());
+  // The window keeps its template client size and cannot be made smaller than that, unless the
+  // screen is smaller.
+  const Extent smallest = SmallestWindowSize(Extent{GetSize().x, GetSize().y}, WorkAreaOf(*this));
+  SetMinSize(wxSize(smallest.width, smallest.height));
   grip_ = new CSizeGrip(this, !HasFlag(wxPOPUP_WINDOW) && IsTopLevel());
-  placement_.Remember();
   return CHelpDlg::OnInitDialog();
 }
 
 void CResizableDialog::EnableSaveRestore(const std::string& name, bool rectOnly) {
   placement_.EnableSaveRestore(name, rectOnly);
+}
+
+int CResizableDialog::ShowModal() {
+  if (!Create()) return -1;
+  FitOnWorkAreaNowAndOnScreen();
+  return CHelpDlg::ShowModal();
+}
+
+bool CResizableDialog::Show(bool show) {
+  if (show && !IsShown() && Create()) FitOnWorkAreaNowAndOnScreen();
+  return CHelpDlg::Show(show);
+}
+
+void CResizableDialog::EndModal(int result) {
+  placement_.Remember();
+  CHelpDlg::EndModal(result);
+}
+
+void CResizableDialog::FitOnWorkAreaNowAndOnScreen() {
+  FitOnWorkArea(*this);
+  fitOnScreen_ = std::make_unique<framework::OnScreenWatch>(*this, [this] { FitOnWorkArea(*this); });
 }
 
 void CResizableDialog::OnSize(wxSizeEvent& event) {

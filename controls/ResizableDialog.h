@@ -23,6 +23,12 @@ class CResizableDialog : public CHelpDlg {
   CSizeGrip* Grip() const { return grip_; }
   const wxRect& NormalRect() const { return placement_.NormalRect(); }
 
+  // Both open the window within the work area of its display, never larger.
+  int ShowModal() override;
+  bool Show(bool show = true) override;
+  // Takes the placement while the window is still on the screen.
+  void EndModal(int result) override;
+
  protected:
   long FrameStyle(const platform::DialogTemplate& dialog) const override;
   bool OnInitDialog() override;
@@ -30,10 +36,14 @@ class CResizableDialog : public CHelpDlg {
 
  private:
   void OnSize(wxSizeEvent& event);
+  // Once on the screen, where the toolkit knows the window manager's frame, the window is
+  // fitted again with its frame.
+  void FitOnWorkAreaNowAndOnScreen();
 
   CAnchorLayout layout_;
   CPlacementKeeper placement_;
   CSizeGrip* grip_ = nullptr;
+  std::unique_ptr<framework::OnScreenWatch> fitOnScreen_;
 };
 
 }  // namespace controls

@@ -24,6 +24,8 @@ packages=(
   help2man man-db appstream devscripts x11-utils lintian python3
   # The program driven by keys through the X server under a window manager, and its screenshot
   openbox xdotool x11-apps
+  # A window manager's close request sent through the X server by the window tests
+  libx11-dev
 )
 
 missing=()

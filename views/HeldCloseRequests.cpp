@@ -27,11 +27,31 @@ void CHeldCloseRequests::Hold(wxWindow& own) {
   }
 }
 
+void CHeldCloseRequests::HoldEvenDroppedRequests() {
+  requests_ = std::make_unique<framework::CloseRequestFilter>([this](wxTopLevelWindow& window) {
+    if (!Watched(window)) return false;
+    Keep(window);
+    return true;
+  });
+}
+
 void CHeldCloseRequests::Release() {
   for (const wxWeakRef<wxWindow>& window : watched_) {
     if (window) window->Unbind(wxEVT_CLOSE_WINDOW, &CHeldCloseRequests::OnClose, this);
   }
   watched_.clear();
+  requests_.reset();
+}
+
+bool CHeldCloseRequests::Watched(const wxWindow& window) const {
+  return std::any_of(watched_.begin(), watched_.end(),
+                     [&window](const wxWeakRef<wxWindow>& watched) { return watched == &window; });
+}
+
+void CHeldCloseRequests::Keep(wxWindow& window) {
+  if (std::none_of(kept_.begin(), kept_.end(), [&window](const wxWeakRef<wxWindow>& kept) { return kept == &window; })) {
+    kept_.emplace_back(&window);
+  }
 }
 
 void CHeldCloseRequests::OnClose(wxCloseEvent& event) {
@@ -41,11 +61,7 @@ void CHeldCloseRequests::OnClose(wxCloseEvent& event) {
     return;
   }
   event.Veto();
-  auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
-  if (window == nullptr) return;
-  if (std::none_of(kept_.begin(), kept_.end(), [window](const wxWeakRef<wxWindow>& kept) { return kept == window; })) {
-    kept_.emplace_back(window);
-  }
+  if (auto* window = dynamic_cast<wxWindow*>(event.GetEventObject())) Keep(*window);
 }
 
 }  // namespace views

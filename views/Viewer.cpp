@@ -13,6 +13,7 @@
 #include "resources/ProgramResources.h"
 #include "resources/resource.h"
 #include "views/BrowserHostWnd.h"
+#include "views/HeldCloseRequests.h"
 #include "views/Notes.h"
 #include "views/ShadedButtons.h"
 #include "views/core/HtmlText.h"
@@ -75,6 +76,14 @@ bool CViewer::OnInitDialog() {
 
 int CViewer::ShowModal() {
   const wxWeakRef<wxWindow> focused = wxWindow::FindFocus();
+  // From the viewer's start until it is modal on the screen, a close request of another window
+  // would be lost (the toolkit drops those that come while a modal window starts): each is kept
+  // and sent again once the viewer has closed.
+  CHeldCloseRequests heldCloses;
+  heldCloses.Hold(*this);
+  if (!Create()) return -1;  // made: its document is there, no wait is left before it is shown
+  heldCloses.HoldEvenDroppedRequests();
+  const framework::OnScreenWatch modalOnScreen(*this, [&heldCloses] { heldCloses.Release(); });
   const int result = CResizableDialog::ShowModal();
   // The desktop makes the window under the viewer active again; its keys go to the control
   // that had them, not to one the toolkit picks.

@@ -30,6 +30,65 @@ Box PlaceChild(const AnchoredPlace& place, const Box& client) {
              std::max(top, client.top + h * place.bottomRight.yPercent / 100 + place.marginBottom)};
 }
 
+namespace {
+
+// Narrows the places of the row alike so that they fit side by side, in the order of their left
+// edges, between the row's left and right edges.
+void Squeeze(std::vector<Box*>& row) {
+  std::sort(row.begin(), row.end(), [](const Box* a, const Box* b) { return a->left < b->left; });
+  int gap = -1;
+  long long widths = 0;
+  int right = row.front()->right;
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    widths += row[i]->Width();
+    right = std::max(right, row[i]->right);
+    if (i > 0 && row[i]->left >= row[i - 1]->right) {
+      const int between = row[i]->left - row[i - 1]->right;
+      gap = gap < 0 ? between : std::min(gap, between);
+    }
+  }
+  gap = std::max(gap, 0);
+  const long long room = std::max(0LL, static_cast<long long>(right - row.front()->left) -
+                                           static_cast<long long>(gap) * static_cast<long long>(row.size() - 1));
+  int left = row.front()->left;
+  long long usedWidth = 0;
+  for (Box* place : row) {
+    // Each takes its share of the room, rounded so that the shares add up to it.
+    const long long before = widths == 0 ? 0 : usedWidth * room / widths;
+    usedWidth += place->Width();
+    const long long after = widths == 0 ? 0 : usedWidth * room / widths;
+    place->left = left;
+    place->right = left + static_cast<int>(after - before);
+    left = place->right + gap;
+  }
+}
+
+bool Overlap(const std::vector<Box*>& row) {
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    for (std::size_t j = i + 1; j < row.size(); ++j) {
+      if (row[i]->left < row[j]->right && row[j]->left < row[i]->right) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void KeepRowsApart(std::vector<Box>& places) {
+  std::vector<bool> done(places.size(), false);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (done[i]) continue;
+    std::vector<Box*> row;
+    for (std::size_t j = i; j < places.size(); ++j) {
+      if (!done[j] && places[j].top == places[i].top && places[j].bottom == places[i].bottom) {
+        done[j] = true;
+        row.push_back(&places[j]);
+      }
+    }
+    if (row.size() > 1 && Overlap(row)) Squeeze(row);
+  }
+}
+
 std::string FormatPlacement(const WindowPlacement& p) {
   char text[128];
   std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d,%d,%d", p.normal.left, p.normal.top, p.normal.right,
@@ -89,6 +148,11 @@ std::optional<Box> FitOnDisplays(const Box& rect, const std::vector<Box>& workAr
   const int left = std::clamp(rect.left, best->left, best->right - width);
   const int top = std::clamp(rect.top, best->top, best->bottom - height);
   return Box{left, top, left + width, top + height};
+}
+
+Extent SmallestWindowSize(Extent laidOut, const Box& workArea) {
+  return Extent{std::min(laidOut.width, std::max(0, workArea.Width())),
+                std::min(laidOut.height, std::max(0, workArea.Height()))};
 }
 
 }  // namespace controls

@@ -15,6 +15,11 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
+struct Extent {
+  int width = 0, height = 0;
+  bool operator==(const Extent&) const = default;
+};
+
 // A point given in percent of the parent's client width and height.
 struct Anchor {
   int xPercent = 0;
@@ -45,6 +50,12 @@ AnchoredPlace AnchorChild(const Box& child, int clientWidth, int clientHeight, A
 // Where the child goes in this client rectangle; never narrower or lower than nothing.
 Box PlaceChild(const AnchoredPlace& place, const Box& client);
 
+// Children side by side in one row (the same top and bottom) that their anchors made overlap,
+// in a client narrower than the one they were laid out in, are narrowed alike to fit side by
+// side again between the row's outer edges, with the row's narrowest gap between them. Other
+// places are left as they are.
+void KeepRowsApart(std::vector<Box>& places);
+
 // Window placement as the profile keeps it: "left,top,right,bottom,show,flags,minX,minY".
 struct WindowPlacement {
   Box normal;              // the rectangle of the restored (normal) window
@@ -69,5 +80,8 @@ WindowPlacement PlacementToRestore(const WindowPlacement& saved, bool rectOnly);
 // The rectangle moved (and shrunk if need be) onto the display area it overlaps most, or onto
 // the first area when it overlaps none. Nothing for an empty or inverted rectangle or no area.
 std::optional<Box> FitOnDisplays(const Box& rect, const std::vector<Box>& workAreas);
+// The smallest size of a resizable window: the size it was laid out for, but never more than the
+// work area holds, so that the whole window, its buttons with it, can be on the screen.
+Extent SmallestWindowSize(Extent laidOut, const Box& workArea);
 
 }  // namespace controls

@@ -23,6 +23,7 @@
 
 #include "app/DivePlannerApp.h"
 #include "app/LiabilityRichEdit.h"
+#include "engine/PlanGroup.h"
 #include "framework/MenuBuilder.h"
 #include "framework/TemplateWindows.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -184,6 +185,13 @@ void RunCommandLater(int resourceId) {
 bool ToolEnabled(int resourceId) {
   MainWindow()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
   return MainWindow()->ToolBar()->GetToolEnabled(Command(resourceId));
+}
+
+void WriteOneDivePlan(const std::filesystem::path& path) {
+  CPlanGroup plan;
+  ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
+  ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
+  ASSERT_TRUE(plan.SavePlanGroup(path.string()));
 }
 
 void SaveScreenshot(wxWindow& window, const std::string& name) {

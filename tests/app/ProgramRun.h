@@ -153,6 +153,9 @@ bool ToolEnabled(int resourceId);
 // Saves what the window looks like on the screen as build/<name>.png.
 void SaveScreenshot(wxWindow& window, const std::string& name);
 
+// Saves a plan of one dive, 30 m on air for 20 minutes, in the file.
+void WriteOneDivePlan(const std::filesystem::path& path);
+
 // The lines of the day's diagnostic log under this data folder, without their time stamps;
 // empty when there is no log.
 // The processes of the browser engine whose names begin so, children of this process and

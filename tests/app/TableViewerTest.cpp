@@ -9,9 +9,12 @@
 #include <set>
 
 #include <wx/prntbase.h>
+#include <wx/modalhook.h>
 #include <wx/textctrl.h>
 #include <wx/webview.h>
 
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include "app/DivePlannerDlg.h"
@@ -101,6 +104,44 @@ bool EveryKeyboardFocusIsDrawn() {
   }
   return true;
 }
+
+// The request a window manager sends when the close box of the window is clicked: a client
+// message through the X server, which reaches the program in turn with the display's other
+// events.
+void SendCloseRequestThroughTheDisplay(wxTopLevelWindow& window) {
+  GdkWindow* shown = gtk_widget_get_window(static_cast<GtkWidget*>(window.GetHandle()));
+  ASSERT_NE(shown, nullptr);
+  Display* display = GDK_WINDOW_XDISPLAY(shown);
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = GDK_WINDOW_XID(shown);
+  request.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  request.xclient.format = 32;
+  request.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  request.xclient.data.l[1] = CurrentTime;
+  ASSERT_NE(XSendEvent(display, request.xclient.window, False, NoEventMask, &request), 0);
+  XFlush(display);
+}
+
+// Sends the main window a close request as each viewer starts to run: made, not yet on the
+// screen. The display hands the request back after the viewer has been put on the screen as a
+// modal window, before it is there.
+class CloseRequestAsAViewerStarts : public wxModalDialogHook {
+ public:
+  CloseRequestAsAViewerStarts() { Register(); }
+  ~CloseRequestAsAViewerStarts() override { Unregister(); }
+  int sent = 0;
+
+ protected:
+  int Enter(wxDialog* dialog) override {
+    if (dynamic_cast<views::CViewer*>(dialog) != nullptr && MainWindow() != nullptr) {
+      SendCloseRequestThroughTheDisplay(*MainWindow());
+      ++sent;
+    }
+    return wxID_NONE;
+  }
+  void Exit(wxDialog*) override {}
+};
 
 }  // namespace
 
@@ -193,12 +234,7 @@ TEST(TableViewer, ShowsAnnotatesAndSavesTheDiveTablesOfALoadedPlan) {
 TEST(TableViewer, TheGasTablesOfAPlanWithoutOpenCircuitGasShowTheDocumentWithoutATable) {
   TempFolders folders;
   const std::filesystem::path path = folders.Root() / "Rebreather.ccp";
-  {
-    CPlanGroup plan;
-    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 120, 3000, false, 21, 0, 1.3, false), 0);
-    ASSERT_EQ(plan.GetDivePlan(0)->AddUserPlanPoint(99, 1200, 3000, false, 21, 0, 1.3, false), 1);
-    ASSERT_TRUE(plan.SavePlanGroup(path.string()));
-  }
+  WriteOneDivePlan(path);
   platform::Registry().WriteDword("Software\\Velmar\\VelmarTessaline\\Settings\\General", "Auto Recalc", 0);
   ProgramRun run;
   run.Answer(wxID_NO);  // the changed plan is not saved at the end
@@ -374,6 +410,36 @@ TEST(TableViewer, AClosePressedWhileAViewerWaitsForItsDocumentReachesTheMainWind
         ASSERT_NE(MainWindow(), nullptr) << "the main window closed under the viewer";
         EXPECT_TRUE(run.NativeDialogs().empty()) << "asked over the viewer: " << run.NativeDialogs().front();
         SaveScreenshot(*Viewer(), "viewer-after-close-box.png");
+        Click(IDC_VIEWER_EXIT);
+      });
+  EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);
+  ASSERT_EQ(run.NativeDialogs().size(), 1u);
+  EXPECT_EQ(run.NativeDialogs()[0], ResourceString(IDS_MSG_PLAN_MODIFIED));
+}
+
+// The close box of the main window is clicked as a viewer is put on the screen, when the main
+// window no longer takes requests: the request is not lost, the main window asks about the
+// changed plan once the viewer has been closed, and the program ends.
+TEST(TableViewer, ACloseRequestThatComesAsTheViewerComesOnTheScreenReachesTheMainWindowAfterTheViewer) {
+  TempFolders folders;
+  const std::filesystem::path plan = folders.Root() / "Weekend.ccp";
+  WriteTwoDivePlan(plan.string());
+  CloseRequestAsAViewerStarts closeBox;
+
+  ProgramRun run;
+  run.Answer(wxID_NO);  // the changed plan is not saved
+  AgreeToTheDisclaimer(run)
+      .Then("the plan's two dives", [] { return MainWindowOnScreen() && MainWindow()->GetTabCount() == 2; },
+            [] {
+              MainWindow()->PlanGroup().SetModified(true);
+              RunCommandLater(ID_VIEW_DIVE_TABLE);
+            })
+      .Then("the viewer drawn", ViewerDrawn(), [&] {
+        EXPECT_EQ(closeBox.sent, 1);
+        ASSERT_NE(MainWindow(), nullptr) << "the main window closed under the viewer";
+      })
+      .Then("a moment with the viewer on the screen", Waited(std::chrono::milliseconds(300)), [&] {
+        EXPECT_TRUE(run.NativeDialogs().empty()) << "asked over the viewer: " << run.NativeDialogs().front();
         Click(IDC_VIEWER_EXIT);
       });
   EXPECT_EQ(run.Run({"--no-splash", plan.string()}), 0);

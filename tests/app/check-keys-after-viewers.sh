@@ -12,15 +12,6 @@ source "$(dirname "$(realpath "$0")")/desktop-session.sh"
 if [[ ${1:-} == --inside ]]; then
   shift
   program=$1 plan=$2 log=$3 screenshot=$4
-  # Alt+V, then the keys that choose a View menu command once the menu is open.
-  view_command() {
-    local step=$1
-    shift
-    xdotool key alt+v
-    wait_for "View menu opened by Alt+V ($step)" menu_open
-    xdotool key --delay 150 "$@"
-    wait_for "View menu closed ($step)" no_menu_open
-  }
 
   start_window_manager
   "$program" "$plan" >"$log" 2>&1 &

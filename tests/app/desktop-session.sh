@@ -49,6 +49,16 @@ view_menu_opens_and_closes() {
   wait_for "View menu closed by Escape ($step)" no_menu_open
 }
 
+# Alt+V, then the keys that choose a View menu command once the menu is open.
+view_command() {
+  local step=$1
+  shift
+  xdotool key alt+v
+  wait_for "View menu opened by Alt+V ($step)" menu_open
+  xdotool key --delay 150 "$@"
+  wait_for "View menu closed ($step)" no_menu_open
+}
+
 start_window_manager() {
   openbox >/dev/null 2>&1 &
   wait_for "window manager" xprop -root _NET_SUPPORTING_WM_CHECK

@@ -116,6 +116,25 @@ TEST(ResizableDialog, ASavedPlacementOfEightNumbersIsRestoredAndADamagedOneIgnor
   EXPECT_TRUE(SettleUntil([&] { return lost.GetRect() == wxRect(1280 - 600, 1024 - 500, 600, 500); })) << lost.GetPosition().x;
 }
 
+// Made and placed but never on the screen: no place was ever known, none is saved, and the
+// placement saved before stays.
+TEST(ResizableDialog, AWindowNeverOnTheScreenSavesNoPlacement) {
+  TempFolders folders;
+  {
+    SampleResizable unshown("Unshown");
+    ASSERT_TRUE(unshown.Create());
+    unshown.SetSize(30, 40, 700, 500);
+  }
+  EXPECT_EQ(platform::Registry().ReadString(kPlacementKey, "UnshownWindowPlacement"), std::nullopt);
+  ASSERT_TRUE(platform::Registry().WriteString(kPlacementKey, "KeptWindowPlacement", "10,20,810,620,1,0,0,0"));
+  {
+    SampleResizable kept("Kept");
+    ASSERT_TRUE(kept.Create());
+  }
+  EXPECT_EQ(platform::Registry().ReadString(kPlacementKey, "KeptWindowPlacement"),
+            std::optional<std::string>("10,20,810,620,1,0,0,0"));
+}
+
 TEST(ResizablePage, ChildrenFollowTheirAnchorsAndTheSheetRespectsThePageSize) {
   wxFrame frame(nullptr, wxID_ANY, "Pages", wxDefaultPosition, wxSize(700, 500));
   auto* sheet = new controls::CResizableSheet("Dives", &frame);
