@@ -15,6 +15,7 @@
 #include "framework/MenuBuilder.h"
 #include "framework/Messages.h"
 #include "framework/TemplateWindows.h"
+#include "framework/WindowFrames.h"
 #include "platform/Registry.h"
 #include "resources/resource.h"
 #include "tests/app/ProgramRun.h"
@@ -184,7 +185,8 @@ TEST(MainWindow, ThePlacementComesBackAndIsKeptAgainAtExit) {
               sheet = MainWindow()->Sheet()->GetRect();
               MainWindow()->SetSize(100, 80, 1450, 1050);
             })
-      .Then("the main window resized", [] { return MainWindow()->GetRect() == wxRect(100, 80, 1450, 1050); },
+      .Then("the main window resized on the screen",
+            [] { return framework::FrameOnScreen(*MainWindow()) == std::optional(wxRect(100, 80, 1450, 1050)); },
             [&] {
               Pump();
               ExpectLaidOut(*MainWindow());
